@@ -1,0 +1,24 @@
+#include "data/MainMenu.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+QPointer<QWidget> menu;
+}
+
+void SetMainMenu(QWidget* m) { menu = m; }
+
+QWidget* MainMenuWindow() { return menu; }
+
+void ShowMainMenu()
+{
+    if (menu)
+        menu->showMaximized();
+}
+
+void CloseMainMenu()
+{
+    if (menu)
+        menu->close();
+}

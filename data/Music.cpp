@@ -1,0 +1,107 @@
+#include "data/Music.h"
+
+#include "data/ErrorReports.h"
+#include "data/ProgramDir.h"
+#include "data/Tables.h"
+#include "platform/MediaPlayer.h"
+
+#include <QFileInfo>
+#include <QWidget>
+
+int MusicVariant(int game, int m)
+{
+    auto in = [m](int lo, int hi) { return m >= lo && m <= hi; };
+    switch (game) {
+    case 1:
+        return in(19, 27) ? 2 : in(10, 18) ? 3 : in(1, 9) ? 4 : 1;
+    case 2:
+        return in(51, 75) ? 2 : in(26, 50) ? 3 : in(1, 25) ? 4 : 1;
+    case 3:
+    case 4:
+        return in(1, 25) ? 1 : in(26, 50) ? 2 : in(51, 75) ? 3 : 4;
+    case 5:
+    case 7:
+        return m < 2 ? 1 : m <= 3 ? 2 : m == 4 ? 3 : 4;
+    case 6:
+        return m < 13 ? 1 : m <= 25 ? 2 : m <= 37 ? 3 : 4;
+    default:
+        return 1;
+    }
+}
+
+QString GameMusicFile(int game, int variant)
+{
+    return QStringLiteral("Game%1%2.mid").arg(game).arg(variant);
+}
+
+WindowMusic::WindowMusic(QWidget* window, const QString& errorName)
+    : QObject(window), window_(window), errorName_(errorName), player_(new MediaPlayer(this))
+{
+    connect(player_, &MediaPlayer::notify, this, &WindowMusic::onCompletion);
+}
+
+WindowMusic::~WindowMusic() { player_->setNotify(false); }
+
+bool WindowMusic::playFile(const QString& fileName)
+{
+    file_ = fileName;
+    player_->setFileName(ProgramFile(fileName));
+    if (!player_->open()) {
+        MediaErrorReport(window_, errorName_.isEmpty() ? fileName : errorName_);
+        return false;
+    }
+    player_->setNotify(true);
+    if (!player_->play()) {
+        player_->setNotify(false);
+        MediaErrorReport(window_, errorName_.isEmpty() ? fileName : errorName_);
+        return false;
+    }
+    return true;
+}
+
+void WindowMusic::start(const QString& fileName)
+{
+    if (Midi_Count == 0)
+        return;
+    on_ = true;
+    if (!playFile(fileName))
+        on_ = false;
+}
+
+void WindowMusic::stop()
+{
+    if (Midi_Count == 0 && !on_)
+        return;
+    on_ = false;
+    player_->setNotify(false);
+    player_->stop();
+    player_->close();
+}
+
+void WindowMusic::onCompletion()
+{
+    if (!on_)
+        return;
+    player_->close();
+    const QString next = nextFile ? nextFile() : QString();
+    if (!playFile(next.isEmpty() ? file_ : next))
+        on_ = false;
+}
+
+SoundEffect::SoundEffect(QWidget* window, const QString& fileName, const QString& errorName)
+    : QObject(window), player_(new MediaPlayer(this))
+{
+    player_->setFileName(ProgramFile(fileName));
+    if (!player_->open())
+        MediaErrorReport(window, errorName.isEmpty() ? fileName : errorName);
+}
+
+bool SoundEffect::isOpen() const { return player_->isOpen(); }
+
+bool SoundEffect::play()
+{
+    if (!player_->isOpen())
+        return true;  // already reported when opening
+    player_->rewind();
+    return player_->play();
+}

@@ -1,0 +1,57 @@
+// Background music and sound effects of a window: the music flag, looping with a new track
+// chosen at every completion, and effects that rewind and play.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class MediaPlayer;
+class QWidget;
+
+// Which variant 1..4 of game g's music the measure m calls for.
+int MusicVariant(int game, int measure);
+// "Game<g><k>.mid"
+QString GameMusicFile(int game, int variant);
+
+class WindowMusic : public QObject {
+    Q_OBJECT
+public:
+    // errorName is what the media error report names, e.g. "Mogu.mid"; empty: the file's name.
+    WindowMusic(QWidget* window, const QString& errorName = {});
+    ~WindowMusic() override;
+
+    // Starts file f (a name in the program directory) when Midi_Count is not 0.
+    void start(const QString& fileName);
+    void stop();
+    bool isOn() const { return on_; }
+    QString currentFile() const { return file_; }
+    MediaPlayer* player() const { return player_; }
+
+    // Called at each completion to choose the next file; empty keeps the same file.
+    std::function<QString()> nextFile;
+
+    void onCompletion();  // the player's end-of-play report
+
+private:
+    bool playFile(const QString& fileName);
+    QWidget* window_;
+    QString errorName_;
+    MediaPlayer* player_;
+    QString file_;
+    bool on_ = false;
+};
+
+// An effect: opened once, rewound and played on each use. A missing file or device error shows
+// the media error report once when opening and the effect stays silent.
+class SoundEffect : public QObject {
+    Q_OBJECT
+public:
+    SoundEffect(QWidget* window, const QString& fileName, const QString& errorName = {});
+    bool isOpen() const;
+    bool play();  // false on a device error (the caller decides whether to report it)
+    MediaPlayer* player() const { return player_; }
+
+private:
+    MediaPlayer* player_;
+};

@@ -1,0 +1,46 @@
+#include "platform/Clock.h"
+
+#include <QElapsedTimer>
+#include <optional>
+
+namespace {
+std::optional<QDateTime> frozenAt;
+qint64 frozenElapsed = 0;
+
+QElapsedTimer& steady()
+{
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer;
+}
+}  // namespace
+
+namespace Clock {
+
+QDateTime now() { return frozenAt ? *frozenAt : QDateTime::currentDateTime(); }
+
+QDate today() { return now().date(); }
+
+qint64 elapsedMs() { return frozenAt ? frozenElapsed : steady().elapsed(); }
+
+void freeze(const QDateTime& at)
+{
+    if (!frozenAt)
+        frozenElapsed = steady().elapsed();
+    frozenAt = at;
+}
+
+void advanceMs(qint64 ms)
+{
+    if (!frozenAt)
+        freeze(QDateTime::currentDateTime());
+    frozenAt = frozenAt->addMSecs(ms);
+    frozenElapsed += ms;
+}
+
+void unfreeze() { frozenAt.reset(); }
+
+}  // namespace Clock

@@ -1,0 +1,60 @@
+#include "platform/MessageBoxes.h"
+
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QQueue>
+
+namespace {
+bool recording = false;
+QStringList shownTexts;
+QQueue<MsgAnswer> answers;
+
+QString title() { return QApplication::applicationDisplayName(); }
+
+MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
+{
+    if (recording) {
+        shownTexts << text;
+        return answers.isEmpty() ? MsgAnswer::No : answers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
+    QAbstractButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+    QAbstractButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    if (withCancel)
+        box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return MsgAnswer::Yes;
+    if (box.clickedButton() == no)
+        return MsgAnswer::No;
+    return MsgAnswer::Cancel;
+}
+}  // namespace
+
+void ShowMessage(QWidget* parent, const QString& text)
+{
+    if (recording) {
+        shownTexts << text;
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+MsgAnswer AskYesNo(QWidget* parent, const QString& text) { return ask(parent, text, false); }
+
+MsgAnswer AskYesNoCancel(QWidget* parent, const QString& text) { return ask(parent, text, true); }
+
+namespace MessageBoxes {
+void setRecording(bool on)
+{
+    recording = on;
+    shownTexts.clear();
+    answers.clear();
+}
+QStringList& shown() { return shownTexts; }
+void queueAnswer(MsgAnswer answer) { answers.enqueue(answer); }
+}  // namespace MessageBoxes

@@ -1,0 +1,30 @@
+#include "platform/ProgramEnd.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+
+namespace {
+std::function<void()> handler;
+bool wasRequested = false;
+}  // namespace
+
+void EndProgram()
+{
+    wasRequested = true;
+    if (handler) {
+        handler();
+        return;
+    }
+    // Leave the event loop; when none runs yet (start-up), end straight away.
+    if (QCoreApplication::instance() && QCoreApplication::instance()->property("moji_loop").toBool())
+        QCoreApplication::exit(1);
+    else
+        std::exit(1);
+}
+
+namespace ProgramEnd {
+void setHandler(std::function<void()> h) { handler = std::move(h); }
+bool requested() { return wasRequested; }
+void reset() { wasRequested = false; }
+}  // namespace ProgramEnd

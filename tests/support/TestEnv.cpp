@@ -1,0 +1,70 @@
+#include "support/TestEnv.h"
+
+#include "data/ProgramDir.h"
+#include "data/Tables.h"
+#include "platform/Clock.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Modal.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Random.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#ifndef MOJI_PROGRAM_DIR
+#define MOJI_PROGRAM_DIR ""
+#endif
+
+TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>())
+{
+    MessageBoxes::setRecording(true);
+    MediaPlayers::setRecording(true);
+    ProgramEnd::reset();
+    ProgramEnd::setHandler([] {});
+    Modal::setHook({});
+    Clock::freeze(QDateTime(QDate(2026, 4, 10), QTime(10, 0)));
+    RandomSeed(12345);
+    InitTables();
+    if (copyProgramFiles) {
+        const QDir src(builtProgramDir());
+        for (const QFileInfo& fi : src.entryInfoList(QDir::Files)) {
+            if (fi.isExecutable() || fi.fileName() == QLatin1String("Player.dat") ||
+                fi.fileName() == QLatin1String("Game.dat"))
+                continue;
+            QFile::copy(fi.absoluteFilePath(), tmp_->filePath(fi.fileName()));
+        }
+    }
+    SetProgramDir(tmp_->path());
+}
+
+TestEnv::~TestEnv()
+{
+    Modal::setHook({});
+    ProgramEnd::setHandler({});
+    Clock::unfreeze();
+}
+
+QString TestEnv::dir() const { return Exe_Dir; }
+
+QString TestEnv::path(const QString& name) const { return tmp_->filePath(name); }
+
+void TestEnv::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(path(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+QByteArray TestEnv::readFile(const QString& name) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void TestEnv::removeFile(const QString& name) const { QFile::remove(path(name)); }
+
+QString TestEnv::builtProgramDir() { return QStringLiteral(MOJI_PROGRAM_DIR); }
