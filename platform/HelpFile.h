@@ -1,0 +1,29 @@
+// The help file "Mojimaru.hlp" and its viewer.
+//
+// The file is UTF-8 text. Lines beginning with "#" are comments. "@topic <number> <title>" begins
+// a topic; the lines after it, up to the next "@topic", are its text. In the text an empty line
+// separates paragraphs, a line beginning with "== " is a heading and one beginning with "* " is
+// a bullet item.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+class QWidget;
+
+struct HelpTopic {
+    int number = 0;
+    QString title;
+    QString html;  // the text laid out for the viewer
+};
+
+// Parses the file's bytes; topics that cannot be read are skipped, never a crash.
+QMap<int, HelpTopic> ParseHelpFile(const QByteArray& bytes);
+
+// The help file the program uses (set at start-up to Exe_Dir + "Mojimaru.hlp").
+void SetHelpFile(const QString& path);
+QString HelpFilePath();
+
+// Opens the help window at a topic. A missing file or topic is said in the window itself.
+void ShowHelp(QWidget* parent, int topic);
