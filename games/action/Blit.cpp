@@ -1,0 +1,56 @@
+#include "games/action/Blit.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr QRgb White = 0xFFFFFFFFu;
+
+QRect clipped(const QImage& img, const QRect& r) { return r.intersected(img.rect()); }
+}  // namespace
+
+QRect BlitTransparent(QImage& dst, const QImage& src, int x, int y)
+{
+    const QRect area = clipped(dst, QRect(x, y, src.width(), src.height()));
+    if (area.isEmpty())
+        return {};
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(row));
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(row - y));
+        for (int col = area.left(); col <= area.right(); ++col) {
+            const QRgb px = in[col - x] | 0xFF000000u;
+            if (px != White)
+                out[col] = px;
+        }
+    }
+    return area;
+}
+
+void CopyRect(QImage& dst, const QImage& src, const QRect& r) { CopyRectTo(dst, r.x(), r.y(), src, r); }
+
+void CopyRectTo(QImage& dst, int dx, int dy, const QImage& src, const QRect& r)
+{
+    QRect from = clipped(src, r);
+    // Keep the destination inside too, moving the source window with it.
+    QRect to = clipped(dst, from.translated(dx - r.x(), dy - r.y()));
+    if (to.isEmpty())
+        return;
+    from = to.translated(r.x() - dx, r.y() - dy);
+    const std::size_t bytes = static_cast<std::size_t>(to.width()) * sizeof(QRgb);
+    for (int i = 0; i < to.height(); ++i) {
+        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(to.top() + i)) + to.left();
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(from.top() + i)) + from.left();
+        std::memcpy(out, in, bytes);
+    }
+}
+
+void FillRect(QImage& dst, const QRect& r, QRgb colour)
+{
+    const QRect area = clipped(dst, r);
+    if (area.isEmpty())
+        return;
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(row)) + area.left();
+        std::fill(out, out + area.width(), colour | 0xFF000000u);
+    }
+}
