@@ -1,0 +1,157 @@
+// The platform adapters with their real back ends: message boxes (recorded and real), the
+// single-instance lock, the hand cursor, the Japanese fonts, the help file, modal windows.
+#include "platform/Fonts.h"
+#include "platform/HandCursor.h"
+#include "platform/HelpFile.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Modal.h"
+#include "platform/SingleInstance.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFontInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+class TestAdapters : public QObject {
+    Q_OBJECT
+private slots:
+    // Recorded boxes keep their texts in order and answer questions from the queue.
+    void recordedMessages()
+    {
+        MessageBoxes::setRecording(true);
+        ShowMessage(nullptr, QStringLiteral("名前を入れてください。"));
+        MessageBoxes::queueAnswer(MsgAnswer::Yes);
+        QCOMPARE(AskYesNoCancel(nullptr, QStringLiteral("終わってもよいですか？")), MsgAnswer::Yes);
+        QCOMPARE(AskYesNo(nullptr, QStringLiteral("もう一度？")), MsgAnswer::No);
+        QCOMPARE(MessageBoxes::shown(),
+                 (QStringList{QStringLiteral("名前を入れてください。"),
+                              QStringLiteral("終わってもよいですか？"),
+                              QStringLiteral("もう一度？")}));
+        MessageBoxes::setRecording(false);
+    }
+
+    // A real question box shows the program's Japanese buttons and returns the one pressed.
+    void realQuestionBox()
+    {
+        MessageBoxes::setRecording(false);
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text() == QStringLiteral("はい"))
+                    b->click();
+        });
+        QCOMPARE(AskYesNo(nullptr, QStringLiteral("はじめますか？")), MsgAnswer::Yes);
+        QCOMPARE(seen, QStringLiteral("はじめますか？"));
+    }
+
+    // A second holder of the lock is refused while the first holds it.
+    void singleInstance()
+    {
+        const QString name = QStringLiteral("Mojimaru_G_test_%1").arg(QCoreApplication::applicationPid());
+        QVERIFY(AcquireSingleInstance(name));
+        QLockFile other(QDir::temp().filePath(name + QStringLiteral(".lock")));
+        QVERIFY(!other.tryLock(0));
+        QCOMPARE(other.error(), QLockFile::LockFailedError);
+    }
+
+    // The hand cursor is the program's own picture with its hot spot on the fingertip.
+    void handCursor()
+    {
+        InstallHandCursor();
+        const QCursor c = HandCursor();
+        QCOMPARE(c.shape(), Qt::BitmapCursor);
+        QCOMPARE(c.pixmap().size(), QSize(32, 32));
+        QCOMPARE(c.hotSpot(), QPoint(12, 2));
+        const QImage img = c.pixmap().toImage();
+        QVERIFY(img.pixelColor(12, 8).alpha() > 0);   // the finger
+        QCOMPARE(img.pixelColor(1, 1).alpha(), 0);    // transparent around it
+        QWidget w;
+        GiveHandCursor(&w);
+        QCOMPARE(w.cursor().shape(), Qt::BitmapCursor);
+    }
+
+    // The window faces resolve to the IPA fonts, so Japanese text never shows as boxes.
+    void fonts()
+    {
+        InstallFontSubstitutions();
+        QVERIFY(JapaneseFontAvailable());
+        QCOMPARE(QFontInfo(PixelFont(16, false, FacePGothic)).family(), QStringLiteral("IPAPGothic"));
+        QCOMPARE(QFontInfo(PixelFont(16, false, FaceGothic)).family(), QStringLiteral("IPAGothic"));
+        QCOMPARE(PointFont(12).pixelSize(), 16);
+        QVERIFY(PixelFont(27, true).bold());
+    }
+
+    // Topics, headings, bullets and paragraphs; unreadable headings and comments are skipped.
+    void helpFormat()
+    {
+        const QByteArray text = "# comment\n"
+                                "@topic 31 メニュー\n"
+                                "== 名前の登録\n"
+                                "はじめに 名前を 登録します。\n"
+                                "\n"
+                                "* ゲームをえらぶ\n"
+                                "* 記録を見る\n"
+                                "@topic x broken\n"
+                                "lost\n"
+                                "@topic 33 記録\n"
+                                "<b>です</b>\n";
+        const QMap<int, HelpTopic> topics = ParseHelpFile(text);
+        QCOMPARE(topics.keys(), (QList<int>{31, 33}));
+        QCOMPARE(topics[31].title, QStringLiteral("メニュー"));
+        QVERIFY(topics[31].html.contains(QStringLiteral("<h3>名前の登録</h3>")));
+        QVERIFY(topics[31].html.contains(QStringLiteral("<li>記録を見る</li>")));
+        QVERIFY(!topics[31].html.contains(QStringLiteral("lost")));
+        QVERIFY(topics[33].html.contains(QStringLiteral("&lt;b&gt;")));
+        QVERIFY(ParseHelpFile(QByteArray("\xff\xfe@topic", 8)).isEmpty());
+    }
+
+    // The viewer opens at the asked topic, and says so plainly when the file is missing.
+    void helpViewer()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Mojimaru.hlp"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("@topic 31 メニュー\nあそびかた\n@topic 33 記録\nきろく\n");
+        f.close();
+        SetHelpFile(path);
+        QWidget parent;
+        ShowHelp(&parent, 33);
+        auto* browser = parent.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+        QVERIFY(browser);
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("きろく")));
+        QVERIFY(!browser->toPlainText().contains(QStringLiteral("あそびかた")));
+
+        SetHelpFile(dir.filePath(QStringLiteral("none.hlp")));
+        QWidget other;
+        ShowHelp(&other, 31);
+        browser = other.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("見つかりません")));
+    }
+
+    // Modal windows run through the hook in tests and through exec() otherwise.
+    void modalHook()
+    {
+        QDialog d;
+        Modal::setHook([](QDialog* dialog) {
+            dialog->setObjectName(QStringLiteral("driven"));
+            return 7;
+        });
+        QCOMPARE(ExecModal(&d), 7);
+        QCOMPARE(d.objectName(), QStringLiteral("driven"));
+        Modal::setHook({});
+        QTimer::singleShot(0, &d, [&d] { d.done(3); });
+        QCOMPARE(ExecModal(&d), 3);
+    }
+};
+
+QTEST_MAIN(TestAdapters)
+#include "test_adapters.moc"
