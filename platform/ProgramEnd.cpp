@@ -1,7 +1,7 @@
 #include "platform/ProgramEnd.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QThread>
 #include <cstdlib>
 
 namespace {
@@ -17,7 +17,7 @@ void EndProgram()
         return;
     }
     // Leave the event loop; when none runs yet (start-up), end straight away.
-    if (QCoreApplication::instance() && QCoreApplication::instance()->property("moji_loop").toBool())
+    if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(1);
     else
         std::exit(1);
