@@ -101,6 +101,38 @@ bool midiDecoderPresent()
 
 QString shortName(const QString& path) { return QFileInfo(path).fileName(); }
 
+quint32 be32(const QByteArray& b, qsizetype at)
+{
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+// FluidSynth accepts a truncated file silently; check the chunk structure ourselves so a damaged
+// track is an open failure, as for any other broken file.
+bool isWholeMidiFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20))
+        return false;
+    const QByteArray b = file.readAll();
+    if (b.size() < 14 || !b.startsWith("MThd") || be32(b, 4) != 6)
+        return false;
+    const int tracks = (static_cast<unsigned char>(b[10]) << 8) | static_cast<unsigned char>(b[11]);
+    qsizetype at = 14;
+    int found = 0;
+    while (at + 8 <= b.size()) {
+        const quint32 len = be32(b, at + 4);
+        if (len > static_cast<quint32>(b.size() - at - 8))
+            return false;
+        if (b.mid(at, 4) == "MTrk")
+            ++found;
+        at += 8 + static_cast<qsizetype>(len);
+    }
+    return found >= 1 && found >= tracks && at == b.size();
+}
+
 }  // namespace
 
 MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent), id_(nextId++)
@@ -130,7 +162,7 @@ bool MediaPlayer::open()
         open_ = QFileInfo(path_).isFile();
         return open_;
     }
-    if (!QFileInfo(path_).isFile())
+    if (!QFileInfo(path_).isFile() || (isMidi() && !isWholeMidiFile(path_)))
         return false;
     if (!ensureAudio()) {
         // No sound card: effects stay silent rather than interrupting the child with errors.
