@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QThread>
-#include <cstdlib>
 
 namespace {
 std::function<void()> handler;
@@ -16,11 +15,9 @@ void EndProgram()
         handler();
         return;
     }
-    // Leave the event loop; when none runs yet (start-up), end straight away.
+    // Leave the event loop; during start-up none runs yet, and the entry checks requested().
     if (QCoreApplication::instance() && QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(1);
-    else
-        std::exit(1);
 }
 
 namespace ProgramEnd {

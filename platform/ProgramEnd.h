@@ -1,5 +1,6 @@
-// Ending the program after a fatal file error. Tests replace the ending with a recorder, so the
-// caller must return from its handler right after calling EndProgram().
+// Ending the program after a fatal file error: the running event loop is left with code 1; during
+// start-up, before the loop runs, the entry sees requested() and returns. Tests replace the ending
+// with a recorder, so the caller must return from its handler right after calling EndProgram().
 #pragma once
 
 #include <functional>
