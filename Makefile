@@ -9,7 +9,7 @@ PACKAGES = cmake make g++ pkg-config \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
   fonts-ipafont-gothic kanjidic mecab mecab-ipadic-utf8
 
-.PHONY: run test deps configure build test-sanitize clean
+.PHONY: run test deps configure build test-sanitize assets-sheet clean
 
 run: build
 	cd $(BUILD)/program && ./mojimaru
@@ -33,6 +33,17 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOJI_SANITIZE=ON > /dev/null
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+	  ctest --output-on-failure -j $(JOBS)
+
+# One picture of every generated picture, animation, sound and tune, for review.
+assets-sheet: build
+	cmake --build $(BUILD) --target assets_sheet
 
 clean:
 	rm -rf $(BUILD) build-sanitize
