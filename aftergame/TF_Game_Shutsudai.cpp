@@ -1,0 +1,258 @@
+#include "aftergame/TF_Game_Shutsudai.h"
+
+#include "aftergame/QuizCheck.h"
+#include "aftergame/UpDown.h"
+#include "data/ErrorReports.h"
+#include "data/KanjiFiles.h"
+#include "data/MainMenu.h"
+#include "data/Tables.h"
+#include "platform/Fonts.h"
+#include "platform/HandCursor.h"
+#include "platform/HiraganaInput.h"
+#include "platform/KanaTable.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
+#include "platform/ProgramWindow.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace {
+const QColor Background(0x1c, 0x2c, 0x5c);
+const QColor Banner(0xff, 0xf4, 0xc8);
+const QColor Red(0xff, 0x40, 0x40);
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& color, const QFont& font)
+{
+    auto* l = new QLabel(text, parent);
+    l->setFont(font);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    l->adjustSize();
+    return l;
+}
+
+void placeBelow(QWidget* w, const QWidget* above, int gap, int x)
+{
+    w->move(x, above->geometry().bottom() + 1 + gap);
+}
+}  // namespace
+
+TF_Game_Shutsudai::TF_Game_Shutsudai(QWidget* parent) : QDialog(parent)
+{
+    FormCreate();
+}
+
+TF_Game_Shutsudai::~TF_Game_Shutsudai() = default;
+
+void TF_Game_Shutsudai::FormCreate()
+{
+    PrepareProgramWindow(this, Background);
+    resize(640, 480);
+    Quiz_Passed = false;
+    tries_ = 0;
+
+    auto* banner = new QWidget(this);
+    banner->setAutoFillBackground(true);
+    QPalette bp = banner->palette();
+    bp.setColor(QPalette::Window, Banner);
+    banner->setPalette(bp);
+    banner->setGeometry(0, 0, 640, 34);
+
+    Label1 = makeLabel(this, QStringLiteral("ゲームのかんじについての問題です。"), Qt::black,
+                       PixelFont(21, true));
+    Label1->move(8, 6);
+    Label2 = makeLabel(this, QStringLiteral("３回まちがえると、不合格になるよ。"), Qt::white,
+                       PixelFont(16, true));
+    Label2->move(80, 42);
+    lbl_Kanji = makeLabel(this, Kanji_Tbl[std::clamp(Quiz_Kanji, 1, MaxKanji)].text(), Red,
+                          PixelFont(48, true));
+    lbl_Kanji->move(12, 38);
+    Lbl_Mondai1 = makeLabel(this, QStringLiteral("問１．「読み」をひらがなで書いてください。"),
+                            Qt::white, PixelFont(17, true));
+    Lbl_Mondai1->move(80, 66);
+    Lbl_Mondai2 = makeLabel(this, QStringLiteral("問２．「画数」をえらんでください。"),
+                            Qt::white, PixelFont(17, true));
+
+    QVector<TMondaiRec> sentences;
+    if (!ReadAllMondai(Quiz_Kanji, sentences)) {
+        loaded_ = false;
+        FileErrorReport(this, MondaiFileName);
+        CloseMainMenu();
+        EndProgram();
+        return;
+    }
+    // The window has room for five sentences.
+    const int c = std::min<int>(static_cast<int>(sentences.size()), MaxSentences);
+    const QFont lineFont = PointFont(16, true);
+    const QString kanji = Kanji_Tbl[Quiz_Kanji].text();
+    for (int i = 1; i <= c; ++i) {
+        const TMondaiRec& rec = sentences[i - 1];
+        QList<QLabel*> line;
+        line << makeLabel(this, QStringLiteral("%1) ").arg(i), Qt::white, lineFont);
+        QByteArray expected;
+        for (int j = 1; j <= 3; ++j) {
+            if (j == rec.Pos) {
+                line << makeLabel(this, kanji, Red, lineFont);
+                expected = rec.Part[j];
+            } else {
+                line << makeLabel(this, rec.partString(j), Qt::white, lineFont);
+            }
+        }
+        const QWidget* above = i == 1 ? static_cast<QWidget*>(Lbl_Mondai1) : Lbl_Bun.last()[0];
+        int x = Lbl_Mondai1->x() + 10;
+        for (QLabel* l : line) {
+            placeBelow(l, above, 5, x);
+            x += l->width();
+        }
+        Lbl_Bun << line;
+        expected_ << expected;
+    }
+    placeBelow(Lbl_Mondai2, c > 0 ? static_cast<QWidget*>(Lbl_Bun.last()[0]) : Lbl_Mondai1, 5,
+               Lbl_Mondai1->x());
+
+    Lbl_Kakusuu = makeLabel(this, QStringLiteral("画数．"), Qt::white, lineFont);
+    Edt_Kakusuu = new QLineEdit(this);
+    Edt_Kakusuu->setFont(lineFont);
+    Edt_Kakusuu->setMaxLength(2);
+    Edt_Kakusuu->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Edt_Kakusuu->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[+-]?[0-9 ]{0,2}")), Edt_Kakusuu));
+    Edt_Kakusuu->clear();
+    UD_Kakusuu = new TUpDown(Edt_Kakusuu, 1, 25, this);
+    UD_Kakusuu->setToolTip(QStringLiteral("画数をえらびます"));
+    const int answersTop = Lbl_Mondai2->geometry().bottom() + 1 + 20;
+    Lbl_Kakusuu->move(330, answersTop + 2);
+    Edt_Kakusuu->setGeometry(Lbl_Kakusuu->geometry().right() + 1, answersTop, 44, 30);
+    UD_Kakusuu->setGeometry(Edt_Kakusuu->geometry().right() + 1, answersTop, 18, 30);
+
+    for (int i = 1; i <= c; ++i) {
+        QLabel* l = makeLabel(this, QStringLiteral("答%1. ").arg(i), Qt::white, lineFont);
+        const int top = i == 1 ? answersTop : Edt_Kaitou.last()->geometry().bottom() + 1 + 5;
+        l->move(10, top + 2);
+        auto* e = new QLineEdit(this);
+        e->setFont(lineFont);
+        e->setGeometry(l->geometry().right() + 1 + 10, top, 230, 30);
+        e->setInputMethodHints(Qt::ImhNoPredictiveText);
+        HiraganaInput::attach(e);
+        e->installEventFilter(this);
+        connect(e, &QLineEdit::textChanged, this, [e] { setTextColor(e, Qt::black); });
+        Lbl_Kaitou << l;
+        Edt_Kaitou << e;
+    }
+    Edt_Kakusuu->installEventFilter(this);
+    connect(Edt_Kakusuu, &QLineEdit::textChanged, this,
+            [this] { setTextColor(Edt_Kakusuu, Qt::black); });
+
+    Kana_Table = new KanaTable(this, 17);
+    Kana_Table->move(312, answersTop + 38);
+    Kana_Table->setTargets(Edt_Kaitou);
+
+    Btn_kotae_Kinyu = new QPushButton(QStringLiteral("回答する"), this);
+    Btn_kotae_Kinyu->setToolTip(QStringLiteral("答を書いたらここを押す"));
+    Btn_kotae_Kinyu->setGeometry(330, 412, 140, 36);
+    Btn_Close = new QPushButton(QStringLiteral("もどる"), this);
+    Btn_Close->setGeometry(486, 412, 140, 36);
+    for (QPushButton* b : {Btn_kotae_Kinyu, Btn_Close}) {
+        b->setFont(PixelFont(17, true));
+        GiveHandCursor(b);
+        b->setAutoDefault(false);
+    }
+    connect(Btn_kotae_Kinyu, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_kotae_KinyuClick);
+    connect(Btn_Close, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_CloseClick);
+    Label3 = makeLabel(this, QStringLiteral("項目間は、「Tab」Keyで移動します"), Qt::yellow,
+                       PixelFont(13, true));
+    Label3->move(330, 456);
+
+    Lbl_err_Msg = makeLabel(this, QStringLiteral("赤い字のところがまちがっているよ。"), Red,
+                            PixelFont(16, true));
+    Lbl_err_Msg->hide();
+    if (!Edt_Kaitou.isEmpty())
+        Lbl_err_Msg->move(Edt_Kaitou.first()->x(), Edt_Kaitou.last()->geometry().bottom() + 1 + 10);
+
+    QWidget* prev = nullptr;
+    QList<QWidget*> order;
+    for (QLineEdit* e : Edt_Kaitou)
+        order << e;
+    order << Edt_Kakusuu << Btn_kotae_Kinyu << Btn_Close;
+    for (QWidget* w : order) {
+        w->setFocusPolicy(Qt::StrongFocus);
+        if (prev)
+            setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+void TF_Game_Shutsudai::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!Edt_Kaitou.isEmpty())
+        Edt_Kaitou.first()->setFocus(Qt::OtherFocusReason);
+}
+
+bool TF_Game_Shutsudai::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+        if (auto* e = qobject_cast<QLineEdit*>(watched))
+            setTextColor(e, Qt::black);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TF_Game_Shutsudai::setTextColor(QLineEdit* edit, const QColor& color)
+{
+    QPalette pal = edit->palette();
+    if (pal.color(QPalette::Text) == color)
+        return;
+    pal.setColor(QPalette::Text, color);
+    edit->setPalette(pal);
+}
+
+void TF_Game_Shutsudai::Btn_kotae_KinyuClick()
+{
+    int kakusuu = 0;
+    if (!ParseKakusuu(Edt_Kakusuu->text(), &kakusuu)) {
+        ShowMessage(this, QStringLiteral("画数には、半角数字の整数を入れてください。"));
+        return;
+    }
+    ++tries_;
+    QStringList readings;
+    for (QLineEdit* e : Edt_Kaitou) {
+        HiraganaInput::finish(e);  // a trailing "n" is the child's "ん"
+        readings << e->text();
+    }
+    const QuizVerdict v =
+        CheckQuizAnswers(readings, expected_, kakusuu, Kanji_Tbl[Quiz_Kanji].Kakusuu);
+    for (int i = 0; i < Edt_Kaitou.size(); ++i)
+        if (v.wrongReading.value(i))
+            setTextColor(Edt_Kaitou[i], Red);
+    if (v.wrongKakusuu)
+        setTextColor(Edt_Kakusuu, Red);
+
+    if (v.right) {
+        Quiz_Passed = true;
+        ShowMessage(this, QStringLiteral("おめでとう！ 合格です。"));
+        accept();
+        return;
+    }
+    ShowMessage(this, QStringLiteral("ざんねん！ はずれです"));
+    if (tries_ >= QuizMaxTries) {
+        ShowMessage(this, QStringLiteral("また、チャレンジしてね。"));
+        reject();
+        return;
+    }
+    Lbl_err_Msg->show();
+    if (!Edt_Kaitou.isEmpty())
+        Edt_Kaitou.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void TF_Game_Shutsudai::Btn_CloseClick()
+{
+    if (AskYesNoCancel(this, QStringLiteral("このまま終わるとゲームの結果が記ろくされません。"
+                                            "終わってもよいですか？")) == MsgAnswer::Yes)
+        reject();
+}

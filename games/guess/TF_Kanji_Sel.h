@@ -1,0 +1,35 @@
+// The answer candidate picker: every kanji of the player's school year in a grid; the chosen one
+// is copied into the answer box of the game that opened it.
+// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class SoundEffect;
+
+class TF_Kanji_Sel : public QWidget {
+    Q_OBJECT
+public:
+    // answerBox: the game's Edt_Kotae.
+    explicit TF_Kanji_Sel(QLineEdit* answerBox, QWidget* parent = nullptr);
+
+    void Grd_KanjiSelectCell(int col, int row);
+    void Btn_EndClick();
+
+    QLabel* Lbl_Title;
+    QLabel* lbl_Kotae;
+    QTableWidget* Grd_Kanji;
+    QPushButton* Btn_End;
+    SoundEffect* MP_Select;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPointer<QLineEdit> answerBox_;
+};
