@@ -1,0 +1,241 @@
+#include "tools/kanjidata/KanjiChecks.h"
+
+#include "platform/Cp932.h"
+#include "tools/kanjidata/MecabReader.h"
+#include "tools/kanjidata/ReadingRules.h"
+
+#include <QFile>
+#include <QSet>
+
+namespace {
+
+constexpr int FewestSentences[KanjiYears + 1] = {0, 2, 2, 2, 2, 1, 1};
+constexpr int MostSentences[KanjiYears + 1] = {0, 3, 3, 3, 3, 2, 2};
+const QString ExceptionsFile = QStringLiteral("exceptions.txt");
+
+CheckFailure fail(const QString& check, const QString& file, int line, const QString& text)
+{
+    return CheckFailure{check, file, line, text};
+}
+
+QString describe(const KanjiEntry& e, const SourceSentence& s)
+{
+    return QStringLiteral("%1 \"%2\"").arg(e.kanji, s.sourceText());
+}
+
+const ExceptionEntry* findException(const QVector<ExceptionEntry>& list, const QString& check,
+                                    const KanjiEntry& e, const SourceSentence& s)
+{
+    for (const ExceptionEntry& x : list)
+        if (x.check == check && x.kanji == e.kanji && x.sentence == s.sourceText()) {
+            x.used = true;
+            return &x;
+        }
+    return nullptr;
+}
+
+int schoolYearOf(QChar c, const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic)
+{
+    if (const KanjiEntry* e = src.find(QString(c)))
+        return e->year;
+    const int g = dic.value(QString(c)).grade;
+    return g >= 1 && g <= KanjiYears ? g : 0;
+}
+
+}  // namespace
+
+QString CheckFailure::toString() const
+{
+    return QStringLiteral("%1:%2: [%3] %4").arg(file).arg(line).arg(check, text);
+}
+
+QVector<ExceptionEntry> ReadExceptions(const QString& path, QVector<CheckFailure>& failures)
+{
+    QVector<ExceptionEntry> out;
+    QFile f(path);
+    if (!f.exists())
+        return out;
+    if (!f.open(QIODevice::ReadOnly)) {
+        failures << fail(QStringLiteral("exceptions"), ExceptionsFile, 0, QStringLiteral("cannot read"));
+        return out;
+    }
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int sep = line.indexOf(QLatin1String(" -- "));
+        const QStringList head = line.left(sep).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        ExceptionEntry x;
+        x.line = i + 1;
+        if (sep > 0 && head.size() == 3) {
+            x.check = head[0];
+            x.kanji = head[1];
+            x.sentence = head[2];
+            x.reason = line.mid(sep + 4).trimmed();
+        }
+        if ((x.check != QLatin1String("reading") && x.check != QLatin1String("mecab")) || x.reason.isEmpty()) {
+            failures << fail(QStringLiteral("exceptions"), ExceptionsFile, x.line,
+                             QStringLiteral("expected \"reading|mecab <kanji> <a|{b}|c> -- <reason>\""));
+            continue;
+        }
+        out << x;
+    }
+    return out;
+}
+
+QVector<CheckFailure> CheckKanjiList(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic)
+{
+    QVector<CheckFailure> out;
+    const QString file = QStringLiteral("kanji.txt");
+    const KanjiEntry* prev = nullptr;
+    for (const KanjiEntry& e : src.kanji) {
+        if (Cp932::fromUnicode(e.kanji).size() != 2)
+            out << fail(QStringLiteral("list"), file, e.line, e.kanji + QStringLiteral(" is not two Shift-JIS bytes"));
+        if (!dic.contains(e.kanji)) {
+            out << fail(QStringLiteral("list"), file, e.line, e.kanji + QStringLiteral(" is not in kanjidic"));
+            continue;
+        }
+        const KanjiDicEntry& d = dic[e.kanji];
+        if (d.grade != e.year)
+            out << fail(QStringLiteral("list"), file, e.line,
+                        QStringLiteral("%1 is year %2 here but G%3 in kanjidic").arg(e.kanji).arg(e.year).arg(d.grade));
+        if (d.strokes != e.strokes)
+            out << fail(QStringLiteral("list"), file, e.line,
+                        QStringLiteral("%1 has %2 strokes here but %3 in kanjidic").arg(e.kanji).arg(e.strokes).arg(d.strokes));
+        if (d.freq != e.freq)
+            out << fail(QStringLiteral("list"), file, e.line,
+                        QStringLiteral("%1 has frequency %2 here but %3 in kanjidic").arg(e.kanji).arg(e.freq).arg(d.freq));
+        // Simpler first within a year: strokes, then frequency (none = rarest).
+        if (prev && prev->year == e.year) {
+            const auto key = [](const KanjiEntry* k) { return std::pair(k->strokes, k->freq ? k->freq : 1 << 30); };
+            if (key(prev) > key(&e))
+                out << fail(QStringLiteral("list"), file, e.line,
+                            QStringLiteral("%1 is out of order after %2").arg(e.kanji, prev->kanji));
+        }
+        prev = &e;
+    }
+    return out;
+}
+
+QVector<CheckFailure> CheckLeftOutNamed(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
+                                        const QString& notesText)
+{
+    QVector<CheckFailure> out;
+    for (auto it = dic.cbegin(); it != dic.cend(); ++it)
+        if (it->grade >= 1 && it->grade <= KanjiYears && !src.find(it.key()) && !notesText.contains(it.key()))
+            out << fail(QStringLiteral("list"), QStringLiteral("NOTES.md"), 0,
+                        QStringLiteral("left-out year %1 kanji %2 is not named").arg(it->grade).arg(it.key()));
+    return out;
+}
+
+QVector<CheckFailure> CheckSentenceCounts(const KanjiSources& src)
+{
+    QVector<CheckFailure> out;
+    for (const KanjiEntry& e : src.kanji) {
+        if (!src.yearFilePresent[e.year])
+            continue;
+        const int n = static_cast<int>(src.sentences.value(e.number).size());
+        if (n < FewestSentences[e.year] || n > MostSentences[e.year]) {
+            const auto list = src.sentences.value(e.number);
+            out << fail(QStringLiteral("count"), SentenceFileName(e.year), list.isEmpty() ? 0 : list.first().line - 1,
+                        QStringLiteral("%1 has %2 sentences; year %3 wants %4 to %5")
+                            .arg(e.kanji).arg(n).arg(e.year).arg(FewestSentences[e.year]).arg(MostSentences[e.year]));
+        }
+    }
+    return out;
+}
+
+QVector<CheckFailure> CheckSentenceText(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
+                                        const QVector<ExceptionEntry>& exceptions)
+{
+    QVector<CheckFailure> out;
+    for (auto it = src.sentences.cbegin(); it != src.sentences.cend(); ++it) {
+        const KanjiEntry& e = src.kanji[it.key() - 1];
+        const KanjiDicEntry d = dic.value(e.kanji);
+        const QSet<QString> forms = AllReadingForms(d.on + d.kun);
+        for (const SourceSentence& s : it.value()) {
+            if (!IsHiraganaOnly(s.reading()))
+                out << fail(QStringLiteral("hiragana"), s.file, s.line,
+                            describe(e, s) + QStringLiteral(": the reading must be hiragana only"));
+            else if (!forms.contains(s.reading()) && !findException(exceptions, QStringLiteral("reading"), e, s))
+                out << fail(QStringLiteral("reading"), s.file, s.line,
+                            describe(e, s) + QStringLiteral(": %1 is not a kanjidic reading of %2 (%3)")
+                                                 .arg(s.reading(), e.kanji, (d.on + d.kun).join(QLatin1Char(' '))));
+            for (int j = 1; j <= 3; ++j) {
+                if (j == s.pos)
+                    continue;
+                for (QChar c : s.part[j]) {
+                    if (!IsKanjiChar(c))
+                        continue;
+                    const int y = schoolYearOf(c, src, dic);
+                    if (y == 0 || y > e.year)
+                        out << fail(QStringLiteral("year"), s.file, s.line,
+                                    describe(e, s) + QStringLiteral(": %1 is %2; write it in hiragana")
+                                                         .arg(c)
+                                                         .arg(y ? QStringLiteral("a year %1 kanji").arg(y)
+                                                                : QStringLiteral("not a school kanji")));
+                }
+            }
+        }
+    }
+    return out;
+}
+
+bool CheckMecab(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
+                const QVector<ExceptionEntry>& exceptions, QVector<CheckFailure>& failures, QString& reason)
+{
+    QStringList withKanji;
+    QVector<std::pair<const KanjiEntry*, const SourceSentence*>> refs;
+    for (auto it = src.sentences.cbegin(); it != src.sentences.cend(); ++it)
+        for (const SourceSentence& s : it.value()) {
+            refs.append({&src.kanji[it.key() - 1], &s});
+            withKanji << s.withKanji(src.kanji[it.key() - 1].kanji);
+        }
+    QVector<QVector<MecabWord>> words;
+    if (!MecabWords(withKanji, words, reason))
+        return false;
+    QHash<QChar, QSet<QString>> formsCache;
+    const auto formsOf = [&](QChar c) {
+        auto it = formsCache.find(c);
+        if (it == formsCache.end()) {
+            const KanjiDicEntry d = dic.value(QString(c));
+            it = formsCache.insert(c, AllReadingForms(d.on + d.kun));
+        }
+        return *it;
+    };
+    for (int i = 0; i < refs.size(); ++i) {
+        const auto [e, s] = refs[i];
+        // The word that holds the kanji, and the kanji's place in it.
+        const int kanjiAt = static_cast<int>(s->before().size());
+        int start = 0;
+        const MecabWord* word = nullptr;
+        for (const MecabWord& w : words[i]) {
+            if (kanjiAt < start + w.surface.size()) {
+                word = &w;
+                break;
+            }
+            start += static_cast<int>(w.surface.size());
+        }
+        if (word && word->surface.mid(kanjiAt - start, 1) == e->kanji &&
+            WordReadingAgrees(word->surface, kanjiAt - start, s->reading(), word->reading, formsOf))
+            continue;
+        if (findException(exceptions, QStringLiteral("mecab"), *e, *s))
+            continue;
+        failures << fail(QStringLiteral("mecab"), s->file, s->line,
+                         word ? describe(*e, *s) + QStringLiteral(": MeCab reads the word %1 as %2, which has no %3 for %4")
+                                                       .arg(word->surface, word->reading, s->reading(), e->kanji)
+                              : describe(*e, *s) + QStringLiteral(": MeCab lost the kanji"));
+    }
+    return true;
+}
+
+QVector<CheckFailure> UnusedExceptions(const QVector<ExceptionEntry>& exceptions)
+{
+    QVector<CheckFailure> out;
+    for (const ExceptionEntry& x : exceptions)
+        if (!x.used)
+            out << fail(QStringLiteral("exceptions"), ExceptionsFile, x.line,
+                        QStringLiteral("%1 %2 %3 matches no failing sentence; remove it").arg(x.check, x.kanji, x.sentence));
+    return out;
+}

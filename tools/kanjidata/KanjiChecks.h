@@ -1,0 +1,47 @@
+// The content checks of the kanji sources: the list against kanjidic, and every sentence's
+// reading, wording and MeCab reading. A reading or MeCab disagreement may be accepted by a line
+// of data/kanji/exceptions.txt:
+//   <check> <kanji> <sentence as written, "a|{b}|c"> -- <reason>
+// where <check> is "reading" or "mecab".
+#pragma once
+
+#include "tools/kanjidata/KanjiDic.h"
+#include "tools/kanjidata/KanjiSource.h"
+
+#include <QString>
+#include <QVector>
+
+struct CheckFailure {
+    QString check;  // list, count, hiragana, reading, year, mecab, exceptions
+    QString file;
+    int line = 0;
+    QString text;   // what is wrong, naming the kanji and sentence
+    QString toString() const;
+};
+
+struct ExceptionEntry {
+    QString check;
+    QString kanji;
+    QString sentence;
+    QString reason;
+    int line = 0;
+    mutable bool used = false;
+};
+
+// Reads exceptions.txt (a missing file is an empty list); malformed lines become failures.
+QVector<ExceptionEntry> ReadExceptions(const QString& path, QVector<CheckFailure>& failures);
+
+QVector<CheckFailure> CheckKanjiList(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic);
+QVector<CheckFailure> CheckLeftOutNamed(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
+                                        const QString& notesText);
+QVector<CheckFailure> CheckSentenceCounts(const KanjiSources& src);
+// Hiragana, dictionary reading and school-year checks of every sentence.
+QVector<CheckFailure> CheckSentenceText(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
+                                        const QVector<ExceptionEntry>& exceptions);
+// MeCab's reading of the word holding the kanji (sentence with the kanji in place) must split
+// into the expected reading for the kanji and dictionary forms for its other characters;
+// false with a reason when MeCab cannot run.
+bool CheckMecab(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
+                const QVector<ExceptionEntry>& exceptions, QVector<CheckFailure>& failures, QString& reason);
+// Exception lines that matched nothing (call after the checks above).
+QVector<CheckFailure> UnusedExceptions(const QVector<ExceptionEntry>& exceptions);

@@ -1,0 +1,16 @@
+// Words and their readings from MeCab with the IPA dictionary.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+struct MecabWord {
+    QString surface;
+    QString reading;  // hiragana; the surface itself where the dictionary has no reading
+};
+
+// The words of each input line (same order); false with a reason when MeCab cannot run.
+bool MecabWords(const QStringList& sentences, QVector<QVector<MecabWord>>& words, QString& reason);
+// One line of MeCab's default output ("surface<TAB>features"); false for other lines.
+bool ParseMecabLine(const QString& line, MecabWord& word);

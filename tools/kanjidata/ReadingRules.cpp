@@ -1,0 +1,109 @@
+#include "tools/kanjidata/ReadingRules.h"
+
+#include <QHash>
+
+namespace {
+
+const QHash<QChar, QString>& voicedForms()
+{
+    // Plain kana to the voiced (and for the h row also the p) kana a compound may give it.
+    static const QHash<QChar, QString> table = [] {
+        QHash<QChar, QString> t;
+        const QString plain = QStringLiteral("かきくけこさしすせそたちつてと");
+        const QString voiced = QStringLiteral("がぎぐげござじずぜぞだぢづでど");
+        for (int i = 0; i < plain.size(); ++i)
+            t.insert(plain[i], QString(voiced[i]));
+        t[QChar(u'ち')] += QChar(u'じ');
+        t[QChar(u'つ')] += QChar(u'ず');
+        const QString h = QStringLiteral("はひふへほ");
+        const QString b = QStringLiteral("ばびぶべぼ");
+        const QString p = QStringLiteral("ぱぴぷぺぽ");
+        for (int i = 0; i < h.size(); ++i)
+            t.insert(h[i], QString(b[i]) + p[i]);
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+QString ToHiragana(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out)
+        if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6)
+            c = QChar(c.unicode() - 0x60);
+    return out;
+}
+
+bool IsHiraganaOnly(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text)
+        if (c.unicode() < 0x3041 || c.unicode() > 0x3096)
+            return false;
+    return true;
+}
+
+bool IsKanjiChar(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) || (u >= 0xF900 && u <= 0xFAFF);
+}
+
+QSet<QString> ReadingForms(const QString& dictionaryReading)
+{
+    QString base = ToHiragana(dictionaryReading);
+    base.remove(QLatin1Char('-'));
+    const int dot = base.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        base.truncate(dot);
+    if (base.isEmpty())
+        return {};
+    QSet<QString> forms{base};
+    for (QChar v : voicedForms().value(base[0]))
+        forms.insert(v + base.mid(1));
+    const QString smallTsuSources = QStringLiteral("くつちき");
+    const QSet<QString> plain = forms;
+    for (const QString& f : plain)
+        if (f.size() > 1 && smallTsuSources.contains(f.back()))
+            forms.insert(f.left(f.size() - 1) + QChar(u'っ'));
+    return forms;
+}
+
+QSet<QString> AllReadingForms(const QStringList& dictionaryReadings)
+{
+    QSet<QString> all;
+    for (const QString& r : dictionaryReadings)
+        all.unite(ReadingForms(r));
+    return all;
+}
+
+bool WordReadingAgrees(const QString& surface, int at, const QString& reading, const QString& wordReading,
+                       const std::function<QSet<QString>(QChar)>& formsOf)
+{
+    // The forms each character of the word may take.
+    QVector<QSet<QString>> units;
+    for (int i = 0; i < surface.size(); ++i) {
+        const QChar c = surface[i];
+        if (i == at)
+            units << QSet<QString>{reading};
+        else if (IsKanjiChar(c))
+            units << formsOf(c);
+        else if (c == QChar(u'々') && i > 0)
+            units << (i - 1 == at ? QSet<QString>{reading} : formsOf(surface[i - 1]));
+        else
+            units << QSet<QString>{ToHiragana(QString(c))};
+    }
+    const QString target = ToHiragana(wordReading);
+    // matched[i] holds the reading positions reachable after the first i characters.
+    QVector<QSet<int>> reach(units.size() + 1);
+    reach[0].insert(0);
+    for (int i = 0; i < units.size(); ++i)
+        for (int j : reach[i])
+            for (const QString& f : units[i])
+                if (!f.isEmpty() && target.mid(j, f.size()) == f)
+                    reach[i + 1].insert(j + static_cast<int>(f.size()));
+    return reach[units.size()].contains(static_cast<int>(target.size()));
+}

@@ -1,0 +1,53 @@
+// kanjicheck [source dir] [year...]: runs every content check on the kanji sources and lists
+// each failure as "<file>:<line>: [check] ..."; exit status 1 when anything fails.
+#include "tools/kanjidata/KanjiChecks.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QStringList args = app.arguments().mid(1);
+    const QString dir = args.isEmpty() || args.first().toInt() ? QStringLiteral(KANJI_SOURCE_DIR) : args.takeFirst();
+    QSet<QString> onlyFiles;
+    for (const QString& y : args)
+        onlyFiles.insert(SentenceFileName(y.toInt()));
+
+    QStringList errors, warnings;
+    const KanjiSources src = ReadKanjiSources(dir, errors, warnings);
+    for (const QString& w : warnings + errors)
+        out << w << '\n';
+    QHash<QString, KanjiDicEntry> dic;
+    QString reason;
+    if (!ReadKanjiDic(DefaultKanjiDicPath, dic, reason)) {
+        out << reason << '\n';
+        return 1;
+    }
+    QVector<CheckFailure> failures;
+    const QVector<ExceptionEntry> exceptions = ReadExceptions(dir + QStringLiteral("/exceptions.txt"), failures);
+    QFile notes(dir + QStringLiteral("/NOTES.md"));
+    notes.open(QIODevice::ReadOnly);
+    failures += CheckKanjiList(src, dic);
+    failures += CheckLeftOutNamed(src, dic, QString::fromUtf8(notes.readAll()));
+    failures += CheckSentenceCounts(src);
+    failures += CheckSentenceText(src, dic, exceptions);
+    if (!CheckMecab(src, dic, exceptions, failures, reason))
+        out << reason << '\n';
+    if (onlyFiles.isEmpty())
+        failures += UnusedExceptions(exceptions);
+    int shown = 0;
+    for (const CheckFailure& f : failures)
+        if (onlyFiles.isEmpty() || onlyFiles.contains(f.file)) {
+            out << f.toString() << '\n';
+            ++shown;
+        }
+    int sentences = 0;
+    for (const auto& list : src.sentences)
+        sentences += static_cast<int>(list.size());
+    out << src.sentences.size() << " kanji with " << sentences << " sentences; " << shown << " failure(s), "
+        << errors.size() << " source error(s)\n";
+    return shown == 0 && errors.isEmpty() && reason.isEmpty() ? 0 : 1;
+}
