@@ -54,21 +54,40 @@ bool IsKanjiChar(QChar c)
 
 QSet<QString> ReadingForms(const QString& dictionaryReading)
 {
-    QString base = ToHiragana(dictionaryReading);
-    base.remove(QLatin1Char('-'));
-    const int dot = base.indexOf(QLatin1Char('.'));
-    if (dot >= 0)
-        base.truncate(dot);
-    if (base.isEmpty())
+    QString reading = ToHiragana(dictionaryReading);
+    reading.remove(QLatin1Char('-'));
+    const int dot = static_cast<int>(reading.indexOf(QLatin1Char('.')));
+    const QString stem = dot >= 0 ? reading.left(dot) : reading;
+    if (stem.isEmpty())
         return {};
-    QSet<QString> forms{base};
-    for (QChar v : voicedForms().value(base[0]))
-        forms.insert(v + base.mid(1));
-    const QString smallTsuSources = QStringLiteral("くつちき");
-    const QSet<QString> plain = forms;
-    for (const QString& f : plain)
-        if (f.size() > 1 && smallTsuSources.contains(f.back()))
-            forms.insert(f.left(f.size() - 1) + QChar(u'っ'));
+    // A noun made from a verb takes its okurigana into the kanji (字引 じびき, 切手 きって):
+    // the whole kun reading and its -i form count too.
+    QStringList absorbed;
+    if (dot >= 0) {
+        const QString whole = stem + reading.mid(dot + 1);
+        absorbed << whole;
+        const QString uRow = QStringLiteral("うくぐすつぬぶむる");
+        const QString iRow = QStringLiteral("いきぎしちにびみり");
+        const int at = static_cast<int>(uRow.indexOf(whole.back()));
+        if (at >= 0)
+            absorbed << whole.left(whole.size() - 1) + iRow[at];
+    }
+    QSet<QString> forms;
+    const auto addWithVoicing = [&forms](const QString& base) {
+        QSet<QString> added{base};
+        for (QChar v : voicedForms().value(base[0]))
+            added.insert(v + base.mid(1));
+        forms.unite(added);
+        return added;
+    };
+    const auto addSmallTsu = [&forms](const QSet<QString>& bases, const QString& finals) {
+        for (const QString& f : bases)
+            if (f.size() > 1 && finals.contains(f.back()))
+                forms.insert(f.left(f.size() - 1) + QChar(u'っ'));
+    };
+    addSmallTsu(addWithVoicing(stem), QStringLiteral("くつちき"));
+    for (const QString& a : absorbed)
+        addSmallTsu(addWithVoicing(a), QStringLiteral("くつちきり"));
     return forms;
 }
 

@@ -1,6 +1,7 @@
 // Which hiragana readings a kanji may take in a sentence: its dictionary readings with the
 // okurigana dropped, plus the sound changes of compounds (voicing, and a small っ in place of a
-// final く, つ, ち or き).
+// final く, つ, ち or き). A kun reading also counts with its okurigana taken into the kanji, as
+// in nouns made from verbs (字引 じびき, 切手 きって).
 #pragma once
 
 #include <QSet>
@@ -11,7 +12,8 @@
 QString ToHiragana(const QString& text);  // katakana become hiragana, the rest stays
 bool IsHiraganaOnly(const QString& text);
 bool IsKanjiChar(QChar c);                 // a CJK ideograph (not 々)
-// The forms one dictionary reading allows ("たか.い" gives たか, だか; "ガク" gives がく, がっ, ...).
+// The forms one dictionary reading allows ("たか.い" gives たか, だか, たかい, ...; "ガク" gives
+// がく, がっ).
 QSet<QString> ReadingForms(const QString& dictionaryReading);
 QSet<QString> AllReadingForms(const QStringList& dictionaryReadings);
 
