@@ -27,6 +27,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -417,7 +418,13 @@ void TPictureGameFrame::DrawMessage(const QString& text, const QColor& color)
 {
     QPainter p(&Board_Bmp);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(PointFont(Disp_Mode == 1 ? 60 : 80, true, FacePGothic));
+    QFont font = PointFont(Disp_Mode == 1 ? 60 : 80, true, FacePGothic);
+    // The message must not run off the picture ("当たり！" is wider than the room at this size).
+    const int room = 360 - 50 - 4;
+    const int wide = QFontMetrics(font).horizontalAdvance(text);
+    if (wide > room)
+        font.setPixelSize(font.pixelSize() * room / wide);
+    p.setFont(font);
     p.setPen(color);
     p.drawText(QRect(50, 100, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, text);
 }
