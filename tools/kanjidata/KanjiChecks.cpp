@@ -199,8 +199,9 @@ bool CheckMecab(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& di
     const auto formsOf = [&](QChar c) {
         auto it = formsCache.find(c);
         if (it == formsCache.end()) {
+            // The other characters of the word may also take name readings (奈良, 茨城).
             const KanjiDicEntry d = dic.value(QString(c));
-            it = formsCache.insert(c, AllReadingForms(d.on + d.kun));
+            it = formsCache.insert(c, AllReadingForms(d.on + d.kun + d.nanori));
         }
         return *it;
     };

@@ -31,19 +31,24 @@ bool ParseKanjiDicLine(const QString& line, QString& kanji, KanjiDicEntry& e)
         return false;
     kanji = f[0];
     e = {};
+    bool names = false;
     for (int i = 2; i < f.size(); ++i) {
         const QString& t = f[i];
-        // Name readings (T1, T2) and meanings ({...}) follow the on/kun readings.
-        if (t.startsWith(QLatin1Char('{')) || t == QLatin1String("T1") || t == QLatin1String("T2"))
+        // Name readings follow T1 (T2: radical names); meanings ({...}) come last.
+        if (t.startsWith(QLatin1Char('{')) || t == QLatin1String("T2"))
             break;
+        if (t == QLatin1String("T1")) {
+            names = true;
+            continue;
+        }
         const QChar c = t[0] == QLatin1Char('-') && t.size() > 1 ? t[1] : t[0];
         const ushort u = c.unicode();
         if (u >= 0x30A1 && u <= 0x30FA) {
-            e.on << t;
+            (names ? e.nanori : e.on) << t;
             continue;
         }
         if (u >= 0x3041 && u <= 0x3096) {
-            e.kun << t;
+            (names ? e.nanori : e.kun) << t;
             continue;
         }
         bool ok = false;

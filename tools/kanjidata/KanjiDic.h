@@ -11,6 +11,7 @@ struct KanjiDicEntry {
     int freq = 0;     // F field, 0 when absent
     QStringList on;   // katakana as listed
     QStringList kun;  // hiragana as listed, with "." and "-" marks
+    QStringList nanori;  // readings used in names (after T1)
 };
 
 inline const QString DefaultKanjiDicPath = QStringLiteral("/usr/share/edict/kanjidic");
