@@ -77,10 +77,10 @@ QGroupBox* makeGroup(QWidget* parent, const QString& caption, const QRect& place
 }  // namespace
 
 TPictureGameFrame::TPictureGameFrame(int game, const QString& title, bool withPicker,
-                                     QWidget* parent)
+                                     const QString& hitSound, QWidget* parent)
     : QWidget(parent), game_(game)
 {
-    FormCreate(title, withPicker);
+    FormCreate(title, withPicker, hitSound);
 }
 
 TPictureGameFrame::~TPictureGameFrame()
@@ -89,7 +89,8 @@ TPictureGameFrame::~TPictureGameFrame()
         delete F_Kanji_Sel.data();
 }
 
-void TPictureGameFrame::FormCreate(const QString& title, bool withPicker)
+void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
+                                   const QString& hitSound)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     PrepareProgramWindow(this, Navy);
@@ -215,7 +216,7 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker)
         Music_No = MusicVariant(game_, MusicMeasure());
         return GameMusicFile(game_, Music_No);
     };
-    MP_Atari = new SoundEffect(this, QStringLiteral("Atari.wav"));
+    MP_Atari = new SoundEffect(this, hitSound);
     MP_Bang = new SoundEffect(this, QStringLiteral("Bang.wav"));
     MP_Hazure = new SoundEffect(this, QStringLiteral("Hazure.wav"));
 
@@ -310,6 +311,8 @@ void TPictureGameFrame::StopEffects()
 {
     MP_Atari->player()->stop();
     MP_Hazure->player()->stop();
+    if (stopsBang_)
+        MP_Bang->player()->stop();
 }
 
 void TPictureGameFrame::PlayEffect(SoundEffect* effect)

@@ -29,7 +29,10 @@ class WindowMusic;
 class TPictureGameFrame : public QWidget {
     Q_OBJECT
 public:
-    TPictureGameFrame(int game, const QString& title, bool withPicker, QWidget* parent = nullptr);
+    // hitSound: the effect MP_Atari opens at creation ("Atari.wav"; game 3 has only "Seikai.wav").
+    TPictureGameFrame(int game, const QString& title, bool withPicker,
+                      const QString& hitSound = QStringLiteral("Atari.wav"),
+                      QWidget* parent = nullptr);
     ~TPictureGameFrame() override;
 
     void Grp_shuruiClick(int item);
@@ -126,9 +129,10 @@ protected:
     void DrawMessage(const QString& text, const QColor& color);
 
     const int game_;
+    bool stopsBang_ = false;  // StopEffects also stops MP_Bang
 
 private:
-    void FormCreate(const QString& title, bool withPicker);
+    void FormCreate(const QString& title, bool withPicker, const QString& hitSound);
     void DrawQuestionKanji();
     void leave(bool showMenu = true);
     bool started_ = false;

@@ -39,7 +39,8 @@ QLabel* captionLabel(QWidget* parent, const QString& text, const QColor& color, 
 }  // namespace
 
 TF_Game2::TF_Game2(QWidget* parent)
-    : TPictureGameFrame(2, QStringLiteral("かんじ当てゲーム"), true, parent)
+    : TPictureGameFrame(2, QStringLiteral("かんじ当てゲーム"), true, QStringLiteral("Atari.wav"),
+                        parent)
 {
     F_Game2 = this;
     connect(this, &QObject::destroyed, [] { F_Game2 = nullptr; });
