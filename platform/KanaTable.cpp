@@ -5,6 +5,7 @@
 #include "platform/HiraganaInput.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -52,8 +53,11 @@ KanaTable::KanaTable(QWidget* parent, int keySize) : QWidget(parent)
 void KanaTable::setTargets(const QList<QLineEdit*>& targets)
 {
     targets_.clear();
-    for (QLineEdit* e : targets)
+    for (QLineEdit* e : targets) {
         targets_ << e;
+        // A click into a field chooses it even where focus changes are not reported.
+        e->installEventFilter(this);
+    }
     if (!targets.isEmpty() && !targets_.contains(target_))
         target_ = targets.first();
 }
@@ -80,6 +84,16 @@ void KanaTable::onFocusChanged(QWidget*, QWidget* now)
 {
     if (accepts(now))
         target_ = static_cast<QLineEdit*>(now);
+}
+
+bool KanaTable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && accepts(edit))
+            target_ = edit;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void KanaTable::press(const QString& key)

@@ -29,6 +29,9 @@ public:
 signals:
     void typed(QLineEdit* edit);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onFocusChanged(QWidget* old, QWidget* now);
     bool accepts(QWidget* w) const;

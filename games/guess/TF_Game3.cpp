@@ -4,6 +4,7 @@
 #include "games/guess/BoardView.h"
 #include "games/guess/PictureGameRules.h"
 #include "games/guess/ProgressClock.h"
+#include "platform/Fonts.h"
 #include "platform/Random.h"
 
 #include <QGroupBox>
@@ -26,8 +27,11 @@ TF_Game3::TF_Game3(QWidget* parent)
     stopsBang_ = true;
 
     Grp_Tokuten->setGeometry(432, 48, 185, 217);
-    Lbl_Nokori->move(11, 64);
-    Lbl_Tokuten->move(11, 96);
+    // Smaller lines here, so the score stays clear of the clock below it.
+    Lbl_Nokori->setFont(PixelFont(15, true));
+    Lbl_Nokori->setGeometry(11, 64, 170, 20);
+    Lbl_Tokuten->setFont(PixelFont(15, true));
+    Lbl_Tokuten->setGeometry(11, 92, 170, 18);
     Img_Shinkou = new QLabel(Grp_Tokuten);
     Img_Shinkou->setGeometry(48, 112, 100, 100);
     Grp_Level->move(432, 144);
