@@ -111,7 +111,7 @@ bool WordReadingAgrees(const QString& surface, int at, const QString& reading, c
         else if (IsKanjiChar(c))
             units << formsOf(c);
         else if (c == QChar(u'々') && i > 0)
-            units << (i - 1 == at ? QSet<QString>{reading} : formsOf(surface[i - 1]));
+            units << formsOf(surface[i - 1]);
         else
             units << QSet<QString>{ToHiragana(QString(c))};
     }

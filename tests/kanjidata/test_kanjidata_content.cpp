@@ -1,0 +1,151 @@
+// The real kanji sources: the list agrees with kanjidic and every sentence file that exists
+// passes the reading, wording and MeCab checks (accepted disagreements live in exceptions.txt).
+#include "tools/kanjidata/KanjiChecks.h"
+
+#include "data/Tables.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+const QString SourceDir = QStringLiteral(KANJI_SOURCE_DIR);
+
+struct Fixture {
+    KanjiSources src;
+    QStringList errors, warnings;
+    QHash<QString, KanjiDicEntry> dic;
+    QString dicProblem;
+    QVector<CheckFailure> exceptionProblems;
+    QVector<ExceptionEntry> exceptions;
+};
+
+Fixture& fixture()
+{
+    static Fixture f = [] {
+        Fixture x;
+        x.src = ReadKanjiSources(SourceDir, x.errors, x.warnings);
+        ReadKanjiDic(DefaultKanjiDicPath, x.dic, x.dicProblem);
+        x.exceptions = ReadExceptions(SourceDir + QStringLiteral("/exceptions.txt"), x.exceptionProblems);
+        return x;
+    }();
+    return f;
+}
+
+QString listed(const QVector<CheckFailure>& failures, const QString& file = {})
+{
+    QStringList lines;
+    for (const CheckFailure& f : failures)
+        if (file.isEmpty() || f.file == file)
+            lines << f.toString();
+    return QStringLiteral("%1 failure(s):\n").arg(lines.size()) + lines.join(QLatin1Char('\n'));
+}
+
+int countFor(const QVector<CheckFailure>& failures, const QString& file)
+{
+    return static_cast<int>(std::count_if(failures.begin(), failures.end(),
+                                          [&](const CheckFailure& f) { return f.file == file; }));
+}
+
+void sentenceFileRows()
+{
+    QTest::addColumn<int>("year");
+    for (int y = 1; y <= KanjiYears; ++y)
+        QTest::newRow(qPrintable(SentenceFileName(y))) << y;
+}
+
+}  // namespace
+
+class TestKanjiDataContent : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(fixture().dicProblem.isEmpty(), qPrintable(fixture().dicProblem));
+    }
+
+    // The sources parse without a single source error.
+    void sourcesParse()
+    {
+        QVERIFY2(fixture().errors.isEmpty(), qPrintable(fixture().errors.join(QLatin1Char('\n'))));
+    }
+
+    // Each school year fills exactly the kanji numbers of its school-year table entry.
+    void yearRanges_data()
+    {
+        QTest::addColumn<int>("year");
+        for (int y = 1; y <= KanjiYears; ++y)
+            QTest::newRow(qPrintable(QStringLiteral("year %1").arg(y))) << y;
+    }
+    void yearRanges()
+    {
+        QFETCH(int, year);
+        SetConstantTables();
+        const KanjiSources& src = fixture().src;
+        QCOMPARE(src.firstKanjiOfYear(year), int(Gakunen_Tbl[year].First));
+        QCOMPARE(src.lastKanjiOfYear(year) - src.firstKanjiOfYear(year) + 1, int(Gakunen_Tbl[year].Count));
+    }
+
+    // Every kanji is two Shift-JIS bytes and has kanjidic's year, strokes and frequency, in order.
+    void listAgreesWithKanjidic()
+    {
+        const auto failures = CheckKanjiList(fixture().src, fixture().dic);
+        QVERIFY2(failures.isEmpty(), qPrintable(listed(failures)));
+    }
+
+    // Every school kanji that has no slot is named in the notes.
+    void leftOutKanjiNamed()
+    {
+        QFile notes(SourceDir + QStringLiteral("/NOTES.md"));
+        QVERIFY(notes.open(QIODevice::ReadOnly));
+        const auto failures = CheckLeftOutNamed(fixture().src, fixture().dic, QString::fromUtf8(notes.readAll()));
+        QVERIFY2(failures.isEmpty(), qPrintable(listed(failures)));
+    }
+
+    // Years 1-4 have two or three sentences per kanji, years 5-6 one or two.
+    void sentenceCounts_data() { sentenceFileRows(); }
+    void sentenceCounts()
+    {
+        QFETCH(int, year);
+        QVERIFY2(fixture().src.yearFilePresent[year], qPrintable(SentenceFileName(year) + QStringLiteral(" is missing")));
+        const auto failures = CheckSentenceCounts(fixture().src);
+        QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+    }
+
+    // Readings are hiragana and kanjidic readings; other kanji belong to the year or earlier.
+    void sentenceText_data() { sentenceFileRows(); }
+    void sentenceText()
+    {
+        QFETCH(int, year);
+        QVERIFY2(fixture().src.yearFilePresent[year], qPrintable(SentenceFileName(year) + QStringLiteral(" is missing")));
+        const auto failures = CheckSentenceText(fixture().src, fixture().dic, fixture().exceptions);
+        QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+    }
+
+    // MeCab reads each kanji's word with the expected reading.
+    void mecabAgrees_data() { sentenceFileRows(); }
+    void mecabAgrees()
+    {
+        QFETCH(int, year);
+        QVERIFY2(fixture().src.yearFilePresent[year], qPrintable(SentenceFileName(year) + QStringLiteral(" is missing")));
+        QVector<CheckFailure> failures;
+        QString reason;
+        QVERIFY2(CheckMecab(fixture().src, fixture().dic, fixture().exceptions, failures, reason), qPrintable(reason));
+        QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+    }
+
+    // Every exceptions line is well-formed and still needed.
+    void exceptionsStillNeeded()
+    {
+        QVERIFY2(fixture().exceptionProblems.isEmpty(), qPrintable(listed(fixture().exceptionProblems)));
+        QVector<CheckFailure> ignored;
+        QString reason;
+        CheckSentenceText(fixture().src, fixture().dic, fixture().exceptions);
+        QVERIFY2(CheckMecab(fixture().src, fixture().dic, fixture().exceptions, ignored, reason), qPrintable(reason));
+        const auto unused = UnusedExceptions(fixture().exceptions);
+        QVERIFY2(unused.isEmpty(), qPrintable(listed(unused)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKanjiDataContent)
+#include "test_kanjidata_content.moc"
