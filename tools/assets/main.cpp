@@ -1,0 +1,35 @@
+// The asset tool: writes the program directory's music, sounds, pictures, animations and help.
+#include "Animations.h"
+#include "Pictures.h"
+#include "Sounds.h"
+#include "Tunes.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err << "usage: moji_assets <program directory>\n";
+        return 2;
+    }
+    const QString dir = args[1];
+    QDir().mkpath(dir);
+    QStringList done;
+    for (const auto& step : {Tunes::writeAll, Sounds::writeAll, Pictures::writeAll, Animations::writeAll}) {
+        const QStringList written = step(dir);
+        if (written.isEmpty()) {
+            err << "moji_assets: failed\n";
+            return 1;
+        }
+        done += written;
+    }
+    QTextStream(stdout) << done.join(QLatin1Char('\n')) << "\n";
+    return 0;
+}
