@@ -1,5 +1,6 @@
 // The asset tool: writes the program directory's music, sounds, pictures, animations and help.
 #include "Animations.h"
+#include "Help.h"
 #include "Pictures.h"
 #include "Sounds.h"
 #include "Tunes.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv)
     const QString dir = args[1];
     QDir().mkpath(dir);
     QStringList done;
-    for (const auto& step : {Tunes::writeAll, Sounds::writeAll, Pictures::writeAll, Animations::writeAll}) {
+    for (const auto& step : {Tunes::writeAll, Sounds::writeAll, Pictures::writeAll, Animations::writeAll, Help::writeAll}) {
         const QStringList written = step(dir);
         if (written.isEmpty()) {
             err << "moji_assets: failed\n";
@@ -30,6 +31,6 @@ int main(int argc, char** argv)
         }
         done += written;
     }
-    QTextStream(stdout) << done.join(QLatin1Char('\n')) << "\n";
+    QTextStream(stdout) << "moji_assets: " << done.size() << " files in " << dir << "\n";
     return 0;
 }
