@@ -1,6 +1,7 @@
 // The kanji data compiler: source errors name their line, a missing year file ends the index
 // early, and the three files it writes load as the program reads them.
 #include "tools/kanjidata/DataFileBuilder.h"
+#include "tools/kanjidata/KanjiChecks.h"
 #include "tools/kanjidata/ReadingRules.h"
 
 #include "data/BinaryRecords.h"
@@ -184,6 +185,26 @@ private slots:
         QCOMPARE(second.Pos, 2);
         QCOMPARE(second.partText(1), QByteArray());
         QCOMPARE(second.partText(3), Cp932::fromUnicode(QStringLiteral("だけ。")));
+    }
+
+    // Too few sentences and a repeated sentence are named with their lines.
+    void countsAndRepeats()
+    {
+        Sources s;
+        QStringList lines = s.yearLines(1);
+        lines[3] = QStringLiteral("# dropped");                 // 一 keeps one sentence
+        lines[6] = QStringLiteral("- まえ|{よみ}|あと。");      // 人 repeats its first sentence
+        s.write(1, lines);
+        QStringList errors, warnings;
+        const KanjiSources src = s.read(errors, warnings);
+        QVERIFY(errors.isEmpty());
+        QStringList got;
+        for (const CheckFailure& f : CheckSentenceCounts(src))
+            got << f.toString();
+        QCOMPARE(got.size(), 2);
+        QVERIFY2(got[0].startsWith(QStringLiteral("sentences1.txt:2: [count] 一 has 1 sentences")), qPrintable(got[0]));
+        QVERIFY2(got[1].startsWith(QStringLiteral("sentences1.txt:7: [count] 人")) && got[1].contains(QStringLiteral("twice")),
+                 qPrintable(got[1]));
     }
 
     // A write failure is reported, never silent.

@@ -142,6 +142,14 @@ QVector<CheckFailure> CheckSentenceCounts(const KanjiSources& src)
                         QStringLiteral("%1 has %2 sentences; year %3 wants %4 to %5")
                             .arg(e.kanji).arg(n).arg(e.year).arg(FewestSentences[e.year]).arg(MostSentences[e.year]));
         }
+        // The quiz asks every sentence; the same one twice would be a wasted question.
+        QSet<QString> seen;
+        for (const SourceSentence& s : src.sentences.value(e.number)) {
+            if (seen.contains(s.sourceText()))
+                out << fail(QStringLiteral("count"), s.file, s.line,
+                            describe(e, s) + QStringLiteral(": the same sentence twice"));
+            seen.insert(s.sourceText());
+        }
     }
     return out;
 }

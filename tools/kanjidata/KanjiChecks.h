@@ -34,6 +34,7 @@ QVector<ExceptionEntry> ReadExceptions(const QString& path, QVector<CheckFailure
 QVector<CheckFailure> CheckKanjiList(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic);
 QVector<CheckFailure> CheckLeftOutNamed(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
                                         const QString& notesText);
+// Sentences per kanji for its year, and no sentence twice.
 QVector<CheckFailure> CheckSentenceCounts(const KanjiSources& src);
 // Hiragana, dictionary reading and school-year checks of every sentence.
 QVector<CheckFailure> CheckSentenceText(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
