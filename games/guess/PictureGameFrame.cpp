@@ -260,13 +260,15 @@ void TPictureGameFrame::Grp_shuruiClick(int item)
     Lbl_Mode->adjustSize();
 }
 
+int TPictureGameFrame::KanjiPoints() const { return Disp_Mode == 1 ? 220 : 280; }
+
 void TPictureGameFrame::DrawQuestionKanji()
 {
-    Kanji_Bmp = QImage(360, 360, QImage::Format_RGB32);
+    Kanji_Bmp = QImage(Side, Side, QImage::Format_RGB32);
     Kanji_Bmp.fill(Navy);
     QPainter p(&Kanji_Bmp);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(PointFont(Disp_Mode == 1 ? 220 : 280, true, FacePGothic));
+    p.setFont(PointFont(KanjiPoints(), true, FacePGothic));
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
                Kanji_Tbl[Mondai_Kanji].text());
@@ -313,6 +315,8 @@ void TPictureGameFrame::StopEffects()
     MP_Hazure->player()->stop();
     if (stopsBang_)
         MP_Bang->player()->stop();
+    if (extraEffect_)
+        extraEffect_->player()->stop();
 }
 
 void TPictureGameFrame::PlayEffect(SoundEffect* effect)
@@ -421,9 +425,10 @@ void TPictureGameFrame::DrawMessage(const QString& text, const QColor& color)
 {
     QPainter p(&Board_Bmp);
     p.setRenderHint(QPainter::TextAntialiasing);
-    QFont font = PointFont(Disp_Mode == 1 ? 60 : 80, true, FacePGothic);
+    QFont font = PointFont(messagePoints_ > 0 ? messagePoints_ : Disp_Mode == 1 ? 60 : 80, true,
+                           FacePGothic);
     // The message must not run off the picture ("当たり！" is wider than the room at this size).
-    const int room = 360 - 50 - 4;
+    const int room = Side - 50 - 4;
     const int wide = QFontMetrics(font).horizontalAdvance(text);
     if (wide > room)
         font.setPixelSize(font.pixelSize() * room / wide);
@@ -438,7 +443,7 @@ bool TPictureGameFrame::EndingTick()
     switch (s.kind) {
     case EndingStep::Flash: {
         QPainter p(&Board_Bmp);
-        (s.flashPicture == 1 ? Img_Bang1 : Img_Bang2).draw(p, QRectF(0, 0, 360, 360));
+        (s.flashPicture == 1 ? Img_Bang1 : Img_Bang2).draw(p, QRectF(0, 0, Side, Side));
         break;
     }
     case EndingStep::Message:
@@ -446,9 +451,10 @@ bool TPictureGameFrame::EndingTick()
         if (Kekka == 1) {
             if (!SeikaiLoaded())
                 LoadSeikai();
-            DrawMessage(QStringLiteral("当たり！"), Qt::yellow);
+            DrawMessage(rightText_, Qt::yellow);
             PlayEffect(MP_Atari);
-            Btn_Start->hide();
+            if (hideStartOnRight_)
+                Btn_Start->hide();
         } else if (Kekka == 2) {
             DrawMessage(QStringLiteral("はずれ"), Qt::red);
             PlayEffect(MP_Hazure);
@@ -461,8 +467,9 @@ bool TPictureGameFrame::EndingTick()
         Board_Bmp.fill(Navy);
         break;
     case EndingStep::Reveal: {
-        const int h = std::min(s.half, 180);
-        const QRect square(180 - h, 180 - h, 2 * h, 2 * h);
+        // Grows from the picture's centre (also on the jigsaw's smaller picture).
+        const int m = Side / 2;
+        const QRect square = QRect(m - s.half, m - s.half, 2 * s.half, 2 * s.half) & Kanji_Bmp.rect();
         QPainter p(&Board_Bmp);
         p.drawImage(square.topLeft(), Kanji_Bmp, square);
         break;

@@ -48,7 +48,7 @@ public:
     bool started() const { return started_; }
     int storedLevel() const;   // L: the player's stored level in this game
     int questionLevel() const; // the practice box in practice mode, L in challenge mode
-    int startDivisionCount() const;
+    virtual int startDivisionCount() const;
     bool picturesLoaded() const { return picturesLoaded_; }
 
     // Controls.
@@ -99,6 +99,8 @@ public:
     EndingSequence Ending;
 
     static const QColor Navy;
+    // The picture's side W: 360, or 288 for the jigsaw's normal layout.
+    int Side = 360;
 
 protected:
     // The game's own part of the start, after N, the question and Kanji_Bmp are set.
@@ -112,6 +114,8 @@ protected:
     virtual void AnswerDecided();
     // Whether "Seikai.wav" is already in MP_Atari when the ending's message plays.
     virtual bool SeikaiLoaded() const { return false; }
+    // Size in points of the question kanji on Kanji_Bmp.
+    virtual int KanjiPoints() const;
 
     void closeEvent(QCloseEvent* event) override;
 
@@ -130,10 +134,16 @@ protected:
 
     const int game_;
     bool stopsBang_ = false;  // StopEffects also stops MP_Bang
+    SoundEffect* extraEffect_ = nullptr;  // one more effect StopEffects stops
+    // The ending's message after a right answer, its size (0: by the display mode) and
+    // whether it hides the end button.
+    QString rightText_ = QStringLiteral("当たり！");
+    int messagePoints_ = 0;
+    bool hideStartOnRight_ = true;
+    void DrawQuestionKanji();
 
 private:
     void FormCreate(const QString& title, bool withPicker, const QString& hitSound);
-    void DrawQuestionKanji();
     void leave(bool showMenu = true);
     bool started_ = false;
     bool leaving_ = false;

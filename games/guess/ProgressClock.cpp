@@ -14,33 +14,40 @@ QColor ProgressClockColour(int d, int r)
     return Qt::red;
 }
 
-QImage DrawProgressClock(int c, int startCount, int endCount)
+QImage DrawPieClock(const QSize& size, int d, int r, const QColor& colour)
 {
-    QImage img(100, 100, QImage::Format_RGB32);
+    QImage img(size, QImage::Format_RGB32);
     img.fill(QColor(0, 0, 0x80));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
-    const QRectF disc(0.5, 0.5, 99, 99);
+    const int w = size.width(), h = size.height();
+    const QRectF disc(0.5, 0.5, w - 1, h - 1);
     p.drawEllipse(disc);
-    const int d = c - startCount;
-    const int r = endCount - startCount;
-    if (c == endCount || r <= 0)
+    if (d == r || r <= 0)
         return img;
-    p.setBrush(ProgressClockColour(d, r));
+    p.setBrush(colour);
     // Counter-clockwise from twelve o'clock to the point the white part has reached.
-    const double theta = 2 * std::numbers::pi * d / r;
-    const int ex = static_cast<int>(std::trunc(50 + 50 * std::sin(theta)));
-    const int ey = static_cast<int>(std::trunc(50 - 50 * std::cos(theta)));
-    if (ex == 50 && ey == 0) {
+    const double a = 2 * std::numbers::pi * d / r;
+    const int sx = w / 2;
+    const int ex = static_cast<int>(std::trunc(std::sin(a) * w / 2 + w / 2.0));
+    const int ey = static_cast<int>(std::trunc(h / 2.0 - std::cos(a) * h / 2));
+    if (ex == sx && ey == 0) {
         p.drawEllipse(disc);
         return img;
     }
-    const double endDeg = std::atan2(50.0 - ey, ex - 50.0) * 180 / std::numbers::pi;
+    const double endDeg =
+        std::atan2(h / 2.0 - ey, (ex - w / 2.0) * h / static_cast<double>(w)) * 180 / std::numbers::pi;
     double span = endDeg - 90;
     while (span <= 0)
         span += 360;
     p.drawPie(disc, 90 * 16, static_cast<int>(std::lround(span * 16)));
     return img;
+}
+
+QImage DrawProgressClock(int c, int startCount, int endCount)
+{
+    const int d = c - startCount, r = endCount - startCount;
+    return DrawPieClock(QSize(100, 100), d, r, ProgressClockColour(d, r));
 }

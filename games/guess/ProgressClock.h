@@ -1,10 +1,15 @@
-// Game 3's progress clock: a disc whose coloured sector is the share of the shuffle still to come;
-// green for the first half, yellow to three quarters, red for the rest.
+// The picture games' clocks: a white disc with a coloured sector for the part still to come,
+// shrinking clockwise from twelve o'clock.
 #pragma once
 
 #include <QColor>
 #include <QImage>
+#include <QSize>
 
+// d of r done: a sector of the remaining share in `colour`; a plain white disc when d = r.
+QImage DrawPieClock(const QSize& size, int d, int r, const QColor& colour);
+
+// Game 3's progress clock: green for the first half of the shuffle, yellow to three quarters,
+// red for the rest.
 QColor ProgressClockColour(int d, int r);
-// The 100 by 100 clock for c with the game's start and end counts.
 QImage DrawProgressClock(int c, int startCount, int endCount);

@@ -32,7 +32,7 @@ inline void prepare(const TestEnv& env, int game, int year = 1, int level = 1)
     writePicture(env, QStringLiteral("Bang.wmf"), BangColor);
     writePicture(env, QStringLiteral("Bang1.wmf"), Bang1Color);
     writePicture(env, QStringLiteral("Bang2.wmf"), Bang2Color);
-    for (const char* f : {"Atari.wav", "Hazure.wav", "Bang.wav", "Seikai.wav", "Select.wav"})
+    for (const char* f : {"Atari.wav", "Hazure.wav", "Bang.wav", "Seikai.wav", "Select.wav", "gacha.wav"})
         env.writeFile(QString::fromLatin1(f), QByteArray("RIFF"));
     for (int k = 1; k <= 4; ++k)
         env.writeFile(QStringLiteral("Game%1%2.mid").arg(game).arg(k), QByteArray("MThd"));

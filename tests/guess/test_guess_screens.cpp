@@ -5,6 +5,8 @@
 #include "data/Tables.h"
 #include "games/guess/BoardView.h"
 #include "games/guess/TF_Game2.h"
+#include "games/guess/TF_Game3.h"
+#include "games/puzzle/TF_Game4.h"
 #include "games/guess/TF_Kanji_Sel.h"
 #include "guess/GuessTestFiles.h"
 #include "platform/Fonts.h"
@@ -154,6 +156,91 @@ private slots:
         for (QLineEdit* e : quiz.Edt_Kaitou)
             QVERIFY(e->geometry().right() < quiz.Kana_Table->x() ||
                     e->geometry().bottom() < quiz.Kana_Table->y());
+    }
+
+    // The jigsaw mid-drag, its right ending and its time-up ending.
+    void jigsaw()
+    {
+        TestEnv env;
+        prepare(env, 4, 1, 1);
+        auto* g = new TF_Game4;
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+        g->Btn_StartClick();
+        for (int t = 0; t < 100; ++t)
+            g->Timer1Timer();
+        // three pieces home, one in the hand
+        int placed = 0;
+        for (int i = 1; i <= 4 && placed < 3; ++i)
+            for (int j = 1; j <= 4 && placed < 3; ++j) {
+                for (int a = 1; a <= 4; ++a)
+                    for (int b = 1; b <= 4; ++b)
+                        if (g->Board.Tray_Piece[a][b] == QPoint(i, j)) {
+                            const QPoint c = g->Board.cellRect(a, b).center();
+                            g->Image1MouseDown(c.x(), c.y());
+                        }
+                g->DragOver(g->Image2->pos() + g->Board.cellRect(i, j).center());
+                g->Img_DragEndDrag();
+                ++placed;
+            }
+        g->Image1MouseDown(250, 250);
+        g->DragOver(g->Image2->pos() + QPoint(200, 150));
+        keep(g, QStringLiteral("game4-drag"));
+        QVERIFY(g->Img_Drag->isVisible());
+        QVERIFY(g->Img_Drag->geometry().intersects(g->Image2->geometry()));
+        g->Img_DragEndDrag();
+        while (g->Kekka == 0)
+            g->Timer1Timer();
+        g->Timer1Timer();
+        keep(g, QStringLiteral("game4-flash"));
+        while (g->Ending.Step_No < 20)
+            g->Timer1Timer();
+        keep(g, QStringLiteral("game4-timeup-reveal"));
+        // the reveal grows from the middle of the smaller picture
+        const QImage r = g->Image1->picture();
+        QCOMPARE(r.pixelColor(2, 2), TPictureGameFrame::Navy);
+        g->Btn_CancelClick();
+
+        auto* h = new TF_Game4;
+        h->show();
+        h->Btn_StartClick();
+        for (int i = 1; i <= 4; ++i)
+            for (int j = 1; j <= 4; ++j)
+                for (int a = 1; a <= 4; ++a)
+                    for (int b = 1; b <= 4; ++b)
+                        if (h->Board.Tray_Piece[a][b] == QPoint(i, j) && !h->Board.Tray_Taken[a][b]) {
+                            const QPoint c = h->Board.cellRect(a, b).center();
+                            h->Image1MouseDown(c.x(), c.y());
+                            h->DragOver(h->Image2->pos() + h->Board.cellRect(i, j).center());
+                            h->Img_DragEndDrag();
+                        }
+        QCOMPARE(h->Kekka, 1);
+        h->Timer1Timer();
+        keep(h, QStringLiteral("game4-yatta"));
+        QVERIFY(countNear(h->Image1->picture(), Qt::yellow, QRect(40, 90, 248, 150)) > 500);
+        QCOMPARE(countNear(h->Image1->picture(), Qt::yellow, QRect(284, 0, 4, 288)), 0);
+        h->Btn_CancelClick();
+    }
+
+    // The shuffle mid-game and its time-up message.
+    void shuffle()
+    {
+        TestEnv env;
+        prepare(env, 3, 1, 3);
+        auto* g = new TF_Game3;
+        g->show();
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+        g->Btn_StartClick();
+        for (int t = 0; t < 10; ++t)
+            g->Timer1Timer();
+        keep(g, QStringLiteral("game3-mid"));
+        while (g->Kekka == 0)
+            g->Timer1Timer();
+        while (g->Ending.Step_No == 0)
+            g->Timer1Timer();
+        keep(g, QStringLiteral("game3-bang"));
+        QVERIFY(countNear(g->Image1->picture(), Qt::red, QRect(50, 100, 300, 150)) > 500);
+        g->Btn_CancelClick();
     }
 
     // The picker for a school-year-2 child.
