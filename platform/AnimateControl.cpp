@@ -157,6 +157,9 @@ AviClip AviClip::decode(const QString& path)
     }
     if (damaged || frames.empty())
         return clip;
+    // A file cut short holds fewer frames than its header promises.
+    if (stream->nb_frames > 0 && qint64(frames.size()) < stream->nb_frames)
+        return clip;
     clip.frames = std::move(frames);
     clip.frameRate = rate;
     clip.frameSize = size;

@@ -178,7 +178,7 @@ bool WmfPicture::loadFromData(const QByteArray& bytes)
     const quint16 type = in.u16(pos);
     const quint16 headerWords = in.u16(pos + 2);
     const quint16 version = in.u16(pos + 4);
-    const quint16 objectCount = in.u16(pos + 12);
+    const quint16 objectCount = in.u16(pos + 10);
     if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300))
         return false;
     if (objectCount > MaxObjects)

@@ -17,6 +17,8 @@ struct SmfInfo {
     int beatsPerBar = 4;    // from the first time signature (in quarter notes, times 2 for x/8)
     int beatUnit = 4;
     int barNumerator = 4;
+    quint32 firstTempo = 500000;  // microseconds per quarter note
+    int programs[16] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // first per channel
 };
 
 namespace SmfReader {
@@ -112,6 +114,8 @@ inline std::optional<SmfInfo> read(const QByteArray& bytes)
                         return std::nullopt;
                 if (kind == 0x90 && d[pos + 1] > 0)
                     ++info.notes;
+                if (kind == 0xC0 && info.programs[status & 0x0F] < 0)
+                    info.programs[status & 0x0F] = d[pos];
                 pos += dataBytes;
             }
         }
@@ -135,6 +139,8 @@ inline std::optional<SmfInfo> read(const QByteArray& bytes)
     seconds += double(info.lengthTicks - at) * usPerQuarter / 1e6 / info.division;
     info.seconds = seconds;
     info.beatsPerBar = info.barNumerator;
+    if (!tempo.empty())
+        info.firstTempo = tempo.begin()->second;
     return info;
 }
 
