@@ -498,6 +498,7 @@ void TPictureGameFrame::FinishGame()
                 leave(false);  // the program is ending
                 return;
             }
+            quiz.setWindowState(Qt::WindowMaximized);
             ExecModal(&quiz);
         }
         if (Quiz_Passed) {
