@@ -100,6 +100,32 @@ void sky(QPainter& p, const QColor& top, const QColor& bottom)
     p.fillRect(QRect(0, 0, W, H), g);
 }
 
+// The program's hand cursor, small: a pointing finger, pressed while clicking.
+void pointer(QPainter& p, QPointF tip, bool pressed)
+{
+    p.save();
+    p.translate(tip + QPointF(pressed ? 1 : 0, pressed ? 1 : 0));
+    QPainterPath hand;
+    hand.moveTo(0, 0);
+    hand.cubicTo(2, -1, 4, 0, 4, 2);
+    hand.lineTo(4, 7);
+    hand.cubicTo(6, 6, 8, 6, 9, 8);
+    hand.cubicTo(11, 7, 13, 8, 13, 10);
+    hand.cubicTo(15, 9, 17, 10, 17, 13);
+    hand.lineTo(17, 18);
+    hand.cubicTo(17, 22, 14, 24, 10, 24);
+    hand.lineTo(6, 24);
+    hand.cubicTo(3, 24, 1, 21, -2, 17);
+    hand.lineTo(-4, 13);
+    hand.cubicTo(-4, 11, -2, 11, 0, 13);
+    hand.closeSubpath();
+    p.scale(0.8, 0.8);
+    p.setPen(QPen(QColor(40, 30, 30), 1.2));
+    p.setBrush(QColor(255, 250, 240));
+    p.drawPath(hand);
+    p.restore();
+}
+
 // ---------------------------------------------------------------- 1: cards turning over
 
 std::vector<QImage> matching(int count)
@@ -165,6 +191,20 @@ std::vector<QImage> matching(int count)
             if ((i == pairA || i == pairB) && local >= 9 && local < 15)
                 burst(p, r.topLeft() + QPointF(cw - 3, 3), 5, phase(local, 9, 15));
         }
+        // The player's pointer: from where it rested to each card in turn, then aside.
+        auto cardCentre = [&](int i) {
+            return QPointF(gapX + (i % cols) * (cw + gapX) + cw * 0.6, gapY + (i / cols) * (ch + gapY) + ch * 0.7);
+        };
+        const QPointF restA(10, 98), restB(170, 98);
+        const QPointF from = f < half ? restA : restB, to = f < half ? restB : restA;
+        QPointF hand;
+        if (local < 2)
+            hand = lerp(from, cardCentre(pairA), ease(phase(local, 0, 2)));
+        else if (local < 6)
+            hand = lerp(cardCentre(pairA), cardCentre(pairB), ease(phase(local, 3, 6)));
+        else
+            hand = lerp(cardCentre(pairB), to, ease(phase(local, 12, half - 1)));
+        pointer(p, hand, local == 2 || local == 6);
         out.push_back(img);
     }
     return out;

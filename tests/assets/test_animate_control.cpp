@@ -1,0 +1,156 @@
+// The animation control: opens the menu clips with FFmpeg, loops them at their own rate, paints
+// the current frame centred, and refuses missing or damaged files without crashing.
+#include "platform/AnimateControl.h"
+#include "support/TestEnv.h"
+#include "tools/assets/AssetList.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+QString builtClip(int game)
+{
+    return TestEnv::builtProgramDir() + QLatin1Char('/') + QString::fromLatin1(AssetList::Animations[game - 1].name);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace
+
+class TestAnimateControl : public QObject {
+    Q_OBJECT
+private slots:
+    // Every menu clip opens with its size, frame count and the file's own frame rate.
+    void opensEveryClip_data()
+    {
+        QTest::addColumn<int>("game");
+        for (int g = 1; g <= 7; ++g)
+            QTest::newRow(AssetList::Animations[g - 1].name) << g;
+    }
+    void opensEveryClip()
+    {
+        QFETCH(int, game);
+        AnimateControl control;
+        QVERIFY(control.open(builtClip(game)));
+        QVERIFY(control.isOpen());
+        QCOMPARE(control.frameSize(), AssetList::AnimationSize);
+        QCOMPARE(control.frameCount(), AssetList::Animations[game - 1].frames);
+        QCOMPARE(control.frameRate(), double(AssetList::AnimationRate));
+        const double seconds = control.frameCount() / control.frameRate();
+        QVERIFY(seconds >= 2.0 && seconds <= 4.0);
+        // It moves: the middle frame differs from the first.
+        QVERIFY(control.frameAt(0) != control.frameAt(control.frameCount() / 2));
+        QVERIFY(control.frameAt(-1).isNull());
+        QVERIFY(control.frameAt(control.frameCount()).isNull());
+    }
+
+    // The timer's tick steps through the frames and wraps to the first after the last.
+    void advanceLoops()
+    {
+        AnimateControl control;
+        QVERIFY(control.open(builtClip(5)));
+        QCOMPARE(control.currentFrame(), 0);
+        control.advance();
+        QCOMPARE(control.currentFrame(), 1);
+        for (int i = 1; i < control.frameCount(); ++i)
+            control.advance();
+        QCOMPARE(control.currentFrame(), 0);
+    }
+
+    // Play runs the timer at the clip's frame interval; stop and close end it.
+    void playStopClose()
+    {
+        AnimateControl control;
+        control.play();  // nothing open: nothing runs
+        QVERIFY(!control.isPlaying());
+        QVERIFY(control.open(builtClip(1)));
+        control.play();
+        QVERIFY(control.isPlaying());
+        control.stop();
+        QVERIFY(!control.isPlaying());
+        control.play();
+        control.close();
+        QVERIFY(!control.isPlaying());
+        QVERIFY(!control.isOpen());
+        QCOMPARE(control.frameCount(), 0);
+    }
+
+    // The current frame is painted centred in a larger control.
+    void paintsFrameCentred()
+    {
+        AnimateControl control;
+        QVERIFY(control.open(builtClip(2)));
+        control.resize(205, 140);
+        control.advance();
+        const QImage shot = control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage frame = control.frameAt(1);
+        for (QPoint p : {QPoint(0, 0), QPoint(92, 60), QPoint(184, 119), QPoint(40, 100)})
+            QCOMPARE(shot.pixel(p + QPoint(10, 10)), frame.pixel(p));
+    }
+
+    // Missing, cut or damaged files are refused and leave the control closed.
+    void refusesDamagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = readAll(builtClip(3));
+        QVERIFY(good.size() > 10000);
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header only") << good.left(200);
+        QTest::newRow("half") << good.left(good.size() / 2);
+        QTest::newRow("all but the index") << good.left(good.size() - 30 * 16 - 8 - 3000);
+        QTest::newRow("text") << QByteArray("RIFF....AVI LIST this is not a video");
+        QByteArray noise(50000, '\0');
+        QRandomGenerator rng(12345);
+        for (char& c : noise)
+            c = char(rng.bounded(256));
+        QTest::newRow("noise") << noise;
+        QTest::newRow("riff header then noise") << good.left(64) + noise;
+    }
+    void refusesDamagedFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        TestEnv env;
+        env.writeFile(QStringLiteral("Bad.AVI"), bytes);
+        AnimateControl control;
+        QVERIFY(control.open(builtClip(1)));
+        QVERIFY(!control.open(env.path(QStringLiteral("Bad.AVI"))));
+        QVERIFY(!control.isOpen());
+        QCOMPARE(control.frameCount(), 0);
+        control.play();
+        QVERIFY(!control.isPlaying());
+    }
+
+    // Random damage inside a clip never crashes the decoder.
+    void survivesMutations()
+    {
+        TestEnv env;
+        const QByteArray good = readAll(builtClip(4));
+        QRandomGenerator rng(777);
+        for (int i = 0; i < 40; ++i) {
+            QByteArray bad = good;
+            for (int k = 0; k < 8; ++k)
+                bad[int(rng.bounded(qMin<qsizetype>(bad.size(), 2048)))] = char(rng.bounded(256));
+            env.writeFile(QStringLiteral("Bad.AVI"), bad);
+            AnimateControl control;
+            if (control.open(env.path(QStringLiteral("Bad.AVI"))))
+                QVERIFY(control.frameCount() > 0);
+        }
+    }
+
+    // A file that does not exist is refused.
+    void missingFile()
+    {
+        AnimateControl control;
+        QVERIFY(!control.open(QStringLiteral("/nonexistent/Game1.AVI")));
+    }
+};
+
+QTEST_MAIN(TestAnimateControl)
+#include "test_animate_control.moc"
