@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# Start-up and idle cost of the program, beside a bare Qt 6 window on the same machine.
+#
+#   tools/measure/measure.sh [BUILD_DIR]        (default: build; needs BUILD_DIR/program built)
+#
+# On a private Xvfb (SDL_AUDIODRIVER=dummy, so no sound card is needed) each program is started
+# once to warm the caches, then RUNS times (default 5) by mapwatch, which reports the time from
+# exec to the map of the menu window, to its drawing being complete with the animations running,
+# the peak memory at 10 s and the CPU over the next 20 s. Prints a Markdown table of the medians
+# (also written to BUILD_DIR/measure-latest.md), then the tick benchmarks found in
+# BUILD_DIR/tests/bench_*.
+#
+# Environment: RUNS (5), SCREEN (1280x1024x24), SHOT_DIR (keep a picture of each window there).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+build=$(cd "${1:-$repo/build}" && pwd)
+program_dir="$build/program"
+runs=${RUNS:-5}
+screen=${SCREEN:-1280x1024x24}
+
+[ -x "$program_dir/mojimaru" ] || { echo "no $program_dir/mojimaru: build the program first (make build)" >&2; exit 1; }
+
+# Tools for the measurement only; the program's own build needs none of them.
+need=(xvfb gcc g++ pkg-config libx11-dev libxext-dev qt6-base-dev)
+missing=()
+for p in "${need[@]}"; do
+  dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >&2
+fi
+
+work=$(mktemp -d /tmp/moji-measure.XXXXXX)
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# --- the helpers, built into the scratch folder -------------------------------------------------
+cc -O2 -Wall -o "$work/mapwatch" "$here/mapwatch.c" -lX11 -lXext
+cc -O2 -Wall -o "$work/player_dat" "$here/player_dat.c"
+
+# The baseline: the smallest Qt Widgets program with a window.
+cat > "$work/bare_qt.cpp" <<'EOF'
+#include <QApplication>
+#include <QWidget>
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget w;
+    w.resize(640, 480);
+    w.show();
+    return app.exec();
+}
+EOF
+# shellcheck disable=SC2046
+g++ -O2 -std=c++17 -fPIC -o "$work/bare_qt" "$work/bare_qt.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+
+# A copy of the program directory with two registered players, so the game menu (not the
+# registration) shows, and the real build's records stay untouched.
+cp -a "$program_dir" "$work/program"
+rm -f "$work/program/Player.dat" "$work/program/Game.dat"
+"$work/player_dat" "$work/program/Player.dat"
+mkdir -p "$work/tmp"  # the program's single-instance lock lives in TMPDIR: keep it private
+
+# --- the X server -------------------------------------------------------------------------------
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+display=":$(head -n1 "$work/display")"
+
+run() {  # run NAME [mapwatch options]
+  local name=$1; shift
+  local exe
+  case $name in
+    mojimaru) exe="$work/program/mojimaru" ;;
+    bare_qt) exe="$work/bare_qt" ;;
+  esac
+  (cd "$(dirname "$exe")" &&
+   env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
+     DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy TMPDIR="$work/tmp" \
+     "$work/mapwatch" --server-pid "$xvfb_pid" "$@" -- "$exe" 2>>"$work/$name.log")
+}
+
+echo "Warm-up runs..." >&2
+run mojimaru --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null
+run bare_qt --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null
+
+for i in $(seq "$runs"); do
+  for name in mojimaru bare_qt; do
+    shot=()
+    [ -n "${SHOT_DIR:-}" ] && shot=(--shot "$SHOT_DIR/$name-$i.ppm")
+    line=$(run "$name" "${shot[@]}")
+    echo "$name run $i: $line" >&2
+    echo "$line" >> "$work/$name.results"
+  done
+done
+
+# median VALUE-NAME NAME: the middle of the runs (the lower middle of an even count)
+median() {
+  sed -n "s/.*\\b$1=\\([-0-9.]*\\).*/\\1/p" "$work/$2.results" | sort -g |
+    awk '{v[NR]=$1} END {print (NR ? v[int((NR+1)/2)] : "-")}'
+}
+ms() { awk -v v="$1" 'BEGIN {if (v < 0) print "never"; else printf "%d ms", v + 0.5}'; }
+mb() { awk -v v="$1" 'BEGIN {printf "%.1f MiB", v / 1024}'; }
+pct() { awk -v v="$1" 'BEGIN {printf "%.2f %%", v}'; }
+
+cpu=$(sed -n 's/^model name[^:]*: //p' /proc/cpuinfo | head -n1)
+qt=$(pkg-config --modversion Qt6Core)
+debian=$(cat /etc/debian_version 2>/dev/null || echo "?")
+commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo "?")
+
+{
+  echo "Measured $(date -u '+%Y-%m-%d') at commit $commit on $cpu ($(nproc) cores), Debian $debian, Qt $qt;"
+  echo "Xvfb $screen, warm start, no sound card (SDL_AUDIODRIVER=dummy), two players registered;"
+  echo "median of $runs runs. Repeat with \`make measure\` (tools/measure/measure.sh)."
+  echo
+  echo "| Measurement | もじまる | bare Qt 6 window | Target |"
+  echo "|---|---:|---:|---:|"
+  echo "| exec to the menu window mapped | $(ms "$(median map_ms mojimaru)") | $(ms "$(median map_ms bare_qt)") | |"
+  echo "| exec to fully drawn, animations running | $(ms "$(median drawn_ms mojimaru)") | $(ms "$(median drawn_ms bare_qt)") | 300 ms |"
+  echo "| peak memory (VmHWM) at 10 s | $(mb "$(median hwm_kb mojimaru)") | $(mb "$(median hwm_kb bare_qt)") | 100 MB |"
+  echo "| CPU idle from 10 s to 30 s, % of one core | $(pct "$(median cpu_pct mojimaru)") | $(pct "$(median cpu_pct bare_qt)") | 3 % |"
+  echo "| X server CPU meanwhile (drawing for it) | $(pct "$(median xcpu_pct mojimaru)") | $(pct "$(median xcpu_pct bare_qt)") | |"
+
+  benches=()
+  for b in "$build"/tests/bench_*; do
+    [ -x "$b" ] && [ -f "$b" ] && benches+=("$b")
+  done
+  if [ ${#benches[@]} -gt 0 ]; then
+    echo
+    echo "Action games' tick benchmarks (median / p99 per tick):"
+    echo
+    echo '```'
+    for b in "${benches[@]}"; do
+      (cd "$(dirname "$b")" && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy timeout 300 "$b" 2>&1) |
+        grep -iE 'median|p99' | sed "s|^|$(basename "$b"): |" || echo "$(basename "$b"): no median/p99 line"
+    done
+    echo '```'
+  fi
+} > "$work/table.md"
+
+cp "$work/table.md" "$build/measure-latest.md"
+cat "$work/table.md"
