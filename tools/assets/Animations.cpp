@@ -392,7 +392,7 @@ std::vector<QImage> jigsaw(int count)
         p.fillRect(picture.rect(), g);
         kanji(p, QRectF(0, 0, 84, 84), QStringLiteral("木"), QColor(40, 110, 30), 74);
     }
-    const QPointF tray[] = {QPointF(136, 10), QPointF(128, 62), QPointF(140, 40), QPointF(130, 24)};
+    const QPointF tray[] = {QPointF(118, 6), QPointF(146, 34), QPointF(116, 66), QPointF(146, 76)};
     const int order[] = {0, 3, 1, 2};
     std::vector<QImage> out;
     for (int f = 0; f < count; ++f) {
@@ -413,7 +413,8 @@ std::vector<QImage> jigsaw(int count)
             QPainterPath path = piecePath(c, r, side);
             p.save();
             p.translate(at + QPointF(0, -lift));
-            p.scale(u < 1 ? 0.85 + 0.15 * u : 1, u < 1 ? 0.85 + 0.15 * u : 1);
+            const double size = 0.7 + 0.3 * u;  // pieces wait small in the tray
+            p.scale(size, size);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0, 0, 0, 50));
             p.drawPath(path.translated(2, 2 + lift));
@@ -471,7 +472,9 @@ void nightStars(QPainter& p, int f)
 
 std::vector<QImage> shooting(int count)
 {
-    const QString texts[] = {QStringLiteral("木"), QStringLiteral("本"), QStringLiteral("休"), QStringLiteral("林")};
+    // The top lane carries the answer, shot as it reaches the middle; the faster lane below
+    // carries another character past. Each lane moves on by exactly one spacing per loop.
+    const QString texts[] = {QStringLiteral("木")};
     const double speed = 60.0 / count;  // one character passes a slot's width per loop
     const double hitX = 92;
     std::vector<QImage> out;
@@ -488,7 +491,24 @@ std::vector<QImage> shooting(int count)
             if (gone)
                 continue;
             p.fillRect(QRectF(x - 14, 8, 28, 28), QColor(0, 0, 110));
-            kanji(p, QRectF(x - 14, 8, 28, 28), texts[(k + 4) % 4], Aqua, 22);
+            kanji(p, QRectF(x - 14, 8, 28, 28), texts[0], Aqua, 22);
+        }
+        // A faster lane below; a bomb drops from one of its characters now and then.
+        for (int k = 0; k < 2; ++k) {
+            const double x = std::fmod(30 + k * 120 - 2 * speed * f + 600, 240.0) - 30;
+            p.fillRect(QRectF(x - 12, 44, 24, 24), QColor(0, 0, 110));
+            kanji(p, QRectF(x - 12, 44, 24, 24), QStringLiteral("林"), Aqua, 18);
+        }
+        {
+            const double bombX = 150 - 2 * speed * std::min(f, 4);
+            const double bombY = 70 + 45 * phase(f, 4, 24);
+            if (f >= 4 && f < 24) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(50, 50, 60));
+                p.drawEllipse(QPointF(bombX, bombY), 3.5, 3.5);
+                p.setBrush(QColor(255, 150, 40));
+                p.drawEllipse(QPointF(bombX + 2, bombY - 4), 1.5, 1.5);
+            }
         }
         if (f >= hitFrame && f < hitFrame + 7)
             burst(p, QPointF(hitX, 22), 10, phase(f, hitFrame, hitFrame + 7));

@@ -48,11 +48,11 @@ const Theme Themes[] = {
     {"Frog Song", 4, 4, 108,
      "C4/1 D4 E4 F4 | E4 D4 C4/2 | E4/1 F4 G4 A4 | G4 F4 E4/2 |"
      "C4/1 r C4 r | C4 r C4 r | C4/.5 C4 D4 D4 E4 E4 F4 F4 | E4/1 D4 C4/2 |",
-     "C | C | C F | C | C | C | C | G7 C", 1},
+     "C | C | C | C | C | C | C | C G7 C C", 1},
     {"Frere Jacques", 4, 4, 120,
      "C4/1 D4 E4 C4 | C4 D4 E4 C4 | E4 F4 G4/2 | E4/1 F4 G4/2 |"
      "G4/.5 A4 G4 F4 E4/1 C4 | G4/.5 A4 G4 F4 E4/1 C4 | C4 G3 C4/2 | C4/1 G3 C4/2 |",
-     "C | C | C | C | C G7 | C G7 | C G7 C C | C G7 C C", 1},
+     "C | C | C | C | C | C | C G7 C C | C G7 C C", 1},
     {"London Bridge", 4, 4, 112,
      "G4/1.5 A4/.5 G4/1 F4 | E4 F4 G4/2 | D4/1 E4 F4/2 | E4/1 F4 G4/2 |"
      "G4/1.5 A4/.5 G4/1 F4 | E4 F4 G4/2 | D4/2 G4/2 | E4/1 C4/3 |",
@@ -68,19 +68,19 @@ const Theme Themes[] = {
      "C4/1 C4 C4 D4 | E4/2 D4/2 | C4/1 E4 D4 D4 | C4/4 |"
      "D4/1 D4 D4 D4 | A3/2 A3/2 | D4/1 C4 B3 A3 | G3/4 |"
      "C4/1 C4 C4 D4 | E4/2 D4/2 | C4/1 E4 D4 D4 | C4/4 |",
-     "C | C G | C G7 | C | C | C G | C G7 | C | G | D7 | G D7 | G | C | C G | C G7 | C", 1},
+     "C | C G | C G7 | C | C | C G | C G7 | C | G | D7 | G G G D7 | G | C | C G | C G7 | C", 1},
     {"Yankee Doodle", 4, 4, 126,
      "C4/1 C4 D4 E4 | C4 E4 D4 G3 | C4 C4 D4 E4 | C4/2 B3/2 |"
      "C4/1 C4 D4 E4 | F4 E4 D4 C4 | B3 G3 A3 B3 | C4/2 C4/2 |"
      "A3/1 B3 A3 G3 | A3 B3 C4 A3 | G3 A3 G3 F3 | E3/2 G3/2 |"
      "A3/1 B3 A3 G3 | A3 B3 C4 A3 | G3 C4 B3 D4 | C4/2 C4/2 |",
-     "C | C G | C | C G7 | C | F C | G7 | C | F | F | C | C | F | F | C G7 | C", 1},
+     "C | C G | C | C G7 | C | F G7 | G7 | C | F | F | C | C | F | F | C G7 | C", 1},
     {"When the Saints", 4, 4, 132,
      "r/1 C4 E4 F4 | G4/4 | r/1 C4 E4 F4 | G4/4 |"
      "r/1 C4 E4 F4 | G4/2 E4/2 | C4/2 E4/2 | D4/4 |"
      "r/1 E4 E4 D4 | C4/3 C4/1 | E4/2 G4/2 | G4/1 F4/3 |"
      "r/1 E4 F4 G4 | E4/2 C4/2 | D4/4 | C4/4 |",
-     "C | C | C | G7 | C | C | C | G7 | C | C7 | F | F | C | C | G7 | C", 1},
+     "C | C | C | G7 | C | C | C | G7 | C | C | C7 | F | C | C | G7 | C", 1},
     {"Row Your Boat", 6, 8, 66,
      "C4/1.5 C4/1.5 | C4/1 D4/.5 E4/1.5 | E4/1 D4/.5 E4/1 F4/.5 | G4/3 |"
      "C5/.5 C5 C5 G4 G4 G4 | E4/.5 E4 E4 C4 C4 C4 | G4/1 F4/.5 E4/1 D4/.5 | C4/3 |",
@@ -462,7 +462,9 @@ private:
                 if (best > 0)
                     note(ChSecond, at + n.start, len, best, accent(inBar) - 14);
             } else if (rep == 2) {
-                note(ChSecond, at + n.start, std::min(len, 0.5), pitch + 12, accent(inBar) - 22);
+                // The lead climbs an octave; the second voice keeps the tune where it was.
+                note(ChSecond, at + n.start, len, pitch - (pitch > n.pitch + v_.transpose + octave ? 12 : 0),
+                     accent(inBar) - 20);
             }
         }
         if (v_.canon) {
@@ -521,7 +523,7 @@ private:
         // Pad: held.
         if (s_.pad >= 0) {
             for (int p : v)
-                note(ChPad, at, c.len - 0.05, p + 12, 70);
+                note(ChPad, at, c.len - 0.05, p, 66);
         }
 
         // Accompaniment.
@@ -537,7 +539,8 @@ private:
                     for (double e = 0.5; e < 1.5 - 1e-6; e += 0.5)
                         for (int p : v)
                             note(ChComp, b + e, 0.35, p, 64);
-                } else if (inBar > 1e-6) {
+                } else if (inBar > 1e-6 && (t_.num != 4 || std::fmod(inBar, 2.0) > 0.5)) {
+                    // Off-beats: two and four in common time, two and three in a waltz.
                     for (int p : v)
                         note(ChComp, b, 0.45, p, 66);
                 }
