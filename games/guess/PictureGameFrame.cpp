@@ -11,6 +11,7 @@
 #include "data/Tables.h"
 #include "games/guess/BoardView.h"
 #include "games/guess/PictureGameRules.h"
+#include "games/guess/ReadingConversion.h"
 #include "games/guess/TF_Kanji_Sel.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
@@ -163,6 +164,7 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     Edt_Kotae->setFont(PixelFont(37, true));
     Edt_Kotae->setToolTip(QStringLiteral("かんじ１文字で答を書きます"));
     Edt_Kotae->setTextMargins(0, 0, 0, 0);
+    AttachAnswerConversion(Edt_Kotae);  // a reading typed in romaji converts to kanji
     connect(Edt_Kotae, &QLineEdit::textChanged, this, &TPictureGameFrame::Edt_KotaeChange);
 
     Btn_kotae = makeButton(this, QStringLiteral("答のかんじを書く"), QStringLiteral("答を書く"),

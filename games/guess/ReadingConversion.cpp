@@ -3,6 +3,7 @@
 #include "data/KanjiFiles.h"
 #include "data/ProgramDir.h"
 #include "data/Tables.h"
+#include "platform/ConversionInput.h"
 
 #include <QFile>
 
@@ -90,3 +91,5 @@ std::function<QStringList(const QString&)> AnswerCandidates()
         return (*table)->candidateTexts(reading, playerYear());
     };
 }
+
+void AttachAnswerConversion(QLineEdit* edit) { ConversionInput::attach(edit, AnswerCandidates()); }

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+class QLineEdit;
+
 class ReadingConversion {
 public:
     // Kanji k can be read `reading` (hiragana, as the sentence file writes it).
@@ -34,3 +36,6 @@ private:
 // The answer box's candidate source: the table is built on the first conversion and kept as long
 // as the returned function; the player's school year is read at each conversion.
 std::function<QStringList(const QString&)> AnswerCandidates();
+
+// Gives the answer box its reading-to-kanji conversion with the candidates above.
+void AttachAnswerConversion(QLineEdit* edit);
