@@ -13,7 +13,6 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QtTest>
-#include <SDL_mixer.h>
 #include <set>
 
 namespace {
@@ -72,22 +71,17 @@ private slots:
         QVERIFY(info->notes > 150);
         QVERIFY(info->programs[0] >= 0);  // the tune names its lead instrument
 
+        // It loops cleanly: sound from the first beat to the last bar, no silence at either end.
+        QVERIFY(info->firstNoteTick >= 0 && info->firstNoteTick < info->division / 4);
+        QVERIFY(info->lastNoteTick >= info->lengthTicks - SmfReader::barTicks(*info));
+
         MediaPlayers::setRecording(false);
         MediaPlayer player;
         player.setFileName(built(name));
         const bool opened = player.open();
-        MediaPlayers::setRecording(true);
-        if (MidiDeviceCount() > 0) {
-            QVERIFY(opened);
-            // SDL_mixer's own reading of the file agrees with the length above, where it can tell.
-            Mix_Music* music = Mix_LoadMUS(QFile::encodeName(built(name)).constData());
-            QVERIFY(music);
-            const double sdlSeconds = Mix_MusicDuration(music);
-            Mix_FreeMusic(music);
-            if (sdlSeconds > 0)
-                QVERIFY2(std::abs(sdlSeconds - info->seconds) < 1.0, qPrintable(QString::number(sdlSeconds)));
-        }
         player.close();
+        MediaPlayers::setRecording(true);
+        QVERIFY(opened);
     }
 
     // A game's four variants are different arrangements: tempo, lead instrument and key differ.

@@ -17,6 +17,8 @@ struct SmfInfo {
     int beatsPerBar = 4;    // from the first time signature (in quarter notes, times 2 for x/8)
     int beatUnit = 4;
     int barNumerator = 4;
+    qint64 firstNoteTick = -1;  // the first note-on
+    qint64 lastNoteTick = -1;   // the last note-on
     quint32 firstTempo = 500000;  // microseconds per quarter note
     int programs[16] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // first per channel
 };
@@ -112,8 +114,12 @@ inline std::optional<SmfInfo> read(const QByteArray& bytes)
                 for (int i = 0; i < dataBytes; ++i)
                     if (d[pos + i] & 0x80)
                         return std::nullopt;
-                if (kind == 0x90 && d[pos + 1] > 0)
+                if (kind == 0x90 && d[pos + 1] > 0) {
                     ++info.notes;
+                    if (info.firstNoteTick < 0 || tick < info.firstNoteTick)
+                        info.firstNoteTick = tick;
+                    info.lastNoteTick = std::max(info.lastNoteTick, tick);
+                }
                 if (kind == 0xC0 && info.programs[status & 0x0F] < 0)
                     info.programs[status & 0x0F] = d[pos];
                 pos += dataBytes;
