@@ -79,7 +79,10 @@ void TF_Game_Shutsudai::FormCreate()
                             Qt::white, PixelFont(17, true));
 
     QVector<TMondaiRec> sentences;
-    if (!ReadAllMondai(Quiz_Kanji, sentences)) {
+    // A kanji without sentences asks only for its stroke count; only an unreadable file is fatal.
+    const bool hasSentences =
+        Quiz_Kanji >= 1 && Quiz_Kanji <= MaxKanji && Mondai_Idx[Quiz_Kanji].Count > 0;
+    if (hasSentences && !ReadAllMondai(Quiz_Kanji, sentences)) {
         loaded_ = false;
         FileErrorReport(this, MondaiFileName);
         CloseMainMenu();
@@ -173,6 +176,8 @@ void TF_Game_Shutsudai::FormCreate()
     Lbl_err_Msg->hide();
     if (!Edt_Kaitou.isEmpty())
         Lbl_err_Msg->move(Edt_Kaitou.first()->x(), Edt_Kaitou.last()->geometry().bottom() + 1 + 10);
+    else
+        Lbl_err_Msg->move(10, Edt_Kakusuu->geometry().bottom() + 1 + 10);
 
     QWidget* prev = nullptr;
     QList<QWidget*> order;

@@ -345,6 +345,22 @@ private slots:
         QVERIFY(Quiz_Passed);
     }
 
+    // A kanji without any sentence asks only for the stroke count, and nothing ends.
+    void kanjiWithoutSentences()
+    {
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        Mondai_Idx[5] = {};
+        Quiz_Kanji = 5;
+        TF_Game_Shutsudai quiz;
+        QVERIFY(quiz.loaded());
+        QVERIFY(quiz.Edt_Kaitou.isEmpty());
+        QVERIFY(!ProgramEnd::requested());
+        quiz.Edt_Kakusuu->setText(QString::number(SampleKanjiAt(5).strokes));
+        quiz.Btn_kotae_KinyuClick();
+        QVERIFY(Quiz_Passed);
+    }
+
     // Without "Mondai1.dat" the quiz reports the file and the program ends.
     void missingSentenceFile()
     {
