@@ -431,13 +431,14 @@ private:
 
     void playMelody(double at, int rep)
     {
-        const int octave = 12 * (t_.melodyOctave + s_.leadShift);
-        const bool octaveUp = rep == 2;  // the third time round sits higher and sparkles
+        const int octave = leadOctave();
+        // The third time round sits an octave higher and sparkles, when that stays sweet.
+        const bool octaveUp = rep == 2 && highestNote() + octave + 12 <= HighestLead;
         for (size_t i = 0; i < melody_.size(); ++i) {
             const MNote& n = melody_[i];
             if (n.pitch < 0)
                 continue;
-            const int pitch = n.pitch + v_.transpose + octave + (octaveUp && t_.melodyOctave + s_.leadShift < 2 ? 12 : 0);
+            const int pitch = n.pitch + v_.transpose + octave + (octaveUp ? 12 : 0);
             const double inBar = std::fmod(n.start, barLen_);
             // Repeated notes and staccato styles breathe; others sing.
             const bool repeated = i + 1 < melody_.size() && melody_[i + 1].pitch == n.pitch;
@@ -477,10 +478,29 @@ private:
                 const double start = n.start + lag;
                 if (start >= repLen && rep + 1 >= reps_)
                     continue;  // the last time round ends with the lead
-                const int pitch = n.pitch + v_.transpose + 12 * (t_.melodyOctave + s_.leadShift) - 12;
+                const int pitch = n.pitch + v_.transpose + leadOctave() - 12;
                 note(ChSecond, at + start, n.len * 0.9, pitch, accent(std::fmod(n.start, barLen_)) - 10);
             }
         }
+    }
+
+    static constexpr int HighestLead = 88;  // E6: above it small speakers turn shrill
+
+    int highestNote() const
+    {
+        int high = 0;
+        for (const MNote& n : melody_)
+            high = std::max(high, n.pitch + v_.transpose);
+        return high;
+    }
+
+    // The lead's shift in semitones: the theme's and the style's octaves, lowered when too high.
+    int leadOctave() const
+    {
+        int octave = 12 * (t_.melodyOctave + s_.leadShift);
+        while (octave > 0 && highestNote() + octave > HighestLead)
+            octave -= 12;
+        return octave;
     }
 
     std::vector<int> voicing(const Chord& c)
