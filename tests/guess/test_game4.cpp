@@ -452,6 +452,43 @@ private slots:
         QCOMPARE(Player_Tbl[1].Progress[4], 0);
     }
 
+    // Practice mode takes the question level from its box, as the other picture games do.
+    void practiceLevelBox()
+    {
+        TestEnv env;
+        prepare(env, 4, 1, 1);
+        auto* g = new TF_Game4;
+        g->Rdo_Renshuu->click();
+        g->Edt_Kanji_Level->setText(QStringLiteral("4"));
+        g->Btn_StartClick();
+        QVERIFY(g->Mondai_Kanji >= 31 && g->Mondai_Kanji <= 40);
+        g->Btn_CancelClick();
+    }
+
+    // The large layout: pictures of 360 pixels, the guessing game's practice list, and the
+    // whole design 1.25 times as large.
+    void largeLayout()
+    {
+        TestEnv env;
+        prepare(env, 4, 1, 10);
+        Disp_Mode = 1;
+        auto* g = new TF_Game4;
+        QCOMPARE(g->Side, 360);
+        QCOMPARE(g->Image1->geometry(), QRect(403, 36, 360, 360));
+        QCOMPARE(g->Image2->geometry(), QRect(20, 36, 360, 360));
+        QCOMPARE(g->Cmb_Bunkatsusu->count(), 9);
+        g->Btn_StartClick();
+        QCOMPARE(g->Bunkatsusu, 12);
+        QCOMPARE(g->Board.pieceSize(), 30);
+        QCOMPARE(g->Image1->picture().size(), QSize(360, 360));
+        const QPoint c = g->Board.cellRect(1, 1).center();
+        g->Image1MouseDown(c.x(), c.y());
+        dragTo(*g, boardCentre(*g, QPoint(12, 12)));
+        QVERIFY(g->Board.Board_Filled[12][12]);
+        g->Btn_CancelClick();
+        Disp_Mode = 2;
+    }
+
     // Music starts with "game41.mid" and follows the share of the time used.
     void music()
     {
