@@ -1,9 +1,11 @@
 #include "platform/ConversionInput.h"
 
+#include "platform/Fonts.h"
 #include "platform/HiraganaInput.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -46,6 +48,8 @@ bool isConversionKey(int key)
         return false;
     }
 }
+
+constexpr int StripPage = 8;  // candidates the strip lists at once
 }  // namespace
 
 ConversionInput::ConversionInput(QLineEdit* edit, Candidates candidates)
@@ -85,6 +89,7 @@ void ConversionInput::reset()
     candidates_.clear();
     reading_.clear();
     length_ = 0;
+    updateStrip();
 }
 
 void ConversionInput::show(const QString& open, bool highlight)
@@ -100,6 +105,7 @@ void ConversionInput::show(const QString& open, bool highlight)
     else
         edit_->setCursorPosition(start_ + length_);
     edit_->update();
+    updateStrip();
 }
 
 void ConversionInput::commit()
@@ -234,6 +240,52 @@ bool ConversionInput::keyPress(QKeyEvent* key)
     return false;
 }
 
+void ConversionInput::updateStrip()
+{
+    QWidget* host = edit_->parentWidget();
+    if (!host)
+        return;
+    if (!composing_ || length_ == 0) {
+        if (strip_)
+            strip_->hide();
+        return;
+    }
+    if (!strip_) {
+        strip_ = new QLabel(host);
+        strip_->setFont(PixelFont(20, true));
+        strip_->setTextFormat(Qt::RichText);
+        strip_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        strip_->setStyleSheet(QStringLiteral(
+            "QLabel { background: white; color: black; border: 2px solid #404040; padding: 1px 4px; }"));
+    }
+    QString html = QStringLiteral("<u>%1</u>").arg(reading_.toHtmlEscaped());
+    if (converting()) {
+        const int n = static_cast<int>(candidates_.size());
+        const int first = index_ / StripPage * StripPage;
+        html += QStringLiteral("&nbsp;→");
+        for (int i = first; i < std::min(n, first + StripPage); ++i) {
+            const QString kanji = candidates_[i].toHtmlEscaped();
+            html += i == index_
+                        ? QStringLiteral("&nbsp;<span style=\"background:#2060e0; color:white\">"
+                                         "&nbsp;%1&nbsp;</span>").arg(kanji)
+                        : QStringLiteral("&nbsp;%1").arg(kanji);
+        }
+        if (n > 1)
+            html += QStringLiteral("&nbsp;&nbsp;<small>%1/%2</small>").arg(index_ + 1).arg(n);
+    }
+    strip_->setText(html);
+    strip_->adjustSize();
+    // Just above the field, kept inside the window; below it when there is no room above.
+    const QRect field = edit_->geometry();
+    int x = std::min(field.left(), host->width() - strip_->width());
+    int y = field.top() - strip_->height() - 2;
+    if (y < 0)
+        y = field.bottom() + 3;
+    strip_->move(std::max(0, x), y);
+    strip_->show();
+    strip_->raise();
+}
+
 void ConversionInput::paintDecoration()
 {
     // The cursor stays at the end of the open part, so its rectangle gives the part's right edge.
@@ -271,6 +323,10 @@ bool ConversionInput::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonDblClick:
     case QEvent::FocusOut:
         commit();
+        break;
+    case QEvent::Hide:
+        if (strip_)
+            strip_->hide();
         break;
     case QEvent::Paint:
         if (composing_ && length_ > 0) {

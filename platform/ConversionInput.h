@@ -3,12 +3,16 @@
 // its first kanji candidate and further spaces cycle through the others (shift+space or the up
 // arrow go back); Enter, any further typing, a click or leaving the field commits what is shown;
 // Escape returns from a candidate to the reading, and on a reading drops it. A reading without
-// candidates stays as typed. Text a system input method commits is taken as it comes.
+// candidates stays as typed. The field may be too narrow for a whole reading, so a strip above it
+// shows the open reading and, while converting, the candidates with the shown one marked. Text a
+// system input method commits is taken as it comes.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QLabel>
 
 #include <functional>
 
@@ -31,6 +35,9 @@ public:
     QStringList candidateList() const { return candidates_; }
     int candidateIndex() const { return index_; }
 
+    // The strip showing the open reading and the candidates; hidden while nothing is open.
+    QLabel* strip() const { return strip_; }
+
     // Settles what is shown (a candidate, or the reading with a trailing "n" as "ん").
     void commit();
 
@@ -50,6 +57,7 @@ private:
     void show(const QString& open, bool highlight);
     void reset();
     void paintDecoration();
+    void updateStrip();
 
     QLineEdit* edit_;
     Candidates source_;
@@ -60,4 +68,5 @@ private:
     QString reading_;      // hiragana, possibly ending in letters still being typed
     QStringList candidates_;
     int index_ = -1;       // the candidate shown, -1 while the reading shows
+    QPointer<QLabel> strip_;
 };
