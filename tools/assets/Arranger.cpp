@@ -301,8 +301,6 @@ private:
                         note(ChComp, b, 0.4, p, 70);
             }
             break;
-        case Comp::Waltz:
-            break;
         }
 
         // Bass.

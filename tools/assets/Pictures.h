@@ -12,7 +12,8 @@ namespace Pictures {
 // Pop1..Pop10.wmf, Bang.wmf, Bang1.wmf, Bang2.wmf and the five bitmaps; returns the names written.
 QStringList writeAll(const QString& dir);
 
-QByteArray popMetafile(int n);  // Pop<n>.wmf, n = 1..10
+QByteArray popMetafile(int n);   // Pop<n>.wmf, n = 1..10
+QByteArray bangMetafile(int n);  // 0: Bang.wmf (one cell), 1 and 2: Bang1.wmf and Bang2.wmf
 
 QImage tamaBitmap();    // 16x32 bullet on white
 QImage bangBitmap();    // 8x8 bomb on white

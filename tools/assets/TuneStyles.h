@@ -6,7 +6,7 @@
 
 namespace Tunes {
 
-enum class Comp { Pad, OomPah, Arp, Strum, Sync, Waltz };
+enum class Comp { Pad, OomPah, Arp, Strum, Sync };
 enum class Bass { Root, RootFifth, Walking, Octaves };
 enum class Drums { None, Light, Pop, March, Shuffle, Bongo, Tambourine };
 
