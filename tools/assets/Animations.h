@@ -13,4 +13,13 @@ std::vector<QImage> frames(int game);
 
 QStringList writeAll(const QString& dir);
 
+// The seven clips, count frames each.
+std::vector<QImage> matching(int count);  // cards turning over
+std::vector<QImage> guessing(int count);  // cells opening on a kanji
+std::vector<QImage> shuffle(int count);   // tiles settling into a kanji
+std::vector<QImage> jigsaw(int count);    // pieces flying into place
+std::vector<QImage> shooting(int count);  // a launcher shooting a character
+std::vector<QImage> whack(int count);     // a character rising from a hole, hit
+std::vector<QImage> catcher(int count);   // a catcher catching a falling character
+
 }  // namespace Animations
