@@ -27,7 +27,6 @@ public:
         barLen_ = t_.num * 4.0 / t_.den;
         compound_ = t_.den == 8;
         pulse_ = compound_ ? 1.5 : 1.0;
-        pulses_ = int(std::lround(barLen_ / pulse_));
     }
 
     SmfWriter build()
@@ -446,7 +445,6 @@ private:
     double barLen_ = 4;
     bool compound_ = false;
     double pulse_ = 1;
-    int pulses_ = 4;
     int reps_ = 2;
     double introBeats_ = 8;
     SmfWriter smf_;

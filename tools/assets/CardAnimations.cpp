@@ -18,10 +18,6 @@ std::vector<QImage> Animations::matching(int count)
     for (int i = 0; i < 8; ++i)
         backs[i] = popPicture(1 + (i * 3) % 10, 28);
     // Two pairs are found in turn: cards 0 and 2 (山), then 3 and 5 (目).
-    struct Turn {
-        int card;
-        int from;
-    };
     std::vector<QImage> out;
     for (int f = 0; f < count; ++f) {
         QImage img = canvas(QColor(30, 120, 70));
@@ -121,7 +117,6 @@ std::vector<QImage> Animations::guessing(int count)
             const int c = order[opened] % n, r = order[opened] / n;
             const QRectF cell(board.left() + c * 25, board.top() + r * 25, 25, 25);
             p.fillRect(cell, QColor(255, 250, 235));
-            kanji(p, board, QString(), Qt::black, 10);
             p.save();
             p.setClipRect(cell);
             kanji(p, board, QStringLiteral("花"), QColor(200, 30, 60), 84);
