@@ -2,7 +2,7 @@
 
 #include "platform/Random.h"
 
-void ShootDown::setUp(int width, int height, int playerLevel, ShootDownEvents* events)
+void ShootDown::setUp(int width, int height, int playerLevel, ActionEvents* events)
 {
     W = width;
     H = height;
@@ -54,7 +54,7 @@ ShootDown::TickResult ShootDown::tick(qint64 nowMs)
         bulletsInFlight += b.active ? 1 : 0;
     moveLauncher();
     if (events_)
-        events_->drawTick(*this);
+        events_->drawTick();
     ticker.endTick();
     laneFree = laneFreeNext;
     return TickResult::Running;
@@ -81,7 +81,7 @@ bool ShootDown::frameStep(qint64 nowMs, TickResult& ended)
         }
         question.newQuota();
         if (events_)
-            events_->playSound(ShootDownSound::Mondai);
+            events_->playSound(ActionSound::Mondai);
     }
     laneFreeNext.fill(true);
     for (int i = 0; i < p.characterSlots && i < CharacterCount; ++i) {
@@ -94,7 +94,7 @@ bool ShootDown::frameStep(qint64 nowMs, TickResult& ended)
             moveCharacter(c);
     }
     if (events_)
-        events_->drawFrame(*this);
+        events_->drawFrame();
     ++fireCounter;
     if (held == HeldControl::Fire && fireCounter > 10 / p.bulletSlots &&
         bulletsInFlight < p.bulletSlots)
@@ -189,9 +189,9 @@ void ShootDown::moveBullet(BulletSlot& b)
                 question.correctGone();
                 score = static_cast<std::int16_t>(score + c.points);
                 if (events_)
-                    events_->playSound(ShootDownSound::Atari);
+                    events_->playSound(ActionSound::Atari);
             } else if (events_) {
-                events_->playSound(ShootDownSound::Hazure);
+                events_->playSound(ActionSound::Hazure);
             }
         }
     }
@@ -220,7 +220,7 @@ bool ShootDown::moveBomb(BombSlot& b)
         if (t.x <= b.x + 7 && b.x <= t.x + BulletWidth && t.y <= b.y + 7 && b.y <= t.y + t.height) {
             t.active = false;
             if (events_)
-                events_->playSound(ShootDownSound::Hazure);
+                events_->playSound(ActionSound::Hazure);
             b.active = false;
             --bombsFalling;
             return false;
@@ -233,10 +233,10 @@ bool ShootDown::moveBomb(BombSlot& b)
             if (p.bulletSlots > 1) {
                 --p.bulletSlots;
                 if (events_)
-                    events_->playSound(ShootDownSound::Hazure);
+                    events_->playSound(ActionSound::Hazure);
             } else {
                 if (events_)
-                    events_->playSound(ShootDownSound::Bang);
+                    events_->playSound(ActionSound::Bang);
                 return true;
             }
         }
@@ -258,7 +258,7 @@ void ShootDown::fire()
         ++bulletsInFlight;
         fireCounter = 0;
         if (events_)
-            events_->playSound(ShootDownSound::Hassha);
+            events_->playSound(ActionSound::Hassha);
         return;
     }
 }

@@ -4,6 +4,7 @@
 // events interface.
 #pragma once
 
+#include "games/action/ActionEvents.h"
 #include "games/action/ExtensionClock.h"
 #include "games/action/FrameTicker.h"
 #include "games/action/QuestionRotation.h"
@@ -12,22 +13,7 @@
 #include <array>
 #include <cstdint>
 
-enum class ShootDownSound { Atari, Hazure, Bang, Hassha, Mondai };
 enum class HeldControl { None, Left, Right, Fire };
-
-class ShootDown;
-
-class ShootDownEvents {
-public:
-    virtual ~ShootDownEvents() = default;
-    virtual void playSound(ShootDownSound sound) = 0;
-    // The question for sprite k; false when the sentence file cannot be read (the game stops).
-    virtual bool showQuestion(int sprite) = 0;
-    virtual void showStatus(qint64 remainingMs, int score) = 0;
-    virtual void extended(int extensions) = 0;
-    virtual void drawFrame(const ShootDown& game) = 0;  // once per frame step, after moving
-    virtual void drawTick(const ShootDown& game) = 0;   // launcher strip and bullet store
-};
 
 struct CharacterSlot {
     bool active = false;
@@ -76,7 +62,7 @@ public:
     enum class TickResult { Running, TimeOut, Destroyed, Stopped };
 
     // Set-up: the playfield size and the player's level, which picks the level parameters.
-    void setUp(int width, int height, int level, ShootDownEvents* events);
+    void setUp(int width, int height, int level, ActionEvents* events);
     // Start of a game at speed position 1..5; reseeding is the caller's.
     void start(int speedPosition, qint64 nowMs);
     // One 30 ms tick. Anything but Running ends the game: the caller stops the timer.
@@ -122,5 +108,5 @@ public:
 
 private:
     bool frameStep(qint64 nowMs, TickResult& ended);
-    ShootDownEvents* events_ = nullptr;
+    ActionEvents* events_ = nullptr;
 };

@@ -324,22 +324,22 @@ void TF_Game5::playEffect(SoundEffect* effect)
         effect->play();  // a sound that cannot play leaves the game silent, never stopped
 }
 
-void TF_Game5::playSound(ShootDownSound sound)
+void TF_Game5::playSound(ActionSound sound)
 {
     switch (sound) {
-    case ShootDownSound::Atari:
+    case ActionSound::Atari:
         playEffect(MP_Atari);
         break;
-    case ShootDownSound::Hazure:
+    case ActionSound::Hazure:
         playEffect(MP_Hazure);
         break;
-    case ShootDownSound::Bang:
+    case ActionSound::Bang:
         playEffect(MP_Bang);
         break;
-    case ShootDownSound::Hassha:
+    case ActionSound::Hassha:
         playEffect(MP_Hassha);
         break;
-    case ShootDownSound::Mondai:
+    case ActionSound::Mondai:
         playEffect(MP_Mondai);
         break;
     }
@@ -370,9 +370,9 @@ void TF_Game5::extended(int extensions)
     }
 }
 
-void TF_Game5::drawFrame(const ShootDown& game) { picture_.drawFrame(game); }
+void TF_Game5::drawFrame() { picture_.drawFrame(game_); }
 
-void TF_Game5::drawTick(const ShootDown& game) { picture_.drawTick(game); }
+void TF_Game5::drawTick() { picture_.drawTick(game_); }
 
 bool TF_Game5::ChildKey(int key)
 {

@@ -18,7 +18,7 @@ class SoundEffect;
 class WindowMusic;
 
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
-class TF_Game5 : public QWidget, private ShootDownEvents {
+class TF_Game5 : public QWidget, private ActionEvents {
 public:
     TF_Game5();
     ~TF_Game5() override;
@@ -78,13 +78,13 @@ private:
     void playEffect(SoundEffect* effect);
     void releaseSounds();
 
-    // ShootDownEvents
-    void playSound(ShootDownSound sound) override;
+    // ActionEvents
+    void playSound(ActionSound sound) override;
     bool showQuestion(int sprite) override;
     void showStatus(qint64 remainingMs, int score) override;
     void extended(int extensions) override;
-    void drawFrame(const ShootDown& game) override;
-    void drawTick(const ShootDown& game) override;
+    void drawFrame() override;
+    void drawTick() override;
 
     ShootDown game_;
     ShootDownPicture picture_;

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 namespace {
-struct Recorder : ShootDownEvents {
+struct Recorder : ActionEvents {
     QStringList sounds;
     QList<int> questions;
     QList<int> extensions;
@@ -16,7 +16,7 @@ struct Recorder : ShootDownEvents {
     int ticks = 0;
     bool sentenceReadable = true;
 
-    void playSound(ShootDownSound s) override
+    void playSound(ActionSound s) override
     {
         static const char* names[] = {"Atari", "Hazure", "Bang", "Hassha", "Mondai"};
         sounds << QString::fromLatin1(names[static_cast<int>(s)]);
@@ -28,8 +28,8 @@ struct Recorder : ShootDownEvents {
     }
     void showStatus(qint64, int) override {}
     void extended(int n) override { extensions << n; }
-    void drawFrame(const ShootDown&) override { ++frames; }
-    void drawTick(const ShootDown&) override { ++ticks; }
+    void drawFrame() override { ++frames; }
+    void drawTick() override { ++ticks; }
 };
 
 constexpr int W = 360;

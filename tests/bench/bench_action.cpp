@@ -54,15 +54,16 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 // Draws like the window does; sounds only counted.
-struct BenchEvents : ShootDownEvents {
+struct BenchEvents : ActionEvents {
     ShootDownPicture* picture = nullptr;
+    const ShootDown* game = nullptr;
     long sounds = 0;
-    void playSound(ShootDownSound) override { ++sounds; }
+    void playSound(ActionSound) override { ++sounds; }
     bool showQuestion(int) override { return true; }
     void showStatus(qint64, int) override {}
     void extended(int) override {}
-    void drawFrame(const ShootDown& g) override { picture->drawFrame(g); }
-    void drawTick(const ShootDown& g) override { picture->drawTick(g); }
+    void drawFrame() override { picture->drawFrame(*game); }
+    void drawTick() override { picture->drawTick(*game); }
 };
 
 void writeBitmap(const TestEnv& env, const QString& name, int w, int h, QRgb colour)
@@ -171,6 +172,7 @@ int main(int argc, char** argv)
     events.picture = &picture;
 
     ShootDown game;
+    events.game = &game;
     game.setUp(360, 320, 10, &events);
     game.start(5, 0);
     game.question.newQuestion = false;
