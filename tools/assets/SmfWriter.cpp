@@ -16,7 +16,7 @@ void putVarLen(QByteArray& out, quint32 v)
         out.append(buf[--n]);
 }
 
-void put32(QByteArray& out, quint32 v)
+void putBE32(QByteArray& out, quint32 v)
 {
     out.append(char(v >> 24));
     out.append(char(v >> 16));
@@ -126,12 +126,12 @@ QByteArray SmfWriter::bytes() const
         putVarLen(body, quint32(std::max<qint64>(0, end_ - at)));
         body.append(char(0xFF)).append(char(0x2F)).append(char(0));
         QByteArray chunk("MTrk");
-        put32(chunk, quint32(body.size()));
+        putBE32(chunk, quint32(body.size()));
         chunk.append(body);
         chunks.push_back(chunk);
     }
     QByteArray out("MThd");
-    put32(out, 6);
+    putBE32(out, 6);
     out.append(char(0)).append(char(1));
     out.append(char(chunks.size() >> 8)).append(char(chunks.size() & 0xFF));
     out.append(char(Division >> 8)).append(char(Division & 0xFF));

@@ -1,5 +1,7 @@
 #include "Sounds.h"
 
+#include "Bytes.h"
+
 #include <QDir>
 #include <QSaveFile>
 #include <QtMath>
@@ -61,6 +63,28 @@ Buffer constantTone(double seconds, double f, const std::vector<double>& harmoni
     return tone(seconds, [f](double) { return f; }, harmonics, attack, decay, vibrato);
 }
 
+// A brass-like note: the upper harmonics speak a little after the lower ones, two voices a few
+// cents apart give it body, and a gentle vibrato comes in as it is held.
+Buffer brass(double seconds, double f, double decay)
+{
+    Buffer b(size_t(seconds * Rate));
+    const double gains[] = {1.0, 0.8, 0.62, 0.45, 0.3, 0.2, 0.12, 0.07};
+    double phase[2] = {0, 0};
+    const double detune[2] = {0.9983, 1.0017};
+    for (size_t i = 0; i < b.size(); ++i) {
+        const double t = i / Rate;
+        const double vib = 1.0 + 0.005 * std::sin(TwoPi * 5.2 * t) * std::min(1.0, std::max(0.0, t - 0.15) * 3);
+        double s = 0;
+        for (int v = 0; v < 2; ++v) {
+            phase[v] += TwoPi * f * detune[v] * vib / Rate;
+            for (int h = 0; h < 8; ++h)
+                s += gains[h] * (1.0 - std::exp(-t / (0.006 + 0.01 * h))) * std::sin(phase[v] * (h + 1));
+        }
+        b[i] = 0.5 * s * envelope(t, seconds, 0.02, decay);
+    }
+    return b;
+}
+
 // A bell: inharmonic partials that die away at different speeds.
 Buffer bell(double seconds, double f, double decay)
 {
@@ -102,14 +126,15 @@ double midiHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 Buffer seikai()
 {
     Buffer out = silence(2.6);
-    const std::vector<double> brass{1.0, 0.75, 0.55, 0.38, 0.25, 0.15, 0.08};
-    const int notes[] = {67, 67, 67, 72};
-    const double starts[] = {0.0, 0.16, 0.32, 0.5};
+    const int notes[] = {67, 67, 67};
+    const double starts[] = {0.0, 0.16, 0.32};
     for (int i = 0; i < 3; ++i)
-        mix(out, constantTone(0.14, midiHz(notes[i]), brass, 0.015, 0.35), starts[i], 0.5);
-    mix(out, constantTone(2.0, midiHz(72), brass, 0.03, 0.9, 0.006), 0.5, 0.5);
+        mix(out, brass(0.14, midiHz(notes[i]), 0.35), starts[i], 0.5);
+    mix(out, brass(2.0, midiHz(72), 0.9), 0.5, 0.5);
     for (int n : {60, 64, 67})
-        mix(out, constantTone(1.9, midiHz(n), {1.0, 0.5, 0.3, 0.15}, 0.05, 0.8, 0.004), 0.52, 0.22);
+        mix(out, brass(1.9, midiHz(n), 0.8), 0.52, 0.2);
+    // A low drum note under the held chord.
+    mix(out, tone(1.6, [](double) { return 65.4; }, {1.0, 0.5, 0.25}, 0.01, 0.5), 0.5, 0.35);
     // A sparkle of bells on top.
     const int sparkle[] = {84, 88, 91, 96};
     for (int i = 0; i < 4; ++i)
@@ -197,18 +222,6 @@ Buffer mondai()
     return out;
 }
 
-void put16(QByteArray& out, quint16 v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char(v >> 8));
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    put16(out, quint16(v & 0xFFFF));
-    put16(out, quint16(v >> 16));
-}
-
 }  // namespace
 
 QByteArray Sounds::wavFile(const std::vector<double>& samples)
@@ -220,20 +233,20 @@ QByteArray Sounds::wavFile(const std::vector<double>& samples)
     QByteArray data;
     data.reserve(int(samples.size() * 2));
     for (double s : samples)
-        put16(data, quint16(qint16(std::lround(std::clamp(s * gain, -1.0, 1.0) * 32767.0))));
+        Bytes::put16(data, quint16(qint16(std::lround(std::clamp(s * gain, -1.0, 1.0) * 32767.0))));
 
     QByteArray out("RIFF");
-    put32(out, quint32(36 + data.size()));
+    Bytes::put32(out, quint32(36 + data.size()));
     out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
-    put32(out, SampleRate);
-    put32(out, SampleRate * 2);
-    put16(out, 2);
-    put16(out, 16);
+    Bytes::put32(out, 16);
+    Bytes::put16(out, 1);  // PCM
+    Bytes::put16(out, 1);  // mono
+    Bytes::put32(out, SampleRate);
+    Bytes::put32(out, SampleRate * 2);
+    Bytes::put16(out, 2);
+    Bytes::put16(out, 16);
     out += "data";
-    put32(out, quint32(data.size()));
+    Bytes::put32(out, quint32(data.size()));
     out += data;
     return out;
 }
