@@ -149,7 +149,10 @@ private:
             double len = n.len * (s_.staccato ? 0.62 : (repeated ? 0.82 : 0.95));
             if (n.len >= 2)
                 len = n.len - 0.15;
-            note(ChLead, at + n.start, len, pitch, accent(inBar) + 4);
+            // Phrases swell towards their third bar and relax at the fourth.
+            const int phraseBar = int(n.start / barLen_) % 4;
+            const int swell[] = {0, 3, 7, 2};
+            note(ChLead, at + n.start, len, pitch, accent(inBar) + swell[phraseBar]);
 
             if (v_.canon)
                 continue;
@@ -309,15 +312,34 @@ private:
         case Bass::Root:
             note(ChBass, at, c.len - 0.1, root, 92);
             break;
-        case Bass::RootFifth:
+        case Bass::RootFifth: {
+            // At the end of a four-bar phrase the bass walks up to the next chord instead.
+            const int barIndex = int(std::floor((at - introBeats_ + 1e-6) / barLen_));
+            const bool walkUp = !compound_ && t_.num == 4 && barIndex >= 0 && barIndex % 4 == 3 &&
+                                inBar0 + c.len > barLen_ - 1e-6 && c.len >= 2;
             for (double b = at; b < end - 1e-6; b += pulse_) {
                 const double inBar = std::fmod(b - at + inBar0, barLen_);
                 const bool first = std::abs(b - at) < 1e-6;
+                if (walkUp && inBar >= barLen_ - 2 - 1e-6) {
+                    // The chord's third (or fifth), then a half step below the next root.
+                    int target = 36 + nextRoot;
+                    if (target <= root)
+                        target += 12;
+                    int p = target - 1;
+                    if (inBar < barLen_ - 1 - 1e-6) {
+                        p = root + c.tones[1];
+                        if (p >= target - 1)
+                            p = fifth;
+                    }
+                    note(ChBass, b, 0.85, p > 52 ? p - 12 : p, 84);
+                    continue;
+                }
                 if (!compound_ && t_.num == 4 && std::fmod(inBar, 2.0) > 1e-6)
                     continue;
                 note(ChBass, b, (compound_ ? 1.2 : (t_.num == 4 ? 1.6 : 0.8)), first ? root : fifth, first ? 96 : 86);
             }
             break;
+        }
         case Bass::Walking: {
             const int steps = int(std::lround(c.len / pulse_));
             const int target = 36 + nextRoot;
