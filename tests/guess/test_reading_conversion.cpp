@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QtTest>
 
 using namespace GuessTest;
@@ -147,6 +148,41 @@ private slots:
         QVERIFY(!yama.isEmpty());
         QCOMPARE(yama.first(), QStringLiteral("山"));
         QCOMPARE(table.candidateTexts(QStringLiteral("かわ"), 1).value(0), QStringLiteral("川"));
+    }
+
+    // In the game window with the shipped data: "yama" and a space give 山, and "回答する"
+    // judges it right when 山 is the question.
+    void realDataInTheWindow_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::newRow("year 1") << 1;
+        QTest::newRow("year 4") << 4;
+    }
+    void realDataInTheWindow()
+    {
+        QFETCH(int, year);
+        TestEnv env;
+        prepare(env, 2, year, 1);
+        const QDir built(TestEnv::builtProgramDir());
+        for (const QString& name : {KanjiFileName, MondaiIdxFileName, MondaiFileName}) {
+            QVERIFY2(built.exists(name), "build the kanjidata target first");
+            QFile::remove(env.path(name));
+            QVERIFY(QFile::copy(built.filePath(name), env.path(name)));
+        }
+        QVERIFY(LoadKanjiTable());
+        QVERIFY(LoadMondaiIndex());
+        int yama = 0;
+        for (int k = 1; k <= MaxKanji && !yama; ++k)
+            if (kanjiOf(k) == QStringLiteral("山"))
+                yama = k;
+        QVERIFY(yama > 0);
+        OpenGame o(yama);
+        press(o.g.Edt_Kotae, QStringLiteral("yama "));
+        QCOMPARE(o.g.Edt_Kotae->text(), QStringLiteral("山"));
+        QCOMPARE(o.input->candidateList().value(0), QStringLiteral("山"));
+        o.g.Btn_kotae_Kinyu->click();
+        QCOMPARE(o.g.Kekka, 1);
+        QVERIFY(MessageBoxes::shown().isEmpty());
     }
 
     // The keys in the answer box of a year-1 player (sample data).
@@ -378,6 +414,37 @@ private slots:
         o.g.Btn_kotae_Kinyu->click();  // wrong: the box is emptied and hidden
         QVERIFY(o.input->strip());
         QVERIFY(!o.input->strip()->isVisible());
+    }
+
+    // Keys arriving at the window as the system delivers them reach the conversion, and a
+    // window shortcut on Escape does not take it from an open reading.
+    void keysThroughTheWindow()
+    {
+        TestEnv env;
+        prepare(env, 2, 1, 1);
+        OpenGame o(16);
+        int escapes = 0;
+        auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), &o.g);
+        connect(shortcut, &QShortcut::activated, [&escapes] { ++escapes; });
+        o.g.show();
+        QApplication::setActiveWindow(&o.g);
+        QVERIFY(QTest::qWaitForWindowActive(&o.g));
+        o.g.Edt_Kotae->setFocus(Qt::OtherFocusReason);
+        QWindow* w = o.g.windowHandle();
+        for (const char c : {'y', 'a', 'm', 'a'})
+            QTest::keyClick(w, Qt::Key(Qt::Key_A + (c - 'a')), Qt::NoModifier);
+        QCOMPARE(o.g.Edt_Kotae->text(), QStringLiteral("やま"));
+        QTest::keyClick(w, Qt::Key_Space);
+        QCOMPARE(o.g.Edt_Kotae->text(), QStringLiteral("山"));
+        QTest::keyClick(w, Qt::Key_Escape);
+        QCOMPARE(o.g.Edt_Kotae->text(), QStringLiteral("やま"));
+        QCOMPARE(escapes, 0);
+        QTest::keyClick(w, Qt::Key_Space);
+        QTest::keyClick(w, Qt::Key_Return);
+        QCOMPARE(o.g.Edt_Kotae->text(), QStringLiteral("山"));
+        QVERIFY(!o.input->composing());
+        QTest::keyClick(w, Qt::Key_Escape);  // nothing open: the window's shortcut has it
+        QCOMPARE(escapes, 1);
     }
 
     // Games 2 and 3 both give their answer box the conversion.
