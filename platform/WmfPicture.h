@@ -40,7 +40,7 @@ public:
     QImage render(const QSize& size, const QColor& background = Qt::white) const;
 
     // Limits that keep damaged files from costing time or memory.
-    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
     static constexpr int MaxRecords = 200000;
     static constexpr int MaxObjects = 4096;
 
