@@ -110,7 +110,7 @@ private:
     {
         auto setUp = [&](int ch, int program, int volume, int pan, int reverb) {
             smf_.program(ch, program);
-            smf_.control(ch, 7, volume);
+            smf_.control(ch, 7, std::min(127, int(std::lround(volume * s_.level))));
             smf_.control(ch, 10, pan);
             smf_.control(ch, 91, reverb);
             smf_.control(ch, 93, 12);
@@ -121,7 +121,7 @@ private:
         setUp(ChBass, s_.bass, 96, 60, 24);
         if (s_.pad >= 0)
             setUp(ChPad, s_.pad, 56, 80, 70);
-        smf_.control(ChDrums, 7, 88);
+        smf_.control(ChDrums, 7, std::min(127, int(std::lround(88 * s_.level))));
         smf_.control(ChDrums, 91, 36);
     }
 

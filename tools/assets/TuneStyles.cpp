@@ -6,23 +6,25 @@ namespace Tunes {
 
 namespace {
 
+// The level factors come from rendering each style with the General MIDI soundfont and
+// measuring its loudness, so that switching variants never jumps in volume.
 const Style Styles[] = {
-    /*0 piano trio*/ {GM::BrightPiano, GM::Glockenspiel, GM::Piano, GM::AcousticBass, -1, Comp::OomPah, Bass::RootFifth, Drums::Light, false, false, 0},
-    /*1 marimba*/ {GM::Marimba, GM::Xylophone, GM::Pizzicato, GM::FingerBass, -1, Comp::Arp, Bass::RootFifth, Drums::Bongo, false, true, 0},
-    /*2 flute*/ {GM::Flute, GM::Clarinet, GM::Harp, GM::AcousticBass, GM::Strings, Comp::Arp, Bass::Root, Drums::None, false, false, 0},
-    /*3 brass*/ {GM::Trumpet, GM::Horn, GM::Brass, GM::Tuba, -1, Comp::OomPah, Bass::RootFifth, Drums::March, false, false, 0},
-    /*4 music box*/ {GM::MusicBox, GM::Celesta, GM::Vibraphone, GM::AcousticBass, GM::SlowStrings, Comp::Arp, Bass::Root, Drums::Tambourine, false, false, 1},
-    /*5 band*/ {GM::Clarinet, GM::Flute, GM::Accordion, GM::Tuba, -1, Comp::OomPah, Bass::RootFifth, Drums::March, false, false, 0},
-    /*6 pop*/ {GM::SquareLead, GM::Vibraphone, GM::EPiano, GM::FingerBass, -1, Comp::Sync, Bass::Octaves, Drums::Pop, false, true, 0},
-    /*7 country*/ {GM::Banjo, GM::Violin, GM::SteelGuitar, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Shuffle, true, false, 0},
-    /*8 xylophone*/ {GM::Xylophone, GM::Marimba, GM::Vibraphone, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Bongo, false, true, 0},
-    /*9 whistle*/ {GM::Ocarina, GM::Recorder, GM::NylonGuitar, GM::AcousticBass, -1, Comp::Arp, Bass::RootFifth, Drums::Light, false, false, 0},
-    /*10 harmonica*/ {GM::Harmonica, GM::Accordion, GM::NylonGuitar, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Shuffle, true, false, 0},
-    /*11 steel drums*/ {GM::SteelDrums, GM::Marimba, GM::CleanGuitar, GM::SynthBass, -1, Comp::Sync, Bass::Octaves, Drums::Bongo, false, true, 0},
-    /*12 strings*/ {GM::Violin, GM::Oboe, GM::Pizzicato, GM::AcousticBass, GM::SlowStrings, Comp::OomPah, Bass::RootFifth, Drums::None, false, false, 0},
-    /*13 kalimba*/ {GM::Kalimba, GM::Glockenspiel, GM::Harp, GM::FingerBass, GM::Choir, Comp::Arp, Bass::Root, Drums::Tambourine, false, true, 0},
-    /*14 saxophone*/ {GM::AltoSax, GM::Trombone, GM::Piano, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Shuffle, true, false, 0},
-    /*15 piccolo march*/ {GM::Piccolo, GM::Trumpet, GM::Brass, GM::Tuba, -1, Comp::OomPah, Bass::RootFifth, Drums::March, false, true, 0},
+    /*0 piano trio*/ {GM::BrightPiano, GM::Glockenspiel, GM::Piano, GM::AcousticBass, -1, Comp::OomPah, Bass::RootFifth, Drums::Light, false, false, 0, 1.12},
+    /*1 marimba*/ {GM::Marimba, GM::Xylophone, GM::Pizzicato, GM::FingerBass, -1, Comp::Arp, Bass::RootFifth, Drums::Bongo, false, true, 0, 1.15},
+    /*2 flute*/ {GM::Flute, GM::Clarinet, GM::Harp, GM::AcousticBass, GM::Strings, Comp::Arp, Bass::Root, Drums::None, false, false, 0, 0.77},
+    /*3 brass*/ {GM::Trumpet, GM::Horn, GM::Brass, GM::Tuba, -1, Comp::OomPah, Bass::RootFifth, Drums::March, false, false, 0, 0.85},
+    /*4 music box*/ {GM::MusicBox, GM::Celesta, GM::Vibraphone, GM::AcousticBass, GM::SlowStrings, Comp::Arp, Bass::Root, Drums::Tambourine, false, false, 1, 0.99},
+    /*5 band*/ {GM::Clarinet, GM::Flute, GM::Accordion, GM::Tuba, -1, Comp::OomPah, Bass::RootFifth, Drums::March, false, false, 0, 0.88},
+    /*6 pop*/ {GM::SquareLead, GM::Vibraphone, GM::EPiano, GM::FingerBass, -1, Comp::Sync, Bass::Octaves, Drums::Pop, false, true, 0, 0.8},
+    /*7 country*/ {GM::Banjo, GM::Violin, GM::SteelGuitar, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Shuffle, true, false, 0, 1.01},
+    /*8 xylophone*/ {GM::Xylophone, GM::Marimba, GM::Vibraphone, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Bongo, false, true, 0, 1.07},
+    /*9 whistle*/ {GM::Ocarina, GM::Recorder, GM::NylonGuitar, GM::AcousticBass, -1, Comp::Arp, Bass::RootFifth, Drums::Light, false, false, 0, 0.72},
+    /*10 harmonica*/ {GM::Harmonica, GM::Accordion, GM::NylonGuitar, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Shuffle, true, false, 0, 0.86},
+    /*11 steel drums*/ {GM::SteelDrums, GM::Marimba, GM::CleanGuitar, GM::SynthBass, -1, Comp::Sync, Bass::Octaves, Drums::Bongo, false, true, 0, 1.02},
+    /*12 strings*/ {GM::Violin, GM::Oboe, GM::Pizzicato, GM::AcousticBass, GM::SlowStrings, Comp::OomPah, Bass::RootFifth, Drums::None, false, false, 0, 0.78},
+    /*13 kalimba*/ {GM::Kalimba, GM::Glockenspiel, GM::Harp, GM::FingerBass, GM::Choir, Comp::Arp, Bass::Root, Drums::Tambourine, false, true, 0, 1.08},
+    /*14 saxophone*/ {GM::AltoSax, GM::Trombone, GM::Piano, GM::AcousticBass, -1, Comp::Strum, Bass::Walking, Drums::Shuffle, true, false, 0, 0.77},
+    /*15 piccolo march*/ {GM::Piccolo, GM::Trumpet, GM::Brass, GM::Tuba, -1, Comp::OomPah, Bass::RootFifth, Drums::March, false, true, 0, 0.86},
 };
 
 const std::vector<Variant> Variants = {

@@ -22,6 +22,7 @@ struct Style {
     bool swing;
     bool staccato;
     int leadShift;  // extra octaves for the lead
+    double level;   // channel volume factor, so every style sounds about as loud as the others
 };
 
 namespace GM {
