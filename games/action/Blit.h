@@ -13,3 +13,7 @@ void CopyRect(QImage& dst, const QImage& src, const QRect& r);
 // The rectangle r of src copied to dst with its top-left at (dx, dy).
 void CopyRectTo(QImage& dst, int dx, int dy, const QImage& src, const QRect& r);
 void FillRect(QImage& dst, const QRect& r, QRgb colour);
+// The top `rows` rows of src drawn with their top-left at (x, y); white is transparent.
+void BlitTopRows(QImage& dst, const QImage& src, int rows, int x, int y);
+// The black area connected to (x, y) becomes `colour` (the pictures' backgrounds).
+void FloodFillBlack(QImage& img, int x, int y, QRgb colour);

@@ -1,0 +1,304 @@
+#include "games/action/TF_Game6.h"
+
+#include "aftergame/Ranking.h"
+#include "data/ErrorReports.h"
+#include "data/MainMenu.h"
+#include "data/Music.h"
+#include "data/ProgramDir.h"
+#include "data/Rules.h"
+#include "data/Tables.h"
+#include "games/action/ActionControls.h"
+#include "games/action/BackBuffer.h"
+#include "games/action/ImageView.h"
+#include "platform/Fonts.h"
+#include "platform/HandCursor.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramWindow.h"
+#include "platform/Random.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+constexpr int PlayfieldX = 24;
+constexpr int PlayfieldY = 88;
+constexpr int PlayfieldSize = 360;
+
+QWidget* makeBar(QWidget* parent, const QRect& r, const QString& colour)
+{
+    auto* bar = new QWidget(parent);
+    bar->setGeometry(r);
+    bar->setStyleSheet(QStringLiteral("background: %1;").arg(colour));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    bar->hide();
+    return bar;
+}
+}  // namespace
+
+TF_Game6::TF_Game6()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    PrepareProgramWindow(this, QColor(Navy));
+    setWindowTitle(QStringLiteral("かんじもぐらたたき"));
+    resize(640, 480);
+    buildControls();
+    FormCreate();
+    Img1->installEventFilter(this);
+}
+
+TF_Game6::~TF_Game6() = default;
+
+void TF_Game6::buildControls()
+{
+    const QString white = QStringLiteral("white");
+    Lbl_Title = MakeActionLabel(this, QStringLiteral("かんじもぐらたたき"), QRect(8, 2, 200, 22), 18,
+                                true, QStringLiteral("yellow"));
+    Label2 = MakeActionLabel(this, QStringLiteral("せいかいの字だけをたたいてね。"),
+                             QRect(214, 4, 280, 20), 14, false, white);
+    Img1 = new ImageView(this);
+    Img1->setGeometry(PlayfieldX, PlayfieldY, PlayfieldSize, PlayfieldSize);
+    GiveHandCursor(Img1);
+
+    GroupBox2 = MakeActionGroup(this, QStringLiteral("スピード"), QRect(400, 88, 226, 80));
+    TBar_Speed = new QSlider(Qt::Horizontal, GroupBox2);
+    TBar_Speed->setRange(0, 15);
+    TBar_Speed->setValue(7);
+    TBar_Speed->setPageStep(1);
+    TBar_Speed->setTickPosition(QSlider::TicksBelow);
+    TBar_Speed->setGeometry(10, 22, 206, 28);
+    GiveHandCursor(TBar_Speed);
+    Label5 = MakeActionLabel(GroupBox2, QStringLiteral("おそい"), QRect(8, 54, 60, 18), 12, false,
+                             white);
+    Label6 = MakeActionLabel(GroupBox2, QStringLiteral("はやい"), QRect(158, 54, 60, 18), 12,
+                             false, white);
+    Label6->setAlignment(Qt::AlignRight);
+    Shp_Shinkou1 = makeBar(GroupBox2, QRect(13, 45, 160, 20), white);
+    Shp_Shinkou2 = makeBar(GroupBox2, QRect(13, 45, 0, 20), QStringLiteral("red"));
+
+    GroupBox1 = MakeActionGroup(this, QStringLiteral("とくてん"), QRect(400, 190, 226, 80));
+    Lbl_Seikai = MakeActionLabel(GroupBox1, QString(), QRect(12, 24, 200, 44), 32, true,
+                                 QStringLiteral("yellow"));
+
+    Btn_Start = MakeActionButton(this, QStringLiteral("ゲームはじめ"), QRect(400, 400, 226, 40),
+                                 QString());
+    Btn_Start->setFont(PixelFont(16, true));
+    connect(Btn_Start, &QPushButton::clicked, this, [this] {
+        if (running_)
+            Cancel();
+        else
+            Btn_StartClick();
+    });
+
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &TF_Game6::Timer1Timer);
+
+    MP_MO_1 = new WindowMusic(this, QStringLiteral("Mogu.mid"));
+    MP_MO_1->nextFile = [this] { return GameMusicFile(6, MusicVariant(6, board_.rightInGame)); };
+}
+
+void TF_Game6::FormCreate()
+{
+    level_ = Player_Tbl[Cur_Player].Level[6];
+    QString failed;
+    // The set is fixed at start; the pictures need only its first kanji and its size.
+    const int L = std::max(1, std::min<int>(level_, Cur_Levels));
+    const int lastLevel = level_ != Cur_Levels ? Cur_PerLevel : Cur_LastLevel;
+    board_.setUp(level_, (L - 1) * Cur_PerLevel + Cur_First - 1, lastLevel, this);
+    if (!picture_.setUp(static_cast<int>(450 * Disp_Scale), board_, Disp_Scale, failed)) {
+        setUpFailed_ = true;
+        FileErrorReport(this, failed);
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
+    Img1->setImage(&picture_.board());
+    Randomize();
+    questions = std::make_unique<QuestionLabels>(this, Lbl_Title->geometry().bottom() + 1);
+    openSounds();
+}
+
+void TF_Game6::openSounds()
+{
+    if (Midi_Count != 0) {
+        MediaPlayer* m = MP_MO_1->player();
+        m->setFileName(ProgramFile(QStringLiteral("game61.mid")));
+        if (!m->open()) {
+            MediaErrorReport(this, QStringLiteral("game61.mid"));
+            return;  // the later sounds stay unopened
+        }
+    }
+    SoundEffect** effects[] = {&MP_Atari, &MP_Hazure, &MP_Mondai};
+    const char* names[] = {"Atari.wav", "Hazure.wav", "Mondai.wav"};
+    for (int i = 0; i < 3; ++i) {
+        auto* effect = new SoundEffect(this, QString::fromLatin1(names[i]));
+        *effects[i] = effect;
+        if (!effect->isOpen())
+            return;
+    }
+}
+
+void TF_Game6::Btn_StartClick()
+{
+    if (setUpFailed_ || running_)
+        return;
+    if (level_ != Cur_Levels)
+        Cur_LastLevel = Cur_PerLevel;
+    const int L = std::max(1, std::min<int>(level_, Cur_Levels));
+    board_.setUp(level_, (L - 1) * Cur_PerLevel + Cur_First - 1, Cur_LastLevel, this);
+    board_.start(TBar_Speed->value());
+    Timer1->setInterval(MoleBoard::TickIntervalMs(TBar_Speed->value()));
+    Timer1->start();
+    TBar_Speed->setEnabled(false);
+    questions->setVisible(true);
+    running_ = true;
+    showScore();
+    if (Midi_Count != 0)
+        MP_MO_1->start(QStringLiteral("game61.mid"));
+    if (!questions->showQuestion(board_.currentKanji())) {
+        Timer1->stop();
+        running_ = false;
+        fatal_ = true;
+        QuestionFileFailure(this);
+        close();
+        return;
+    }
+    Btn_Start->setText(QStringLiteral("ゲームおわり"));
+    // The speed box shows the progress from now on.
+    GroupBox2->setTitle(QStringLiteral("すすみぐあい"));
+    Label5->hide();
+    Label6->hide();
+    TBar_Speed->hide();
+    Shp_Shinkou1->show();
+    Shp_Shinkou2->resize(0, 20);
+    Shp_Shinkou2->show();
+    Shp_Shinkou2->raise();
+}
+
+void TF_Game6::Timer1Timer()
+{
+    if (!running_)
+        return;
+    switch (board_.tick()) {
+    case MoleBoard::TickResult::Running:
+        Shp_Shinkou2->resize(4 * board_.rightInGame, 20);
+        showScore();
+        Img1->update();
+        return;
+    case MoleBoard::TickResult::Ended:
+        endOfGame();
+        return;
+    case MoleBoard::TickResult::Stopped:
+        Timer1->stop();
+        running_ = false;
+        fatal_ = true;
+        QuestionFileFailure(this);
+        close();
+        return;
+    }
+}
+
+void TF_Game6::Img1MouseDown(int x, int y)
+{
+    if (!running_)
+        return;
+    int c = 0, r = 0;
+    if (board_.click(x, y, c, r) == MoleBoard::ClickResult::Hit) {
+        // The hit picture stays until the next tick redraws the board.
+        picture_.drawHit(c, r);
+        Img1->update();
+        showScore();
+    }
+}
+
+void TF_Game6::endOfGame()
+{
+    Timer1->stop();
+    running_ = false;
+    picture_.clear();
+    Img1->update();
+    if (Midi_Count != 0)
+        MP_MO_1->stop();
+    const bool pass = board_.passed();
+    ShowMessage(this, pass ? QStringLiteral("おめでとう！ ごうかくです")
+                           : QStringLiteral("ざんねん！ ふごうかくです"));
+    if (pass)
+        LevelUp(6);
+    Last_Score = board_.score;
+    ShowRanking(this);
+    Lbl_Seikai->setText(QStringLiteral(" "));
+    questions->setVisible(false);
+    Cancel();
+}
+
+void TF_Game6::showScore() { Lbl_Seikai->setText(QString::number(board_.score)); }
+
+void TF_Game6::Cancel()
+{
+    if (cancelled_)
+        return;
+    cancelled_ = true;
+    running_ = false;
+    MP_MO_1->stop();
+    Timer1->stop();
+    releaseSounds();
+    close();
+}
+
+void TF_Game6::releaseSounds()
+{
+    for (SoundEffect* e : {MP_Atari, MP_Hazure, MP_Mondai})
+        if (e)
+            e->player()->close();
+}
+
+void TF_Game6::closeEvent(QCloseEvent* event)
+{
+    if (!cancelled_) {
+        cancelled_ = true;
+        running_ = false;
+        Timer1->stop();
+        MP_MO_1->stop();
+        releaseSounds();
+    }
+    if (!fatal_)
+        ShowMainMenu();
+    event->accept();
+}
+
+void TF_Game6::StopAllSounds()
+{
+    for (SoundEffect* e : {MP_Mondai, MP_Atari, MP_Hazure})
+        if (e && e->isOpen())
+            e->player()->stop();
+}
+
+void TF_Game6::playSound(ActionSound sound)
+{
+    SoundEffect* effect = sound == ActionSound::Atari    ? MP_Atari
+                          : sound == ActionSound::Hazure ? MP_Hazure
+                          : sound == ActionSound::Mondai ? MP_Mondai
+                                                         : nullptr;
+    StopAllSounds();
+    if (effect && !effect->play() && sound != ActionSound::Mondai)
+        ShowMessage(this, QStringLiteral("WAVEでエラーがおこりました。 "));
+}
+
+bool TF_Game6::showQuestion(int kanji) { return questions->showQuestion(kanji); }
+
+void TF_Game6::drawTick() { picture_.drawBoard(board_); }
+
+bool TF_Game6::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Img1 && event->type() == QEvent::MouseButtonPress) {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        Img1MouseDown(p.x(), p.y());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
