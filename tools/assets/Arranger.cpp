@@ -254,7 +254,18 @@ private:
         }
 
         // Accompaniment.
-        switch (s_.compPattern) {
+        // The second time round the accompaniment changes its figure, as a player would.
+        Comp pattern = s_.compPattern;
+        if (rep % 2 == 1) {
+            switch (pattern) {
+            case Comp::Arp: pattern = Comp::Strum; break;
+            case Comp::Strum: pattern = Comp::Arp; break;
+            case Comp::Sync: pattern = Comp::Strum; break;
+            case Comp::OomPah: pattern = compound_ ? Comp::Arp : Comp::Strum; break;
+            case Comp::Pad: pattern = Comp::Arp; break;
+            }
+        }
+        switch (pattern) {
         case Comp::Pad:
             for (int p : v)
                 note(ChComp, at, c.len - 0.05, p, 72);
