@@ -1,10 +1,33 @@
 // The program's entry: one running copy, the hand cursor, the fonts, then the main menu.
+#include "data/ProgramDir.h"
+#include "games/action/TF_Game5.h"
+#include "games/action/TF_Game7.h"
+#include "games/guess/TF_Game2.h"
+#include "games/guess/TF_Game3.h"
+#include "games/puzzle/TF_Game4.h"
+#include "menu/GameWindows.h"
+#include "menu/TF_Main.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
-#include <QLabel>
+
+namespace {
+// Each game's window, as the menu opens it. One line per game.
+void RegisterGames()
+{
+    // ---- game windows (one RegisterGameWindow line per game) ----
+    RegisterGameWindow(2, [] { return new TF_Game2(); });
+    RegisterGameWindow(3, [] { return new TF_Game3(); });
+    RegisterGameWindow(4, [] { return new TF_Game4(); });
+    RegisterGameWindow(5, [] { return new TF_Game5(); });
+    RegisterGameWindow(7, [] { return new TF_Game7(); });
+    // ---- end of game windows ----
+}
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -12,14 +35,25 @@ int main(int argc, char* argv[])
     if (!AcquireSingleInstance())
         return 0;  // another copy runs: end silently
     InstallHandCursor();
-    InstallFontSubstitutions();
     QApplication::setApplicationDisplayName(QStringLiteral("もじまる（ゲーム）"));
+    InstallFontSubstitutions();
+    if (!JapaneseFontAvailable()) {
+        ShowMessage(nullptr, QStringLiteral("Japanese fonts are missing; install fonts-ipafont-gothic.\n"
+                                            "日本語のフォントがありません。"));
+        return 1;
+    }
+    SetProgramDirFromApplication();
+    RegisterGames();
 
-    QLabel window(QStringLiteral("もじまる(ゲーム集）"));
-    window.setFont(PixelFont(27, true));
-    window.setAlignment(Qt::AlignCenter);
-    window.resize(640, 480);
-    window.show();
+    // An ending asked for during start-up leaves through the return below.
     app.setProperty("moji_loop", true);
-    return app.exec();
+    auto* menu = new TF_Main();
+    if (!menu->created() || ProgramEnd::requested()) {
+        delete menu;
+        return 1;
+    }
+    menu->show();
+    const int code = app.exec();
+    delete menu;
+    return code;
 }

@@ -1,0 +1,11 @@
+// The seven games of the menu: captions, hints and where each entry stands on the game panel.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+QString GameCaption(int game);  // "かんじ合わせ", ... for games 1..7
+QString GameHint(int game);     // the caption's hint: "「" + caption + "」をする"
+QString GameAnimationHint(int game);
+// Top-left of game n's animation on a panel of width w and height h (fractions dropped).
+QPoint MenuEntryPos(int game, int w, int h);

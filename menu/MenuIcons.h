@@ -1,0 +1,7 @@
+// The pictures of the menu's two mode buttons, drawn by the program.
+#pragma once
+
+#include <QIcon>
+
+QIcon GameModeIcon();    // play: a yellow disc with a triangle
+QIcon RecordModeIcon();  // records: a small bar chart

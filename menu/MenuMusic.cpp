@@ -1,0 +1,84 @@
+#include "menu/MenuMusic.h"
+
+#include "data/ErrorReports.h"
+#include "data/ProgramDir.h"
+#include "data/Tables.h"
+#include "platform/MediaPlayer.h"
+
+#include <QWidget>
+
+MenuMusic::MenuMusic(QWidget* window) : QObject(window), window_(window)
+{
+    for (int n = 1; n <= 4; ++n) {
+        players_[static_cast<size_t>(n)] = new MediaPlayer(this);
+        connect(players_[static_cast<size_t>(n)], &MediaPlayer::notify, this,
+                &MenuMusic::trackEnded);
+    }
+}
+
+void MenuMusic::setFiles()
+{
+    for (int n = 1; n <= 4; ++n)
+        player(n)->setFileName(ProgramFile(QStringLiteral("Menu%1.mid").arg(n)));
+}
+
+void MenuMusic::report() { MediaErrorReport(window_, QStringLiteral("Menu.mid")); }
+
+void MenuMusic::closeAll()
+{
+    for (int n = 1; n <= 4; ++n)
+        player(n)->close();
+}
+
+void MenuMusic::start()
+{
+    Midi_Count = MidiDeviceCount();
+    if (Midi_Count == 0 || on_)
+        return;
+    for (int n = 1; n <= 4; ++n) {
+        if (!player(n)->open()) {
+            closeAll();
+            report();
+            return;
+        }
+    }
+    player(1)->setNotify(true);
+    if (!player(1)->play()) {
+        player(1)->setNotify(false);
+        closeAll();
+        report();
+        return;
+    }
+    track_ = 1;
+    on_ = true;
+}
+
+void MenuMusic::trackEnded()
+{
+    if (!on_)
+        return;
+    player(track_)->setNotify(false);
+    const int next = track_ % 4 + 1;
+    player(next)->setNotify(true);
+    track_ = next;
+    if (!player(next)->play()) {
+        // Nothing plays any more, so no end will come: the music is over until the next show.
+        player(next)->setNotify(false);
+        on_ = false;
+        closeAll();
+        report();
+    }
+}
+
+void MenuMusic::stop()
+{
+    if (Midi_Count == 0 || !on_)
+        return;
+    player(track_)->setNotify(false);
+    if (!player(track_)->stop()) {
+        report();  // still counts as on
+        return;
+    }
+    closeAll();
+    on_ = false;
+}

@@ -1,0 +1,116 @@
+// The main menu: the start-up sequence, the seven games, the players and their registration, the
+// grades and help buttons, the menu music and the end button.
+// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
+#pragma once
+
+#include "platform/DisplayModes.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class AnimateControl;
+class CaptionLabel;
+class MediaPlayer;
+class MenuMusic;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QToolButton;
+class TrackingPanel;
+class UpDown;
+
+class TF_Main : public QWidget {
+    Q_OBJECT
+public:
+    // source: the display the program runs on; empty for the real screen.
+    explicit TF_Main(std::unique_ptr<DisplayModeSource> source = nullptr, QWidget* parent = nullptr);
+    ~TF_Main() override;
+
+    // False when start-up failed (its message was shown and the program is ending).
+    bool created() const { return created_; }
+
+    // Start-up and the menu's events.
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void FormActivate();
+    void FormClose();
+    void FormDestroy();
+
+    void Spdbtn_GameClick();
+    void Spdbtn_KirokuClick();
+    void CaptionMouseMove(int game);
+    void Pnl_GameMouseMove();
+    void CaptionClick(int game);
+    void Btn_GameClick(int game);
+    void Btn_GameseisekiClick(int game);
+    void Btn_SeisekiClick();
+    void Btn_HelpClick();
+    void Btn_EndClick();
+    void MP_1Notify();
+
+    // Registration and choice of the player.
+    void Btn_TourokuClick();
+    void Btn_N_TourokuClick();
+    void Lst_PlayerClick();
+
+    bool isRecordMode() const;
+    CaptionLabel* caption(int game) const { return captions_[static_cast<size_t>(game)]; }
+    AnimateControl* animation(int game) const { return animations_[static_cast<size_t>(game)]; }
+    MenuMusic* music() const { return music_; }
+    TChangeDisplay& changeDisplay() { return ChangeDisplay; }
+
+    // The controls, by their names.
+    QWidget* Client = nullptr;  // the 634 x 450 layout, centred in the maximised window
+    QLabel* Lbl_Title = nullptr;
+    QLabel* Lbl_Version = nullptr;
+    QGroupBox* Grp_Player = nullptr;
+    QListWidget* Lst_Player = nullptr;
+    QLabel* Lbl_Player_Nen = nullptr;
+    QPushButton* Btn_Seiseki = nullptr;
+    QPushButton* Btn_Touroku = nullptr;
+    QPushButton* Btn_End = nullptr;
+    QPushButton* Btn_Help = nullptr;
+    TrackingPanel* Pnl_Game = nullptr;
+    QToolButton* Spdbtn_Game = nullptr;
+    QToolButton* Spdbtn_Kiroku = nullptr;
+    QLabel* Lbl_Status = nullptr;
+    QGroupBox* Grp_Touroku = nullptr;
+    QLineEdit* Edt_Name = nullptr;
+    QLineEdit* Edt_Gakunen = nullptr;
+    UpDown* UD_Gakunen = nullptr;
+    QPushButton* Btn_N_Touroku = nullptr;
+    MediaPlayer* MP_1 = nullptr;
+    MediaPlayer* MP_2 = nullptr;
+    MediaPlayer* MP_3 = nullptr;
+    MediaPlayer* MP_4 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool prepareDisplay();
+    void buildControls();
+    bool buildMenuEntries(QString* failedFile);
+    bool loadData(QString* failedFile);
+    void failStartup(const QString& message);
+    void showPreparing(int game);
+    int S(int v) const;  // a layout length in the current display mode
+
+    std::unique_ptr<DisplayModeSource> source_;
+    TChangeDisplay ChangeDisplay;
+    MenuMusic* music_ = nullptr;
+    QButtonGroup* modeGroup_ = nullptr;
+    std::array<AnimateControl*, 8> animations_{};
+    std::array<CaptionLabel*, 8> captions_{};
+    bool created_ = false;
+};
+
+extern TF_Main* F_Main;

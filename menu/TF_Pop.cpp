@@ -1,0 +1,81 @@
+#include "menu/TF_Pop.h"
+
+#include "platform/Fonts.h"
+#include "platform/Random.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+TF_Pop* F_Pop = nullptr;
+
+namespace {
+const QColor Navy(0, 0, 128);
+const QString Greeting = QStringLiteral("がんばれ！ もじまる");
+const QString Second = QStringLiteral("ただいまじゅんびちゅう！");
+}  // namespace
+
+PopLayout PopLayoutFor(QSize client)
+{
+    const int x = client.width() / 4;
+    const int y = client.height() / 3;
+    return {QPoint(x + 3, y + 3), QPoint(x, y), QPoint(x + 50, y + 50)};
+}
+
+QImage DrawPopPicture(QSize size, qreal dpr)
+{
+    QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    QPainter p(&image);
+    p.setPen(Qt::black);
+    p.setBrush(Navy);
+    p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
+    const PopLayout at = PopLayoutFor(size);
+    auto write = [&p, size](QPoint pos, const QString& text) {
+        p.drawText(QRect(pos, QSize(size.width(), size.height())), Qt::AlignLeft | Qt::AlignTop,
+                   text);
+    };
+    p.setFont(PointFont(24, true));
+    p.setPen(QColor(128, 128, 128));
+    write(at.shadow, Greeting);
+    p.setPen(Qt::white);
+    write(at.greeting, Greeting);
+    p.setFont(PointFont(18, true));
+    p.setPen(QColor(255, 255, 0));
+    write(at.second, Second);
+    return image;
+}
+
+TF_Pop::TF_Pop(QWidget* parent) : QWidget(parent)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                   Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setEnabled(false);  // the backdrop never takes a click or a key
+    FormCreate();
+}
+
+void TF_Pop::FormCreate()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    setGeometry(screen ? screen->geometry() : QRect(0, 0, 640, 480));
+    setWindowState(Qt::WindowMaximized);
+    image1_ = DrawPopPicture(size(), screen ? screen->devicePixelRatio() : 1);
+    Randomize();
+}
+
+void TF_Pop::resizeEvent(QResizeEvent*)
+{
+    if (image1_.deviceIndependentSize().toSize() != size()) {
+        const qreal dpr = windowHandle() ? windowHandle()->devicePixelRatio() : devicePixelRatioF();
+        image1_ = DrawPopPicture(size(), dpr);
+    }
+}
+
+void TF_Pop::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(QPoint(0, 0), image1_);
+}

@@ -1,0 +1,37 @@
+// The splash screen: a navy picture over the whole screen with a greeting. It shows first, takes
+// no input and then stays behind every other window as the program's backdrop.
+// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+// Where the greeting's lines stand on a screen of the given size.
+struct PopLayout {
+    QPoint shadow;    // the grey shadow of the greeting
+    QPoint greeting;  // the greeting in white
+    QPoint second;    // "ただいまじゅんびちゅう！"
+};
+PopLayout PopLayoutFor(QSize client);
+
+// The whole picture, drawn at dpr device pixels per pixel so the text stays sharp when scaled.
+QImage DrawPopPicture(QSize size, qreal dpr = 1);
+
+class TF_Pop : public QWidget {
+    Q_OBJECT
+public:
+    explicit TF_Pop(QWidget* parent = nullptr);
+
+    void FormCreate();
+    const QImage& Image1() const { return image1_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage image1_;
+};
+
+extern TF_Pop* F_Pop;

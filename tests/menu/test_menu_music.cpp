@@ -1,0 +1,113 @@
+#include "MenuFixture.h"
+#include "MenuTestSupport.h"
+#include "menu/MenuMusic.h"
+#include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
+
+#include <QtTest>
+
+class TestMenuMusic : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qApp->setQuitOnLastWindowClosed(false); }
+
+    // Showing plays "Menu1.mid" with all four tracks open; each end plays the next, 4 then 1.
+    void cycle()
+    {
+        TestEnv env;
+        WriteMenuFiles(env);
+        MenuPtr menu = MakeMenu();
+        MediaPlayers::log().clear();
+        menu->show();
+        QCOMPARE(MediaPlayers::log(),
+                 (QStringList{"open Menu1.mid", "open Menu2.mid", "open Menu3.mid", "open Menu4.mid",
+                              "play Menu1.mid"}));
+        QVERIFY(menu->music()->isOn());
+        QVERIFY(menu->MP_1->notifyRequested());
+        MediaPlayers::log().clear();
+        MediaPlayer* order[] = {menu->MP_1, menu->MP_2, menu->MP_3, menu->MP_4};
+        for (int i = 0; i < 4; ++i)
+            MediaPlayers::finish(order[i]);
+        QCOMPARE(MediaPlayers::log(), (QStringList{"play Menu2.mid", "play Menu3.mid",
+                                                   "play Menu4.mid", "play Menu1.mid"}));
+        QCOMPARE(menu->music()->track(), 1);
+        QVERIFY(menu->MP_1->notifyRequested());
+        QVERIFY(!menu->MP_4->notifyRequested());
+        QVERIFY(MessageBoxes::shown().isEmpty());
+    }
+
+    // Hiding stops the track and closes all four; showing again starts over at "Menu1.mid".
+    void hideAndShowRestarts()
+    {
+        TestEnv env;
+        WriteMenuFiles(env);
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        MediaPlayers::finish(menu->MP_1);
+        MediaPlayers::finish(menu->MP_2);
+        MediaPlayers::log().clear();
+        menu->hide();
+        QCOMPARE(MediaPlayers::log(),
+                 (QStringList{"stop Menu3.mid", "close Menu1.mid", "close Menu2.mid",
+                              "close Menu3.mid", "close Menu4.mid"}));
+        QVERIFY(!menu->music()->isOn());
+        // A track that ends after the music stopped is not followed by another.
+        MediaPlayers::log().clear();
+        MediaPlayers::finish(menu->MP_3);
+        QVERIFY(MediaPlayers::log().isEmpty());
+        menu->show();
+        QCOMPARE(MediaPlayers::log().last(), QStringLiteral("play Menu1.mid"));
+        QCOMPARE(menu->music()->track(), 1);
+    }
+
+    // Without a MIDI device the menu is silent and never shows a media message.
+    void noMidi()
+    {
+        TestEnv env;
+        WriteMenuFiles(env, QStringLiteral("Menu2.mid"));
+        MediaPlayers::setMidiAvailableForTests(false);
+        MenuPtr menu = MakeMenu();
+        MediaPlayers::log().clear();
+        menu->show();
+        menu->hide();
+        menu->show();
+        QCOMPARE(Midi_Count, 0);
+        QVERIFY(MediaPlayers::log().isEmpty());
+        QVERIFY(MessageBoxes::shown().isEmpty());
+        QVERIFY(!menu->music()->isOn());
+    }
+
+    // A missing track is reported as "Menu.mid" when the menu shows; the menu stays usable.
+    void missingTrack()
+    {
+        TestEnv env;
+        WriteMenuFiles(env, QStringLiteral("Menu2.mid"));
+        MenuPtr menu = MakeMenu();
+        MediaPlayers::log().clear();
+        menu->show();
+        QCOMPARE(MessageBoxes::shown(), QStringList{QStringLiteral("Menu.mid でエラーがおこりました。 ")});
+        QVERIFY(!menu->music()->isOn());
+        QVERIFY(!MediaPlayers::log().contains(QStringLiteral("play Menu1.mid")));
+        QVERIFY(menu->created());
+        menu->hide();  // nothing to stop, nothing more to report
+        QCOMPARE(MessageBoxes::shown().size(), 1);
+    }
+
+    // Midi_Count is read anew at every show.
+    void midiCountReadOnShow()
+    {
+        TestEnv env;
+        WriteMenuFiles(env);
+        MenuPtr menu = MakeMenu();
+        QCOMPARE(Midi_Count, 1);
+        menu->show();
+        menu->hide();
+        MediaPlayers::setMidiAvailableForTests(false);
+        menu->show();
+        QCOMPARE(Midi_Count, 0);
+        QVERIFY(!menu->music()->isOn());
+    }
+};
+
+QTEST_MAIN(TestMenuMusic)
+#include "test_menu_music.moc"
