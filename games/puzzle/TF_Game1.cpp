@@ -323,7 +323,7 @@ int TF_Game1::pairPoints(int a, int b, float timeFactor)
 
 void TF_Game1::Btn_EClick(int c)
 {
-    if (!Man_Turn || Ended || c < 1 || c > CardCount || !Cards[c] || !Cards[c]->isVisible() ||
+    if (!Man_Turn || Ended || c < 1 || c > CardCount || !Cards[c] || Cards[c]->isHidden() ||
         !Board.onBoard(c))
         return;
     if (MP_Select)
