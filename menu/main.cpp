@@ -4,6 +4,7 @@
 #include "games/action/TF_Game7.h"
 #include "games/guess/TF_Game2.h"
 #include "games/guess/TF_Game3.h"
+#include "games/puzzle/TF_Game1.h"
 #include "games/puzzle/TF_Game4.h"
 #include "menu/GameWindows.h"
 #include "menu/TF_Main.h"
@@ -20,6 +21,7 @@ namespace {
 void RegisterGames()
 {
     // ---- game windows (one RegisterGameWindow line per game) ----
+    RegisterGameWindow(1, [] { return new TF_Game1(); });
     RegisterGameWindow(2, [] { return new TF_Game2(); });
     RegisterGameWindow(3, [] { return new TF_Game3(); });
     RegisterGameWindow(4, [] { return new TF_Game4(); });
