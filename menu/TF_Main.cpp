@@ -1,5 +1,6 @@
 #include "menu/TF_Main.h"
 
+#include "aftergame/TF_Game_Seiseki.h"
 #include "data/ErrorReports.h"
 #include "data/KanjiFiles.h"
 #include "data/MainMenu.h"
@@ -82,6 +83,8 @@ TF_Main::TF_Main(std::unique_ptr<DisplayModeSource> source, QWidget* parent)
 
 TF_Main::~TF_Main()
 {
+    // The screen's scale may change only while no window exists: ours goes first.
+    destroy();
     FormDestroy();
     if (F_Main == this)
         F_Main = nullptr;
@@ -105,6 +108,9 @@ void TF_Main::FormCreate()
     // 4: the splash screen paints before the slow part of the start-up.
     F_Pop = new TF_Pop();
     F_Pop->show();
+    // The menu's own window already exists and X keeps windows in creation order: the backdrop
+    // goes below it at once (a window manager would keep it below anyway).
+    F_Pop->lower();
     F_Pop->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
@@ -507,17 +513,18 @@ void TF_Main::Btn_GameClick(int game)
     hide();
 }
 
-void TF_Main::Btn_GameseisekiClick(int game)
+void TF_Main::openGrades(int game)
 {
     Cur_Game = static_cast<std::int16_t>(game);
-    ShowMessage(this, QStringLiteral("記録の画面は じゅんびちゅうです。"));
+    auto* window = new TF_Game_Seiseki();
+    window->setGeometry(screenRect());
+    ShowProgramWindow(window);
+    hide();
 }
 
-void TF_Main::Btn_SeisekiClick()
-{
-    Cur_Game = 0;
-    ShowMessage(this, QStringLiteral("記録の画面は じゅんびちゅうです。"));
-}
+void TF_Main::Btn_GameseisekiClick(int game) { openGrades(game); }
+
+void TF_Main::Btn_SeisekiClick() { openGrades(0); }
 
 void TF_Main::Btn_HelpClick() { ShowHelp(this, 31); }
 

@@ -102,6 +102,7 @@ private:
     bool loadData(QString* failedFile);
     void failStartup(const QString& message);
     void showPreparing(int game);
+    void openGrades(int game);
     int S(int v) const;  // a layout length in the current display mode
 
     std::unique_ptr<DisplayModeSource> source_;

@@ -13,6 +13,13 @@ UpDown::UpDown(QWidget* parent, QLineEdit* associate, int min, int max)
       up_(new QToolButton(this)),
       down_(new QToolButton(this))
 {
+    // The arrows keep the buttons' own dark colour whatever the group's text colour is.
+    for (QToolButton* b : {up_, down_}) {
+        QPalette pal = b->palette();
+        pal.setColor(QPalette::ButtonText, Qt::black);
+        pal.setColor(QPalette::WindowText, Qt::black);
+        b->setPalette(pal);
+    }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     up_->setAutoRepeat(true);

@@ -1,6 +1,8 @@
 #include "MenuFixture.h"
 #include "MenuTestSupport.h"
+#include "aftergame/TF_Game_Seiseki.h"
 #include "data/Rules.h"
+#include "platform/MediaPlayer.h"
 #include "menu/CaptionLabel.h"
 #include "menu/GameWindows.h"
 #include "menu/MenuEntries.h"
@@ -26,6 +28,14 @@ namespace {
 QPointer<QWidget> lastGameWindow;
 
 QColor textColor(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+
+TF_Game_Seiseki* openGrades()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* g = qobject_cast<TF_Game_Seiseki*>(w); g && g->isVisible())
+            return g;
+    return nullptr;
+}
 }  // namespace
 
 class TestMainMenu : public QObject {
@@ -305,8 +315,8 @@ private slots:
         QTest::newRow("game 6 being prepared")
             << false << 1 << 6 << QStringLiteral("「かんじもぐらたたき」は じゅんびちゅうです。")
             << false;
-        QTest::newRow("records without player")
-            << true << 0 << 3 << QStringLiteral("記録の画面は じゅんびちゅうです。") << false;
+        QTest::newRow("records without player") << true << 0 << 3 << QString() << false;
+        QTest::newRow("records with player") << true << 1 << 6 << QString() << false;
     }
     void captionClick()
     {
@@ -326,8 +336,16 @@ private slots:
             menu->Lst_Player->setCurrentRow(player - 1);
         QTest::mouseClick(menu->caption(game), Qt::LeftButton);
         QCOMPARE(MessageBoxes::shown(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (recordMode)
+        if (recordMode) {
+            // The grades of that game open in the menu's place.
             QCOMPARE(Cur_Game, std::int16_t(game));
+            QVERIFY(!menu->isVisible());
+            TF_Game_Seiseki* grades = openGrades();
+            QVERIFY(grades);
+            grades->Btn_EndClick();
+            QVERIFY(menu->isVisible());
+            return;
+        }
         QCOMPARE(menu->isVisible(), !opensGame);
         if (opensGame) {
             QVERIFY(lastGameWindow && lastGameWindow->isVisible());
@@ -341,6 +359,24 @@ private slots:
             ShowMainMenu();
             QVERIFY(menu->isVisible());
         }
+    }
+
+    // The grades button opens every game's grades (Cur_Game 0); closing them brings the menu back.
+    void gradesButton()
+    {
+        TestEnv env;
+        WriteMenuFiles(env);
+        WritePlayers(env, {QStringLiteral("たろう")});
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        QTest::mouseClick(menu->Btn_Seiseki, Qt::LeftButton);
+        QCOMPARE(Cur_Game, std::int16_t(0));
+        QVERIFY(!menu->isVisible());
+        TF_Game_Seiseki* grades = openGrades();
+        QVERIFY(grades);
+        grades->Btn_EndClick();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(MediaPlayers::log().last(), QStringLiteral("play Menu1.mid"));
     }
 
     // The caption under the mouse turns red, the others white; the panel makes all white.
