@@ -24,6 +24,7 @@ namespace {
 const QColor Background(0x1c, 0x2c, 0x5c);
 const QColor Banner(0xff, 0xf4, 0xc8);
 const QColor Red(0xff, 0x40, 0x40);
+constexpr int ButtonsTop = 412;
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& color, const QFont& font)
 {
@@ -151,15 +152,26 @@ void TF_Game_Shutsudai::FormCreate()
     connect(Edt_Kakusuu, &QLineEdit::textChanged, this,
             [this] { setTextColor(Edt_Kakusuu, Qt::black); });
 
-    Kana_Table = new KanaTable(this, 17);
-    Kana_Table->move(312, answersTop + 38);
+    // The hiragana table: large keys across the window under the answers when there is room
+    // (few sentences), else a compact one beside the answers under the stroke count.
+    const int answersBottom =
+        Edt_Kaitou.isEmpty() ? answersTop + 30 : Edt_Kaitou.last()->geometry().bottom() + 1;
+    const int bigTop = answersBottom + 10 + 24;  // below the error line
+    const int bigKey = std::min(28, (ButtonsTop - 8 - bigTop) / 5);
+    if (bigKey >= 22) {
+        Kana_Table = new KanaTable(this, bigKey);
+        Kana_Table->move((640 - Kana_Table->width()) / 2, bigTop);
+    } else {
+        Kana_Table = new KanaTable(this, 17);
+        Kana_Table->move(312, answersTop + 38);
+    }
     Kana_Table->setTargets(Edt_Kaitou);
 
     Btn_kotae_Kinyu = new QPushButton(QStringLiteral("回答する"), this);
     Btn_kotae_Kinyu->setToolTip(QStringLiteral("答を書いたらここを押す"));
-    Btn_kotae_Kinyu->setGeometry(330, 412, 140, 36);
+    Btn_kotae_Kinyu->setGeometry(330, ButtonsTop, 140, 36);
     Btn_Close = new QPushButton(QStringLiteral("もどる"), this);
-    Btn_Close->setGeometry(486, 412, 140, 36);
+    Btn_Close->setGeometry(486, ButtonsTop, 140, 36);
     for (QPushButton* b : {Btn_kotae_Kinyu, Btn_Close}) {
         b->setFont(PixelFont(17, true));
         GiveHandCursor(b);

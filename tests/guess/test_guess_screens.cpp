@@ -243,6 +243,21 @@ private slots:
         g->Btn_CancelClick();
     }
 
+    // A quiz with one sentence keeps its table clear of the buttons.
+    void quizOneSentence()
+    {
+        TestEnv env;
+        prepare(env, 2, 1, 1);
+        Mondai_Idx[1].Count = 1;
+        Quiz_Kanji = 1;
+        TF_Game_Shutsudai quiz;
+        quiz.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&quiz));
+        keep(&quiz, QStringLiteral("quiz-one"));
+        QVERIFY(quiz.Kana_Table->geometry().bottom() < quiz.Btn_kotae_Kinyu->y());
+        QVERIFY(quiz.Kana_Table->y() > quiz.Lbl_Bun.last()[0]->geometry().bottom());
+    }
+
     // The picker for a school-year-2 child.
     void picker()
     {
