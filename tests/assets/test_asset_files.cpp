@@ -1,6 +1,7 @@
 // Every media file the build lays out exists and opens with the program's own players: tunes in
 // the media player with their intended length, effects as short unclipped PCM, metafiles drawing
 // inside their rectangle, bitmaps of the exact sizes, and the help file's topics.
+#include "platform/HelpFile.h"
 #include "platform/MediaPlayer.h"
 #include "platform/WmfPicture.h"
 #include "support/TestEnv.h"
@@ -261,6 +262,14 @@ private slots:
         QVERIFY(topics[31].contains(QStringLiteral("名前の登録")));
         QVERIFY(topics[31].contains(QStringLiteral("終わり")));
         QVERIFY(topics[33].contains(QStringLiteral("全員の記録")));
+
+        // The program's own reader finds the same topics, each with a title and text.
+        const QMap<int, HelpTopic> parsed = ParseHelpFile(bytes);
+        QCOMPARE(parsed.keys(), expected);
+        for (const HelpTopic& t : parsed) {
+            QVERIFY(!t.title.isEmpty());
+            QVERIFY(t.html.size() > 100);
+        }
     }
 };
 
