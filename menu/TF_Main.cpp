@@ -218,7 +218,9 @@ void TF_Main::buildControls()
     Lst_Player->setFont(PixelFont(S(16), true, FaceGothic));
     Lst_Player->setToolTip(QStringLiteral("ゲームをする人をえらびます"));
     connect(Lst_Player, &QListWidget::itemClicked, this, &TF_Main::Lst_PlayerClick);
-    connect(Lst_Player, &QListWidget::currentRowChanged, this, &TF_Main::Lst_PlayerClick);
+    // The selection, not the current line: a list taking the keyboard focus makes its first line
+    // current by itself, and that must not choose anybody.
+    connect(Lst_Player, &QListWidget::itemSelectionChanged, this, &TF_Main::Lst_PlayerClick);
     Lbl_Player_Nen = new QLabel(QStringLiteral("年"), Grp_Player);
     Lbl_Player_Nen->setFont(PixelFont(S(24), true));
     setTextColor(Lbl_Player_Nen, Qt::white);
@@ -592,7 +594,8 @@ void TF_Main::Btn_N_TourokuClick()
 
 void TF_Main::Lst_PlayerClick()
 {
-    const int row = Lst_Player->currentRow();
+    const QList<QListWidgetItem*> chosen = Lst_Player->selectedItems();
+    const int row = chosen.isEmpty() ? -1 : Lst_Player->row(chosen.first());
     if (row < 0 || row >= Player_Count)
         return;  // a click that chose no line
     Cur_Player = static_cast<std::int16_t>(row + 1);

@@ -262,6 +262,11 @@ private slots:
         menu->show();
         QCOMPARE(Cur_Player, std::int16_t(0));
         QCOMPARE(menu->Lbl_Player_Nen->text(), QStringLiteral("年"));
+        // Taking the keyboard focus makes a line current but chooses nobody.
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(menu->Lst_Player, &focus);
+        QCOMPARE(menu->Lst_Player->currentRow(), 0);
+        QCOMPARE(Cur_Player, std::int16_t(0));
         const QRect line = menu->Lst_Player->visualItemRect(menu->Lst_Player->item(1));
         QTest::mouseClick(menu->Lst_Player->viewport(), Qt::LeftButton, {}, line.center());
         QCOMPARE(Cur_Player, std::int16_t(2));
@@ -271,7 +276,7 @@ private slots:
         QTest::mouseClick(menu->Lst_Player->viewport(), Qt::LeftButton, {},
                           QPoint(below.center().x(), below.bottom() + 8));
         QCOMPARE(Cur_Player, std::int16_t(2));
-        menu->Lst_Player->setCurrentRow(-1);
+        menu->Lst_Player->clearSelection();
         menu->Lst_PlayerClick();
         QCOMPARE(Cur_Player, std::int16_t(2));
         menu->Lst_Player->setCurrentRow(0);
