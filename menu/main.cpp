@@ -1,6 +1,7 @@
 // The program's entry: one running copy, the hand cursor, the fonts, then the main menu.
 #include "data/ProgramDir.h"
 #include "games/action/TF_Game5.h"
+#include "games/action/TF_Game6.h"
 #include "games/action/TF_Game7.h"
 #include "games/guess/TF_Game2.h"
 #include "games/guess/TF_Game3.h"
@@ -16,6 +17,8 @@
 
 #include <QApplication>
 
+#include <SDL.h>
+
 namespace {
 // Each game's window, as the menu opens it. One line per game.
 void RegisterGames()
@@ -26,6 +29,7 @@ void RegisterGames()
     RegisterGameWindow(3, [] { return new TF_Game3(); });
     RegisterGameWindow(4, [] { return new TF_Game4(); });
     RegisterGameWindow(5, [] { return new TF_Game5(); });
+    RegisterGameWindow(6, [] { return new TF_Game6(); });
     RegisterGameWindow(7, [] { return new TF_Game7(); });
     // ---- end of game windows ----
 }
@@ -33,6 +37,8 @@ void RegisterGames()
 
 int main(int argc, char* argv[])
 {
+    // The sound library would otherwise take over SIGINT / SIGTERM and the program would not end.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QApplication app(argc, argv);
     if (!AcquireSingleInstance())
         return 0;  // another copy runs: end silently
