@@ -4,7 +4,11 @@
  *               lowered, as a window manager would, so that it cannot hide the others)
  *   drawn_ms    exec to the last change of that window's content outside the parts that are
  *               still changing at the end of the observation (the running animations)
- *               (the cells changing in the second half of the observation, --observe ms)
+ *               (the cells changing in the second half of the observation, --observe ms,
+ *               changing 8 times or more, or leaving their final content and coming back)
+ *   drawn_cpu_ms  the program's utime+stime (all threads) by then, 10 ms steps
+ *   main_run_ms / main_wait_ms  its main thread's time on a CPU and waiting for a CPU by then:
+ *               on a busy machine the wait explains a slow start
  *   quiet_ms    exec to the first moment the whole content stays unchanged for 100 ms
  *               (-1 when animations never leave it quiet that long)
  *   hwm_kb      VmHWM at --memory-at seconds after exec
@@ -41,6 +45,8 @@
 /* Every 10 ms while the window is new, then every 50 ms: the later samples only need to find the
  * parts that keep changing (the menu's clips loop in 3 to 4 s). */
 enum { GRID = 32, CELLS = GRID * GRID, SAMPLE_MS = 10, FINE_MS = 1500, COARSE_MS = 50, QUIET_MS = 100 };
+/* More changes than a start-up's few repaints make a cell part of an animation. */
+enum { ANIM_CHANGES = 8 };
 
 static double t0;
 static pid_t child;
@@ -136,6 +142,22 @@ static long long cpu_ticks(pid_t pid)
     if (sscanf(p + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &ut, &st) != 2)
         return -1;
     return (long long)(ut + st);
+}
+
+/* The main thread's time on a CPU and waiting for one, in ms (/proc/PID/schedstat). */
+static int sched_ms(pid_t pid, double* run, double* wait)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/schedstat", (int)pid);
+    FILE* f = fopen(path, "r");
+    if (!f)
+        return 0;
+    unsigned long long r = 0, w = 0;
+    const int ok = fscanf(f, "%llu %llu", &r, &w) == 2;
+    fclose(f);
+    *run = r / 1e6;
+    *wait = w / 1e6;
+    return ok;
 }
 
 static long status_kb(pid_t pid, const char* key)
@@ -286,8 +308,11 @@ int main(int argc, char** argv)
     /* 2. the drawing, sampled until observe_ms after the map */
     const int max_samples = FINE_MS / SAMPLE_MS + observe_ms / COARSE_MS + 16;
     double* times = calloc((size_t)max_samples, sizeof *times);
+    long long* ticks = calloc((size_t)max_samples, sizeof *ticks);
+    double* run = calloc((size_t)max_samples, sizeof *run);
+    double* wait = calloc((size_t)max_samples, sizeof *wait);
     uint32_t* hashes = calloc((size_t)max_samples * CELLS, sizeof *hashes);
-    if (!times || !hashes)
+    if (!times || !ticks || !run || !wait || !hashes)
         fail("out of memory");
     int n = 0;
     XImage* img = NULL;
@@ -326,6 +351,8 @@ int main(int argc, char** argv)
         if (!XShmGetImage(d, target, img, 0, 0, AllPlanes) || (XSync(d, False), x_error_seen))
             continue;
         times[n] = now_ms() - t0;
+        ticks[n] = cpu_ticks(child);
+        sched_ms(child, &run[n], &wait[n]);
         hash_cells(img, hashes + (size_t)n * CELLS);
         ++n;
     }
@@ -337,14 +364,30 @@ int main(int argc, char** argv)
     XDestroyImage(img);
     shmdt(shm.shmaddr);
 
-    /* Cells still changing in the last half of the observation are the animations. */
+    /* The animations: cells still changing in the last half of the observation, cells changing
+     * again and again, and cells that leave their final content and come back to it (a loop; on a
+     * busy machine a starved clip may stall for longer than half the observation). */
     const double anim_from = times[n - 1] - observe_ms / 2.0;
     static unsigned char animated[CELLS];
     int animated_cells = 0;
     for (int c = 0; c < CELLS; ++c) {
-        for (int k = 1; k < n && !animated[c]; ++k)
-            if (times[k] >= anim_from && hashes[(size_t)k * CELLS + c] != hashes[(size_t)(k - 1) * CELLS + c])
+        int changes = 0;
+        for (int k = 1; k < n; ++k)
+            if (hashes[(size_t)k * CELLS + c] != hashes[(size_t)(k - 1) * CELLS + c]) {
+                ++changes;
+                if (times[k] >= anim_from)
+                    animated[c] = 1;
+            }
+        if (changes >= ANIM_CHANGES)
+            animated[c] = 1;
+        const uint32_t final = hashes[(size_t)(n - 1) * CELLS + c];
+        int reached = 0;
+        for (int k = 0; k < n && !animated[c]; ++k) {
+            const int same = hashes[(size_t)k * CELLS + c] == final;
+            if (reached && !same)
                 animated[c] = 1;
+            reached |= same;
+        }
         animated_cells += animated[c];
     }
     /* drawn: the first sample from which every other cell keeps its final content */
@@ -360,6 +403,7 @@ int main(int argc, char** argv)
         }
     }
     const double drawn_ms = times[settled];
+    const double drawn_cpu_ms = ticks[settled] * 1000.0 / (double)sysconf(_SC_CLK_TCK);
     if (debug)  /* where the last changes happened */
         for (int c = 0; c < CELLS; ++c) {
             int last = 0;
@@ -412,9 +456,9 @@ int main(int argc, char** argv)
         waitpid(child, NULL, 0);
     }
 
-    printf("map_ms=%.1f drawn_ms=%.1f quiet_ms=%.1f backdrop_ms=%.1f animated_cells=%d/%d samples=%d "
+    printf("map_ms=%.1f drawn_ms=%.1f drawn_cpu_ms=%.0f main_run_ms=%.1f main_wait_ms=%.1f quiet_ms=%.1f backdrop_ms=%.1f animated_cells=%d/%d samples=%d "
            "hwm_kb=%ld rss_kb=%ld cpu_pct=%.2f xcpu_pct=%.2f alive=%d\n",
-           map_ms, drawn_ms, quiet_ms, backdrop_ms, animated_cells, CELLS, n, hwm_kb, rss_kb, cpu_pct,
+           map_ms, drawn_ms, drawn_cpu_ms, run[settled], wait[settled], quiet_ms, backdrop_ms, animated_cells, CELLS, n, hwm_kb, rss_kb, cpu_pct,
            xcpu_pct, alive);
     XCloseDisplay(d);
     return alive || (memory_at == 0 && cpu_for == 0) ? 0 : 2;

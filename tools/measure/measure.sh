@@ -90,6 +90,7 @@ run() {  # run NAME [mapwatch options]
      "$work/mapwatch" --server-pid "$xvfb_pid" "$@" -- "$exe" 2>>"$work/$name.log")
 }
 
+load=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "Warm-up runs..." >&2
 run mojimaru --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null
 run bare_qt --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null
@@ -104,14 +105,23 @@ for i in $(seq "$runs"); do
   done
 done
 
-# median VALUE-NAME NAME: the middle of the runs (the lower middle of an even count)
-median() {
+# cell KEY NAME UNIT: the median of the runs (the lower middle of an even count), then the range
+cell() {
   sed -n "s/.*\\b$1=\\([-0-9.]*\\).*/\\1/p" "$work/$2.results" | sort -g |
-    awk '{v[NR]=$1} END {print (NR ? v[int((NR+1)/2)] : "-")}'
+    awk -v unit="$3" '
+      function f(v) {
+        if (unit == "ms") return sprintf("%d", v + 0.5)
+        if (unit == "MiB") return sprintf("%.1f", v / 1024)
+        return sprintf("%.2f", v)
+      }
+      {v[NR] = $1}
+      END {
+        if (!NR) { print "-"; exit }
+        out = f(v[int((NR + 1) / 2)]) " " (unit == "%" ? "%" : unit)
+        if (NR > 1) out = out " (" f(v[1]) "–" f(v[NR]) ")"
+        print out
+      }'
 }
-ms() { awk -v v="$1" 'BEGIN {if (v < 0) print "never"; else printf "%d ms", v + 0.5}'; }
-mb() { awk -v v="$1" 'BEGIN {printf "%.1f MiB", v / 1024}'; }
-pct() { awk -v v="$1" 'BEGIN {printf "%.2f %%", v}'; }
 
 cpu=$(sed -n 's/^model name[^:]*: //p' /proc/cpuinfo | head -n1)
 qt=$(pkg-config --modversion Qt6Core)
@@ -121,15 +131,18 @@ commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo "?")
 {
   echo "Measured $(date -u '+%Y-%m-%d') at commit $commit on $cpu ($(nproc) cores), Debian $debian, Qt $qt;"
   echo "Xvfb $screen, warm start, no sound card (SDL_AUDIODRIVER=dummy), two players registered;"
-  echo "median of $runs runs. Repeat with \`make measure\` (tools/measure/measure.sh)."
+  echo "median of $runs runs (range in brackets); load average before the runs: $load."
+  echo "Repeat with \`make measure\` (tools/measure/measure.sh)."
   echo
   echo "| Measurement | もじまる | bare Qt 6 window | Target |"
   echo "|---|---:|---:|---:|"
-  echo "| exec to the menu window mapped | $(ms "$(median map_ms mojimaru)") | $(ms "$(median map_ms bare_qt)") | |"
-  echo "| exec to fully drawn, animations running | $(ms "$(median drawn_ms mojimaru)") | $(ms "$(median drawn_ms bare_qt)") | 300 ms |"
-  echo "| peak memory (VmHWM) at 10 s | $(mb "$(median hwm_kb mojimaru)") | $(mb "$(median hwm_kb bare_qt)") | 100 MB |"
-  echo "| CPU idle from 10 s to 30 s, % of one core | $(pct "$(median cpu_pct mojimaru)") | $(pct "$(median cpu_pct bare_qt)") | 3 % |"
-  echo "| X server CPU meanwhile (drawing for it) | $(pct "$(median xcpu_pct mojimaru)") | $(pct "$(median xcpu_pct bare_qt)") | |"
+  echo "| exec to the window mapped | $(cell map_ms mojimaru ms) | $(cell map_ms bare_qt ms) | |"
+  echo "| exec to fully drawn (menu: data loaded, 7 animations running) | $(cell drawn_ms mojimaru ms) | $(cell drawn_ms bare_qt ms) | 300 ms |"
+  echo "| CPU time used by then, all threads | $(cell drawn_cpu_ms mojimaru ms) | $(cell drawn_cpu_ms bare_qt ms) | |"
+  echo "| main thread's wait for a free CPU by then (the machine's other load) | $(cell main_wait_ms mojimaru ms) | $(cell main_wait_ms bare_qt ms) | |"
+  echo "| peak memory (VmHWM) at 10 s | $(cell hwm_kb mojimaru MiB) | $(cell hwm_kb bare_qt MiB) | 100 MB |"
+  echo "| CPU from 10 s to 30 s, idle menu with animations and music (% of one core) | $(cell cpu_pct mojimaru %) | $(cell cpu_pct bare_qt %) | 3 % |"
+  echo "| X server CPU meanwhile (drawing on the program's behalf) | $(cell xcpu_pct mojimaru %) | $(cell xcpu_pct bare_qt %) | |"
 
   benches=()
   for b in "$build"/tests/bench_*; do
