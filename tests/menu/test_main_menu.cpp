@@ -15,6 +15,7 @@
 #include "platform/PopPictures.h"
 #include "platform/ProgramEnd.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -382,6 +383,25 @@ private slots:
         grades->Btn_EndClick();
         QVERIFY(menu->isVisible());
         QCOMPARE(MediaPlayers::log().last(), QStringLiteral("play Menu1.mid"));
+    }
+
+    // The help button opens the help file of the program directory at the main menu's topic.
+    void helpButton()
+    {
+        TestEnv env;
+        WriteMenuFiles(env);
+        env.writeFile(QStringLiteral("Mojimaru.hlp"),
+                      QStringLiteral("@topic 31 メニューのつかいかた\nなまえをえらびます。\n"
+                                     "@topic 33 きろく\nきろくです。\n")
+                          .toUtf8());
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        QTest::mouseClick(menu->Btn_Help, Qt::LeftButton);
+        auto* help = menu->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowTitle(), QStringLiteral("メニューのつかいかた"));
+        help->close();
     }
 
     // The caption under the mouse turns red, the others white; the panel makes all white.
