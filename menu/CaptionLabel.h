@@ -5,31 +5,31 @@
 
 class CaptionLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     CaptionLabel(int tag, QWidget* parent = nullptr);
     int tag() const { return tag_; }
 
-signals:
+  signals:
     void clicked(int tag);
     void mouseMoved(int tag);
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int tag_;
 };
 
 // A plain panel that reports the mouse moving over its free area.
 class TrackingPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
 
-signals:
+  signals:
     void mouseMoved();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };

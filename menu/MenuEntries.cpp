@@ -1,7 +1,6 @@
 #include "menu/MenuEntries.h"
 
-QString GameCaption(int game)
-{
+QString GameCaption(int game) {
     switch (game) {
     case 1:
         return QStringLiteral("かんじ合わせ");
@@ -22,19 +21,16 @@ QString GameCaption(int game)
     }
 }
 
-QString GameHint(int game)
-{
+QString GameHint(int game) {
     return QStringLiteral("「") + GameCaption(game) + QStringLiteral("」をする");
 }
 
-QString GameAnimationHint(int game)
-{
+QString GameAnimationHint(int game) {
     // The jigsaw's caption is short; its animation names the whole game.
     return game == 4 ? QStringLiteral("かんじジグソーパズル") : GameCaption(game);
 }
 
-QPoint MenuEntryPos(int game, int w, int h)
-{
+QPoint MenuEntryPos(int game, int w, int h) {
     if (game < 1 || game > 7)
         return {};
     const int column = (game - 1) % 4;

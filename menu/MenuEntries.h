@@ -4,8 +4,8 @@
 #include <QPoint>
 #include <QString>
 
-QString GameCaption(int game);  // "かんじ合わせ", ... for games 1..7
-QString GameHint(int game);     // the caption's hint: "「" + caption + "」をする"
+QString GameCaption(int game); // "かんじ合わせ", ... for games 1..7
+QString GameHint(int game);    // the caption's hint: "「" + caption + "」をする"
 QString GameAnimationHint(int game);
 // Top-left of game n's animation on a panel of width w and height h (fractions dropped).
 QPoint MenuEntryPos(int game, int w, int h);

@@ -8,16 +8,14 @@ namespace {
 // Drawn large so the icon stays sharp on a scaled screen.
 constexpr int Side = 96;
 
-QPixmap canvas()
-{
+QPixmap canvas() {
     QPixmap pix(Side, Side);
     pix.fill(Qt::transparent);
     return pix;
 }
-}  // namespace
+} // namespace
 
-QIcon GameModeIcon()
-{
+QIcon GameModeIcon() {
     QPixmap pix = canvas();
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
@@ -35,8 +33,7 @@ QIcon GameModeIcon()
     return QIcon(pix);
 }
 
-QIcon RecordModeIcon()
-{
+QIcon RecordModeIcon() {
     QPixmap pix = canvas();
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);

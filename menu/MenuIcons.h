@@ -3,5 +3,5 @@
 
 #include <QIcon>
 
-QIcon GameModeIcon();    // play: a yellow disc with a triangle
-QIcon RecordModeIcon();  // records: a small bar chart
+QIcon GameModeIcon();   // play: a yellow disc with a triangle
+QIcon RecordModeIcon(); // records: a small bar chart

@@ -7,8 +7,7 @@
 
 #include <QWidget>
 
-MenuMusic::MenuMusic(QWidget* window) : QObject(window), window_(window)
-{
+MenuMusic::MenuMusic(QWidget* window) : QObject(window), window_(window) {
     for (int n = 1; n <= 4; ++n) {
         players_[static_cast<size_t>(n)] = new MediaPlayer(this);
         connect(players_[static_cast<size_t>(n)], &MediaPlayer::notify, this,
@@ -16,22 +15,21 @@ MenuMusic::MenuMusic(QWidget* window) : QObject(window), window_(window)
     }
 }
 
-void MenuMusic::setFiles()
-{
+void MenuMusic::setFiles() {
     for (int n = 1; n <= 4; ++n)
         player(n)->setFileName(ProgramFile(QStringLiteral("Menu%1.mid").arg(n)));
 }
 
-void MenuMusic::report() { MediaErrorReport(window_, QStringLiteral("Menu.mid")); }
+void MenuMusic::report() {
+    MediaErrorReport(window_, QStringLiteral("Menu.mid"));
+}
 
-void MenuMusic::closeAll()
-{
+void MenuMusic::closeAll() {
     for (int n = 1; n <= 4; ++n)
         player(n)->close();
 }
 
-void MenuMusic::start()
-{
+void MenuMusic::start() {
     Midi_Count = MidiDeviceCount();
     if (Midi_Count == 0 || on_)
         return;
@@ -53,8 +51,7 @@ void MenuMusic::start()
     on_ = true;
 }
 
-void MenuMusic::trackEnded()
-{
+void MenuMusic::trackEnded() {
     if (!on_)
         return;
     player(track_)->setNotify(false);
@@ -70,13 +67,12 @@ void MenuMusic::trackEnded()
     }
 }
 
-void MenuMusic::stop()
-{
+void MenuMusic::stop() {
     if (Midi_Count == 0 || !on_)
         return;
     player(track_)->setNotify(false);
     if (!player(track_)->stop()) {
-        report();  // still counts as on
+        report(); // still counts as on
         return;
     }
     closeAll();

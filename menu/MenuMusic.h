@@ -10,7 +10,7 @@ class QWidget;
 
 class MenuMusic : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MenuMusic(QWidget* window);
 
     // Points the players at the four files of the program directory.
@@ -24,9 +24,9 @@ public:
 
     bool isOn() const { return on_; }
     int track() const { return track_; }
-    MediaPlayer* player(int n) const { return players_[static_cast<size_t>(n)]; }  // 1..4
+    MediaPlayer* player(int n) const { return players_[static_cast<size_t>(n)]; } // 1..4
 
-private:
+  private:
     void report();
     void closeAll();
     QWidget* window_;

@@ -3,8 +3,7 @@
 #include "data/Tables.h"
 #include "platform/Cp932.h"
 
-NameCheck CheckNewName(const QString& text, QByteArray* sjis)
-{
+NameCheck CheckNewName(const QString& text, QByteArray* sjis) {
     // Only half-width blanks and control characters are trimmed; a full-width blank stays.
     qsizetype from = 0;
     qsizetype to = text.size();
@@ -30,8 +29,7 @@ NameCheck CheckNewName(const QString& text, QByteArray* sjis)
     return NameCheck::Ok;
 }
 
-QString NameCheckMessage(NameCheck check)
-{
+QString NameCheckMessage(NameCheck check) {
     switch (check) {
     case NameCheck::Ok:
         return {};
@@ -47,15 +45,13 @@ QString NameCheckMessage(NameCheck check)
     return {};
 }
 
-int ParseGakunen(const QString& text)
-{
+int ParseGakunen(const QString& text) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     return ok && n >= 1 && n <= 4 ? n : 0;
 }
 
-bool RegisterPlayer(const QByteArray& sjisName, int gakunen)
-{
+bool RegisterPlayer(const QByteArray& sjisName, int gakunen) {
     if (Player_Count >= MaxPlayers || sjisName.size() > NameBytes)
         return false;
     ++Player_Count;
@@ -67,4 +63,6 @@ bool RegisterPlayer(const QByteArray& sjisName, int gakunen)
     return true;
 }
 
-bool CanOpenRegistration(int playerCount) { return playerCount >= 1 && playerCount < MaxPlayers; }
+bool CanOpenRegistration(int playerCount) {
+    return playerCount >= 1 && playerCount < MaxPlayers;
+}

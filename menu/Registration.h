@@ -20,12 +20,13 @@ enum class NameCheck { Ok, Empty, BadChar, TooLong, Taken };
 
 // Checks the text of the name field. On Ok, *sjis holds the name as it will be stored.
 NameCheck CheckNewName(const QString& text, QByteArray* sjis = nullptr);
-QString NameCheckMessage(NameCheck check);  // empty for Ok
+QString NameCheckMessage(NameCheck check); // empty for Ok
 
 // The school-year field: 1..4, or 0 when the text is no school year.
 int ParseGakunen(const QString& text);
 
-// Appends player Player_Count + 1 with the given name and school year; false when the table is full.
+// Appends player Player_Count + 1 with the given name and school year; false when the table is
+// full.
 bool RegisterPlayer(const QByteArray& sjisName, int gakunen);
 
 // Whether the button that opens the registration group is shown for n players.

@@ -50,39 +50,34 @@ const QString StatusKiroku = QStringLiteral("記録を見る");
 const QString CaptionTouroku = QStringLiteral("名前の登録");
 const QString CaptionGame = QStringLiteral("ゲームをする");
 
-void setTextColor(QWidget* w, const QColor& color)
-{
+void setTextColor(QWidget* w, const QColor& color) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, color);
     w->setPalette(pal);
 }
 
-void setBackground(QWidget* w, const QColor& color)
-{
+void setBackground(QWidget* w, const QColor& color) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, color);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
 
-QRect screenRect()
-{
+QRect screenRect() {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 640, 480);
 }
-}  // namespace
+} // namespace
 
 TF_Main::TF_Main(std::unique_ptr<DisplayModeSource> source, QWidget* parent)
-    : QWidget(parent), source_(std::move(source))
-{
+    : QWidget(parent), source_(std::move(source)) {
     F_Main = this;
     SetMainMenu(this);
     PrepareProgramWindow(this, Navy);
     FormCreate();
 }
 
-TF_Main::~TF_Main()
-{
+TF_Main::~TF_Main() {
     // The screen's scale may change only while no window exists: ours goes first.
     destroy();
     FormDestroy();
@@ -90,12 +85,13 @@ TF_Main::~TF_Main()
         F_Main = nullptr;
 }
 
-int TF_Main::S(int v) const { return static_cast<int>(v * Disp_Scale); }
+int TF_Main::S(int v) const {
+    return static_cast<int>(v * Disp_Scale);
+}
 
 // ---- start-up -------------------------------------------------------------------------------
 
-void TF_Main::FormCreate()
-{
+void TF_Main::FormCreate() {
     // 1-2: the display first, since the whole layout depends on it.
     if (!prepareDisplay())
         return;
@@ -124,9 +120,9 @@ void TF_Main::FormCreate()
         failStartup({});
         return;
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End, Lst_Player,
-                                                      Btn_N_Touroku, UD_Gakunen, Spdbtn_Kiroku,
-                                                      Btn_Help})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End, Lst_Player,
+                                         Btn_N_Touroku, UD_Gakunen, Spdbtn_Kiroku, Btn_Help})
         GiveHandCursor(w);
     GiveHandCursor(UD_Gakunen->upButton());
     GiveHandCursor(UD_Gakunen->downButton());
@@ -145,8 +141,7 @@ void TF_Main::FormCreate()
     created_ = true;
 }
 
-bool TF_Main::prepareDisplay()
-{
+bool TF_Main::prepareDisplay() {
     if (!source_)
         source_ = ScreenModeSource::forPrimaryScreen();
     ChangeDisplay.Attach(source_.get());
@@ -174,16 +169,14 @@ bool TF_Main::prepareDisplay()
     return true;
 }
 
-void TF_Main::failStartup(const QString& message)
-{
+void TF_Main::failStartup(const QString& message) {
     if (!message.isEmpty())
         ShowMessage(this, message);
     CloseMainMenu();
     EndProgram();
 }
 
-void TF_Main::buildControls()
-{
+void TF_Main::buildControls() {
     setWindowTitle(QApplication::applicationDisplayName());
     setFont(PixelFont(S(16)));
 
@@ -317,8 +310,7 @@ void TF_Main::buildControls()
         connect(p, &MediaPlayer::notify, this, &TF_Main::MP_1Notify);
 }
 
-bool TF_Main::buildMenuEntries(QString* failedFile)
-{
+bool TF_Main::buildMenuEntries(QString* failedFile) {
     const int w = Pnl_Game->width();
     const int h = Pnl_Game->height();
     for (int n = 1; n <= 7; ++n) {
@@ -332,8 +324,8 @@ bool TF_Main::buildMenuEntries(QString* failedFile)
         }
         // The clip sets the size, within the entry's quarter of the panel.
         const QSize frame = anim->frameSize();
-        anim->setGeometry(QRect(MenuEntryPos(n, w, h),
-                                QSize(std::min(frame.width(), w / 4), std::min(frame.height(), h / 2))));
+        anim->setGeometry(QRect(MenuEntryPos(n, w, h), QSize(std::min(frame.width(), w / 4),
+                                                             std::min(frame.height(), h / 2))));
         anim->play();
         anim->lower();
 
@@ -353,8 +345,7 @@ bool TF_Main::buildMenuEntries(QString* failedFile)
     return true;
 }
 
-bool TF_Main::loadData(QString* failedFile)
-{
+bool TF_Main::loadData(QString* failedFile) {
     if (!LoadKanjiTable()) {
         *failedFile = KanjiFileName;
         return false;
@@ -374,8 +365,7 @@ bool TF_Main::loadData(QString* failedFile)
 
 // ---- the window's events ----------------------------------------------------------------------
 
-void TF_Main::showEvent(QShowEvent* event)
-{
+void TF_Main::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous() && created_) {
         FormShow();
@@ -383,47 +373,40 @@ void TF_Main::showEvent(QShowEvent* event)
     }
 }
 
-void TF_Main::hideEvent(QHideEvent* event)
-{
+void TF_Main::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous() && created_)
         FormHide();
 }
 
-void TF_Main::closeEvent(QCloseEvent* event)
-{
+void TF_Main::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
 }
 
-void TF_Main::resizeEvent(QResizeEvent*)
-{
+void TF_Main::resizeEvent(QResizeEvent*) {
     // On a screen wider than the layout (853 x 480 on 16:9 monitors) the menu stands in the middle.
     if (Client)
         Client->move(std::max(0, (width() - Client->width()) / 2),
                      std::max(0, (height() - Client->height()) / 2));
 }
 
-void TF_Main::FormShow()
-{
+void TF_Main::FormShow() {
     if (music_)
         music_->start();
 }
 
-void TF_Main::FormHide()
-{
+void TF_Main::FormHide() {
     if (music_)
         music_->stop();
 }
 
-void TF_Main::MP_1Notify()
-{
+void TF_Main::MP_1Notify() {
     if (music_)
         music_->trackEnded();
 }
 
-void TF_Main::FormActivate()
-{
+void TF_Main::FormActivate() {
     if (Player_Count >= 1) {
         Pnl_Game->show();
         Grp_Player->show();
@@ -437,16 +420,14 @@ void TF_Main::FormActivate()
     Btn_Touroku->setText(Grp_Touroku->isVisible() ? CaptionGame : CaptionTouroku);
 }
 
-void TF_Main::FormClose()
-{
+void TF_Main::FormClose() {
     if (F_Pop) {
         F_Pop->close();
         F_Pop = nullptr;
     }
 }
 
-void TF_Main::FormDestroy()
-{
+void TF_Main::FormDestroy() {
     if (source_)
         ChangeDisplay.RestoreCurrent();
     ChangeDisplay.Clear();
@@ -454,38 +435,35 @@ void TF_Main::FormDestroy()
 
 // ---- modes and game captions ----------------------------------------------------------------
 
-bool TF_Main::isRecordMode() const { return Spdbtn_Kiroku && Spdbtn_Kiroku->isChecked(); }
+bool TF_Main::isRecordMode() const {
+    return Spdbtn_Kiroku && Spdbtn_Kiroku->isChecked();
+}
 
-void TF_Main::Spdbtn_GameClick()
-{
+void TF_Main::Spdbtn_GameClick() {
     Spdbtn_Game->setChecked(true);
     Lbl_Status->setText(StatusGame);
     Spdbtn_Game->unsetCursor();
     GiveHandCursor(Spdbtn_Kiroku);
 }
 
-void TF_Main::Spdbtn_KirokuClick()
-{
+void TF_Main::Spdbtn_KirokuClick() {
     Spdbtn_Kiroku->setChecked(true);
     Lbl_Status->setText(StatusKiroku);
     Spdbtn_Kiroku->unsetCursor();
     GiveHandCursor(Spdbtn_Game);
 }
 
-void TF_Main::CaptionMouseMove(int game)
-{
+void TF_Main::CaptionMouseMove(int game) {
     for (int n = 1; n <= 7; ++n)
         setTextColor(caption(n), n == game ? Qt::red : Qt::white);
 }
 
-void TF_Main::Pnl_GameMouseMove()
-{
+void TF_Main::Pnl_GameMouseMove() {
     for (int n = 1; n <= 7; ++n)
         setTextColor(caption(n), Qt::white);
 }
 
-void TF_Main::CaptionClick(int game)
-{
+void TF_Main::CaptionClick(int game) {
     if (isRecordMode()) {
         Btn_GameseisekiClick(game);
         return;
@@ -497,13 +475,11 @@ void TF_Main::CaptionClick(int game)
     Btn_GameClick(game);
 }
 
-void TF_Main::showPreparing(int game)
-{
+void TF_Main::showPreparing(int game) {
     ShowMessage(this, QStringLiteral("「%1」は じゅんびちゅうです。").arg(GameCaption(game)));
 }
 
-void TF_Main::Btn_GameClick(int game)
-{
+void TF_Main::Btn_GameClick(int game) {
     StartGame(game);
     QWidget* window = CreateGameWindow(game);
     if (!window) {
@@ -515,8 +491,7 @@ void TF_Main::Btn_GameClick(int game)
     hide();
 }
 
-void TF_Main::openGrades(int game)
-{
+void TF_Main::openGrades(int game) {
     Cur_Game = static_cast<std::int16_t>(game);
     auto* window = new TF_Game_Seiseki();
     window->setGeometry(screenRect());
@@ -524,14 +499,19 @@ void TF_Main::openGrades(int game)
     hide();
 }
 
-void TF_Main::Btn_GameseisekiClick(int game) { openGrades(game); }
+void TF_Main::Btn_GameseisekiClick(int game) {
+    openGrades(game);
+}
 
-void TF_Main::Btn_SeisekiClick() { openGrades(0); }
+void TF_Main::Btn_SeisekiClick() {
+    openGrades(0);
+}
 
-void TF_Main::Btn_HelpClick() { ShowHelp(this, 31); }
+void TF_Main::Btn_HelpClick() {
+    ShowHelp(this, 31);
+}
 
-void TF_Main::Btn_EndClick()
-{
+void TF_Main::Btn_EndClick() {
     QString failed;
     if (!SavePlayersAndRecords(&failed)) {
         // Nothing is lost yet: the child can try again or note the problem.
@@ -545,8 +525,7 @@ void TF_Main::Btn_EndClick()
 
 // ---- registration and choice ------------------------------------------------------------------
 
-void TF_Main::Btn_TourokuClick()
-{
+void TF_Main::Btn_TourokuClick() {
     if (Grp_Touroku->isVisible() && Player_Count == 0) {
         ShowMessage(this, MsgRegisterFirst);
         return;
@@ -566,8 +545,7 @@ void TF_Main::Btn_TourokuClick()
     }
 }
 
-void TF_Main::Btn_N_TourokuClick()
-{
+void TF_Main::Btn_N_TourokuClick() {
     QByteArray name;
     const NameCheck check = CheckNewName(Edt_Name->text(), &name);
     if (check != NameCheck::Ok) {
@@ -592,13 +570,11 @@ void TF_Main::Btn_N_TourokuClick()
     Edt_Name->clear();
 }
 
-void TF_Main::Lst_PlayerClick()
-{
+void TF_Main::Lst_PlayerClick() {
     const QList<QListWidgetItem*> chosen = Lst_Player->selectedItems();
     const int row = chosen.isEmpty() ? -1 : Lst_Player->row(chosen.first());
     if (row < 0 || row >= Player_Count)
-        return;  // a click that chose no line
+        return; // a click that chose no line
     Cur_Player = static_cast<std::int16_t>(row + 1);
-    Lbl_Player_Nen->setText(QString::number(Player_Tbl[Cur_Player].Gakunen) +
-                            QStringLiteral("年"));
+    Lbl_Player_Nen->setText(QString::number(Player_Tbl[Cur_Player].Gakunen) + QStringLiteral("年"));
 }

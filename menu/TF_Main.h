@@ -1,6 +1,7 @@
 // The main menu: the start-up sequence, the seven games, the players and their registration, the
 // grades and help buttons, the menu music and the end button.
-// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
+// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep
+// them.
 #pragma once
 
 #include "platform/DisplayModes.h"
@@ -25,9 +26,10 @@ class UpDown;
 
 class TF_Main : public QWidget {
     Q_OBJECT
-public:
+  public:
     // source: the display the program runs on; empty for the real screen.
-    explicit TF_Main(std::unique_ptr<DisplayModeSource> source = nullptr, QWidget* parent = nullptr);
+    explicit TF_Main(std::unique_ptr<DisplayModeSource> source = nullptr,
+                     QWidget* parent = nullptr);
     ~TF_Main() override;
 
     // False when start-up failed (its message was shown and the program is ending).
@@ -65,7 +67,7 @@ public:
     TChangeDisplay& changeDisplay() { return ChangeDisplay; }
 
     // The controls, by their names.
-    QWidget* Client = nullptr;  // the 634 x 450 layout, centred in the maximised window
+    QWidget* Client = nullptr; // the 634 x 450 layout, centred in the maximised window
     QLabel* Lbl_Title = nullptr;
     QLabel* Lbl_Version = nullptr;
     QGroupBox* Grp_Player = nullptr;
@@ -89,13 +91,13 @@ public:
     MediaPlayer* MP_3 = nullptr;
     MediaPlayer* MP_4 = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     bool prepareDisplay();
     void buildControls();
     bool buildMenuEntries(QString* failedFile);
@@ -103,7 +105,7 @@ private:
     void failStartup(const QString& message);
     void showPreparing(int game);
     void openGrades(int game);
-    int S(int v) const;  // a layout length in the current display mode
+    int S(int v) const; // a layout length in the current display mode
 
     std::unique_ptr<DisplayModeSource> source_;
     TChangeDisplay ChangeDisplay;

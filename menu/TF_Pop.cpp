@@ -14,17 +14,15 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QString Greeting = QStringLiteral("がんばれ！ もじまる");
 const QString Second = QStringLiteral("ただいまじゅんびちゅう！");
-}  // namespace
+} // namespace
 
-PopLayout PopLayoutFor(QSize client)
-{
+PopLayout PopLayoutFor(QSize client) {
     const int x = client.width() / 4;
     const int y = client.height() / 3;
     return {QPoint(x + 3, y + 3), QPoint(x, y), QPoint(x + 50, y + 50)};
 }
 
-QImage DrawPopPicture(QSize size, qreal dpr)
-{
+QImage DrawPopPicture(QSize size, qreal dpr) {
     QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(dpr);
     QPainter p(&image);
@@ -47,18 +45,16 @@ QImage DrawPopPicture(QSize size, qreal dpr)
     return image;
 }
 
-TF_Pop::TF_Pop(QWidget* parent) : QWidget(parent)
-{
+TF_Pop::TF_Pop(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
                    Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setEnabled(false);  // the backdrop never takes a click or a key
+    setEnabled(false); // the backdrop never takes a click or a key
     FormCreate();
 }
 
-void TF_Pop::FormCreate()
-{
+void TF_Pop::FormCreate() {
     QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 640, 480));
     setWindowState(Qt::WindowMaximized);
@@ -66,16 +62,14 @@ void TF_Pop::FormCreate()
     Randomize();
 }
 
-void TF_Pop::resizeEvent(QResizeEvent*)
-{
+void TF_Pop::resizeEvent(QResizeEvent*) {
     if (image1_.deviceIndependentSize().toSize() != size()) {
         const qreal dpr = windowHandle() ? windowHandle()->devicePixelRatio() : devicePixelRatioF();
         image1_ = DrawPopPicture(size(), dpr);
     }
 }
 
-void TF_Pop::paintEvent(QPaintEvent*)
-{
+void TF_Pop::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(QPoint(0, 0), image1_);
 }

@@ -1,6 +1,7 @@
 // The splash screen: a navy picture over the whole screen with a greeting. It shows first, takes
 // no input and then stays behind every other window as the program's backdrop.
-// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
+// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep
+// them.
 #pragma once
 
 #include <QImage>
@@ -9,9 +10,9 @@
 
 // Where the greeting's lines stand on a screen of the given size.
 struct PopLayout {
-    QPoint shadow;    // the grey shadow of the greeting
-    QPoint greeting;  // the greeting in white
-    QPoint second;    // "ただいまじゅんびちゅう！"
+    QPoint shadow;   // the grey shadow of the greeting
+    QPoint greeting; // the greeting in white
+    QPoint second;   // "ただいまじゅんびちゅう！"
 };
 PopLayout PopLayoutFor(QSize client);
 
@@ -20,17 +21,17 @@ QImage DrawPopPicture(QSize size, qreal dpr = 1);
 
 class TF_Pop : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TF_Pop(QWidget* parent = nullptr);
 
     void FormCreate();
     const QImage& Image1() const { return image1_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QImage image1_;
 };
 

@@ -6,13 +6,8 @@
 #include <algorithm>
 
 UpDown::UpDown(QWidget* parent, QLineEdit* associate, int min, int max)
-    : QWidget(parent),
-      associate_(associate),
-      min_(min),
-      max_(max),
-      up_(new QToolButton(this)),
-      down_(new QToolButton(this))
-{
+    : QWidget(parent), associate_(associate), min_(min), max_(max), up_(new QToolButton(this)),
+      down_(new QToolButton(this)) {
     // The arrows keep the buttons' own dark colour whatever the group's text colour is.
     for (QToolButton* b : {up_, down_}) {
         QPalette pal = b->palette();
@@ -28,20 +23,17 @@ UpDown::UpDown(QWidget* parent, QLineEdit* associate, int min, int max)
     connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
 }
 
-int UpDown::position() const
-{
+int UpDown::position() const {
     bool ok = false;
     const int n = associate_->text().toInt(&ok);
     return ok ? std::clamp(n, min_, max_) : min_;
 }
 
-void UpDown::step(int delta)
-{
+void UpDown::step(int delta) {
     associate_->setText(QString::number(std::clamp(position() + delta, min_, max_)));
 }
 
-void UpDown::resizeEvent(QResizeEvent*)
-{
+void UpDown::resizeEvent(QResizeEvent*) {
     const int h = height() / 2;
     up_->setGeometry(0, 0, width(), h);
     down_->setGeometry(0, h, width(), height() - h);

@@ -9,7 +9,7 @@ class QToolButton;
 
 class UpDown : public QWidget {
     Q_OBJECT
-public:
+  public:
     UpDown(QWidget* parent, QLineEdit* associate, int min, int max);
 
     int position() const;
@@ -18,10 +18,10 @@ public:
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void step(int delta);
     QLineEdit* associate_;
     int min_;

@@ -10,20 +10,22 @@ int Display_Width = 0;
 int Display_Height = 0;
 int Display_Refresh = 0;
 
-double ScaleFactorFor(QSize native, QSize logical)
-{
+double ScaleFactorFor(QSize native, QSize logical) {
     if (logical.width() <= 0 || logical.height() <= 0)
         return 1;
     return std::min(double(native.width()) / logical.width(),
                     double(native.height()) / logical.height());
 }
 
-void ApplyGlobalScaleFactor(double factor) { QHighDpiScaling::setGlobalFactor(factor); }
+void ApplyGlobalScaleFactor(double factor) {
+    QHighDpiScaling::setGlobalFactor(factor);
+}
 
-int DispModeForPixelsPerInch(int ppi) { return ppi >= 120 ? 1 : 2; }
+int DispModeForPixelsPerInch(int ppi) {
+    return ppi >= 120 ? 1 : 2;
+}
 
-QString DisplayModeLine(const DisplayMode& mode)
-{
+QString DisplayModeLine(const DisplayMode& mode) {
     QString depth;
     switch (mode.bitsPerPixel) {
     case 4:
@@ -50,13 +52,9 @@ QString DisplayModeLine(const DisplayMode& mode)
 ScreenModeSource::ScreenModeSource(QSize native, int bitsPerPixel, int refreshRate,
                                    int pixelsPerInch, double systemFactor,
                                    std::function<void(double)> applyFactor)
-    : native_{native.width(), native.height(), bitsPerPixel, refreshRate},
-      current_(native_),
-      ppi_(pixelsPerInch),
-      systemFactor_(systemFactor),
-      factor_(systemFactor),
-      applyFactor_(std::move(applyFactor))
-{
+    : native_{native.width(), native.height(), bitsPerPixel, refreshRate}, current_(native_),
+      ppi_(pixelsPerInch), systemFactor_(systemFactor), factor_(systemFactor),
+      applyFactor_(std::move(applyFactor)) {
     // The program's logical screens, where the monitor can hold them, then the monitor itself.
     for (QSize logical : {QSize(640, 480), QSize(800, 600)}) {
         if (logical == native)
@@ -67,38 +65,33 @@ ScreenModeSource::ScreenModeSource(QSize native, int bitsPerPixel, int refreshRa
     offered_.push_back(native_);
 }
 
-std::unique_ptr<ScreenModeSource> ScreenModeSource::forPrimaryScreen()
-{
+std::unique_ptr<ScreenModeSource> ScreenModeSource::forPrimaryScreen() {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
-        return std::make_unique<ScreenModeSource>(QSize(640, 480), 32, 60, 96, 1.0,
-                                                  [](double) {});
+        return std::make_unique<ScreenModeSource>(QSize(640, 480), 32, 60, 96, 1.0, [](double) {});
     const double dpr = screen->devicePixelRatio();
     const QSize native = (QSizeF(screen->geometry().size()) * dpr).toSize();
-    const int depth = screen->depth() == 24 ? 32 : screen->depth();  // 24-bit colour uses 32-bit pixels
+    const int depth =
+        screen->depth() == 24 ? 32 : screen->depth(); // 24-bit colour uses 32-bit pixels
     const int refresh = static_cast<int>(screen->refreshRate());
     const int ppi = static_cast<int>(screen->logicalDotsPerInch() * dpr);
-    return std::make_unique<ScreenModeSource>(native, depth, refresh, ppi, dpr, [dpr](double f) {
-        ApplyGlobalScaleFactor(f / dpr);
-    });
+    return std::make_unique<ScreenModeSource>(native, depth, refresh, ppi, dpr,
+                                              [dpr](double f) { ApplyGlobalScaleFactor(f / dpr); });
 }
 
-bool ScreenModeSource::enumMode(int n, DisplayMode* out) const
-{
+bool ScreenModeSource::enumMode(int n, DisplayMode* out) const {
     if (n < 0 || n >= static_cast<int>(offered_.size()))
         return false;
     *out = offered_[static_cast<size_t>(n)];
     return true;
 }
 
-int ScreenModeSource::change(const DisplayMode& mode)
-{
+int ScreenModeSource::change(const DisplayMode& mode) {
     if (std::find(offered_.begin(), offered_.end(), mode) == offered_.end())
         return DispChangeBadMode;
-    const double f = mode == native_
-                         ? systemFactor_
-                         : ScaleFactorFor(QSize(native_.width, native_.height),
-                                          QSize(mode.width, mode.height));
+    const double f = mode == native_ ? systemFactor_
+                                     : ScaleFactorFor(QSize(native_.width, native_.height),
+                                                      QSize(mode.width, mode.height));
     if (f != factor_ && applyFactor_)
         applyFactor_(f);
     factor_ = f;
@@ -108,8 +101,7 @@ int ScreenModeSource::change(const DisplayMode& mode)
 
 // ---- the switcher ---------------------------------------------------------------------------
 
-void TChangeDisplay::Delete(int i)
-{
+void TChangeDisplay::Delete(int i) {
     if (i < 0 || i >= Count())
         return;
     lines_.removeAt(i);
@@ -123,22 +115,19 @@ void TChangeDisplay::Delete(int i)
     }
 }
 
-void TChangeDisplay::Clear()
-{
+void TChangeDisplay::Clear() {
     lines_.clear();
     modes_.clear();
     current_ = index800_ = index640_ = -1;
 }
 
-int TChangeDisplay::ChangeTo(int i)
-{
+int TChangeDisplay::ChangeTo(int i) {
     if (!source_ || i < 0 || i >= Count())
         return -1;
     return source_->change(modes_[static_cast<size_t>(i)]);
 }
 
-void TChangeDisplay::Refresh()
-{
+void TChangeDisplay::Refresh() {
     Clear();
     if (!source_)
         return;
@@ -163,8 +152,7 @@ void TChangeDisplay::Refresh()
     }
 }
 
-void TChangeDisplay::Attach(DisplayModeSource* source)
-{
+void TChangeDisplay::Attach(DisplayModeSource* source) {
     source_ = source;
     Refresh();
 }

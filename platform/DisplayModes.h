@@ -27,7 +27,7 @@ constexpr int DispChangeBadMode = -2;
 
 // What the switcher asks of the display: the mode in effect, the modes on offer, and the change.
 class DisplayModeSource {
-public:
+  public:
     virtual ~DisplayModeSource() = default;
     virtual DisplayMode current() const = 0;
     // Mode number n (0, 1, ...); false once n is past the last mode.
@@ -39,7 +39,7 @@ public:
 
 // The real source: the primary screen as found at start-up plus the program's logical screens.
 class ScreenModeSource : public DisplayModeSource {
-public:
+  public:
     // native: the monitor's size in device pixels; systemFactor: the device pixels per logical
     // pixel the system itself uses; applyFactor sets the device pixels per logical pixel.
     ScreenModeSource(QSize native, int bitsPerPixel, int refreshRate, int pixelsPerInch,
@@ -54,7 +54,7 @@ public:
 
     double factor() const { return factor_; }
 
-private:
+  private:
     DisplayMode native_;
     DisplayMode current_;
     std::vector<DisplayMode> offered_;
@@ -83,7 +83,7 @@ extern int Display_Refresh;
 // The list of offered modes (one display line each), which of them is current and which are the
 // last 640-wide and 800-wide ones, and the changes between them.
 class TChangeDisplay {
-public:
+  public:
     TChangeDisplay() = default;
     ~TChangeDisplay() { Clear(); }
     TChangeDisplay(const TChangeDisplay&) = delete;
@@ -97,7 +97,7 @@ public:
     void Delete(int i);
     void Clear();
 
-    bool AllDepths = false;  // false: only modes of the current colour depth are listed
+    bool AllDepths = false; // false: only modes of the current colour depth are listed
     int CurrentIndex() const { return current_; }
     int Index800() const { return index800_; }
     int Index640() const { return index640_; }
@@ -111,7 +111,7 @@ public:
     void Refresh();
     void Attach(DisplayModeSource* source);
 
-private:
+  private:
     DisplayModeSource* source_ = nullptr;
     QStringList lines_;
     std::vector<DisplayMode> modes_;

@@ -6,11 +6,12 @@
 
 QList<QPixmap> ImgLst_Pop;
 
-int PopPictureSide(int dispMode) { return dispMode == 1 ? 70 : 48; }
+int PopPictureSide(int dispMode) {
+    return dispMode == 1 ? 70 : 48;
+}
 
 bool BuildPopPictures(int side, const std::function<QString(const QString&)>& fileOf,
-                      QString* failedFile)
-{
+                      QString* failedFile) {
     ImgLst_Pop.clear();
     QList<QPixmap> list;
     for (int n = 1; n <= 10; ++n) {
@@ -21,8 +22,8 @@ bool BuildPopPictures(int side, const std::function<QString(const QString&)>& fi
                 *failedFile = name;
             return false;
         }
-        QImage image = picture.render(QSize(side, side), Qt::white)
-                           .convertToFormat(QImage::Format_ARGB32);
+        QImage image =
+            picture.render(QSize(side, side), Qt::white).convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {

@@ -7,21 +7,17 @@
 #include <vector>
 
 class FakeModeSource : public DisplayModeSource {
-public:
+  public:
     FakeModeSource(std::vector<DisplayMode> modes, DisplayMode now, int ppi = 96)
-        : modes_(std::move(modes)), now_(now), ppi_(ppi)
-    {
-    }
+        : modes_(std::move(modes)), now_(now), ppi_(ppi) {}
     DisplayMode current() const override { return now_; }
-    bool enumMode(int n, DisplayMode* out) const override
-    {
+    bool enumMode(int n, DisplayMode* out) const override {
         if (n < 0 || n >= static_cast<int>(modes_.size()))
             return false;
         *out = modes_[static_cast<size_t>(n)];
         return true;
     }
-    int change(const DisplayMode& mode) override
-    {
+    int change(const DisplayMode& mode) override {
         changes.push_back(mode);
         if (externalLog)
             externalLog->push_back(mode);
@@ -31,9 +27,9 @@ public:
     int pixelsPerInch() const override { return ppi_; }
 
     std::vector<DisplayMode> changes;
-    std::vector<DisplayMode>* externalLog = nullptr;  // outlives the source, for its owner's end
+    std::vector<DisplayMode>* externalLog = nullptr; // outlives the source, for its owner's end
 
-private:
+  private:
     std::vector<DisplayMode> modes_;
     DisplayMode now_;
     int ppi_;

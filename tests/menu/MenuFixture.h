@@ -2,9 +2,9 @@
 // pictures and the menu music, all small and written by the test itself.
 #pragma once
 
+#include "platform/WmfWriter.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
-#include "platform/WmfWriter.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -13,20 +13,17 @@
 #include <QtEndian>
 
 namespace menufixture {
-inline void put32(QByteArray& b, quint32 v)
-{
+inline void put32(QByteArray& b, quint32 v) {
     char c[4];
     qToLittleEndian(v, c);
     b.append(c, 4);
 }
-inline void put16(QByteArray& b, quint16 v)
-{
+inline void put16(QByteArray& b, quint16 v) {
     char c[2];
     qToLittleEndian(v, c);
     b.append(c, 2);
 }
-inline QByteArray chunk(const char* id, const QByteArray& data)
-{
+inline QByteArray chunk(const char* id, const QByteArray& data) {
     QByteArray b(id, 4);
     put32(b, static_cast<quint32>(data.size()));
     b += data;
@@ -34,15 +31,13 @@ inline QByteArray chunk(const char* id, const QByteArray& data)
         b.append('\0');
     return b;
 }
-inline QByteArray list(const char* type, const QByteArray& data)
-{
+inline QByteArray list(const char* type, const QByteArray& data) {
     return chunk("LIST", QByteArray(type, 4) + data);
 }
-}  // namespace menufixture
+} // namespace menufixture
 
 // An uncompressed AVI of `frames` frames, each one colour.
-inline QByteArray TinyAvi(QSize size, int frames, const QColor& color)
-{
+inline QByteArray TinyAvi(QSize size, int frames, const QColor& color) {
     using namespace menufixture;
     const int w = size.width();
     const int h = size.height();
@@ -50,10 +45,10 @@ inline QByteArray TinyAvi(QSize size, int frames, const QColor& color)
     const int frameBytes = stride * h;
 
     QByteArray avih;
-    put32(avih, 100000);  // 10 frames a second
+    put32(avih, 100000); // 10 frames a second
     put32(avih, static_cast<quint32>(frameBytes * 10));
     put32(avih, 0);
-    put32(avih, 0x10);  // has an index
+    put32(avih, 0x10); // has an index
     put32(avih, static_cast<quint32>(frames));
     put32(avih, 0);
     put32(avih, 1);
@@ -69,8 +64,8 @@ inline QByteArray TinyAvi(QSize size, int frames, const QColor& color)
     put16(strh, 0);
     put16(strh, 0);
     put32(strh, 0);
-    put32(strh, 1);   // scale
-    put32(strh, 10);  // rate
+    put32(strh, 1);  // scale
+    put32(strh, 10); // rate
     put32(strh, 0);
     put32(strh, static_cast<quint32>(frames));
     put32(strh, static_cast<quint32>(frameBytes));
@@ -118,8 +113,7 @@ inline QByteArray TinyAvi(QSize size, int frames, const QColor& color)
 }
 
 // A small metafile picture: a coloured disc on white.
-inline QByteArray TinyWmf(const QColor& color)
-{
+inline QByteArray TinyWmf(const QColor& color) {
     WmfWriter wmf(QRect(0, 0, 100, 100));
     wmf.setNullPen();
     wmf.setBrush(color);
@@ -128,14 +122,14 @@ inline QByteArray TinyWmf(const QColor& color)
 }
 
 // Writes everything the menu loads at start-up. skip: a file to leave out.
-inline void WriteMenuFiles(const TestEnv& env, const QString& skip = {})
-{
+inline void WriteMenuFiles(const TestEnv& env, const QString& skip = {}) {
     WriteSampleKanjiData(env);
     for (int n = 1; n <= 7; ++n)
         env.writeFile(QStringLiteral("Game%1.AVI").arg(n),
                       TinyAvi(QSize(140, 110), 3, QColor::fromHsv(n * 40, 200, 230)));
     for (int n = 1; n <= 10; ++n)
-        env.writeFile(QStringLiteral("Pop%1.wmf").arg(n), TinyWmf(QColor::fromHsv(n * 30, 255, 200)));
+        env.writeFile(QStringLiteral("Pop%1.wmf").arg(n),
+                      TinyWmf(QColor::fromHsv(n * 30, 255, 200)));
     for (int n = 1; n <= 4; ++n)
         env.writeFile(QStringLiteral("Menu%1.mid").arg(n), QByteArray("MThd"));
     if (!skip.isEmpty())

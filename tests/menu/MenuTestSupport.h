@@ -14,18 +14,18 @@
 #include <QStringList>
 #include <memory>
 
-inline DisplayMode Mode(int w, int h) { return {w, h, 32, 60}; }
+inline DisplayMode Mode(int w, int h) {
+    return {w, h, 32, 60};
+}
 
-inline std::unique_ptr<FakeModeSource> UsualDisplay(int ppi = 96)
-{
+inline std::unique_ptr<FakeModeSource> UsualDisplay(int ppi = 96) {
     return std::make_unique<FakeModeSource>(
         std::vector<DisplayMode>{Mode(640, 480), Mode(800, 600), Mode(1280, 1024)},
         Mode(1280, 1024), ppi);
 }
 
 // Writes "Player.dat" with the given names, all of school year `year` unless listed in years.
-inline void WritePlayers(const TestEnv& env, const QStringList& names, QList<int> years = {})
-{
+inline void WritePlayers(const TestEnv& env, const QStringList& names, QList<int> years = {}) {
     QByteArray bytes;
     for (int i = 0; i < names.size(); ++i) {
         TPlayerRec p;
@@ -40,8 +40,7 @@ inline void WritePlayers(const TestEnv& env, const QStringList& names, QList<int
 
 // Closes and frees a menu and its splash screen.
 struct MenuCloser {
-    void operator()(TF_Main* menu) const
-    {
+    void operator()(TF_Main* menu) const {
         menu->close();
         delete menu;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -49,7 +48,6 @@ struct MenuCloser {
 };
 using MenuPtr = std::unique_ptr<TF_Main, MenuCloser>;
 
-inline MenuPtr MakeMenu(std::unique_ptr<DisplayModeSource> source = UsualDisplay())
-{
+inline MenuPtr MakeMenu(std::unique_ptr<DisplayModeSource> source = UsualDisplay()) {
     return MenuPtr(new TF_Main(std::move(source)));
 }

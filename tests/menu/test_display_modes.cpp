@@ -6,15 +6,16 @@
 Q_DECLARE_METATYPE(std::vector<DisplayMode>)
 
 namespace {
-DisplayMode M(int w, int h, int bpp = 32, int hz = 60) { return {w, h, bpp, hz}; }
-}  // namespace
+DisplayMode M(int w, int h, int bpp = 32, int hz = 60) {
+    return {w, h, bpp, hz};
+}
+} // namespace
 
 class TestDisplayModes : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // The indexes after a refresh: current by size and refresh, the last 640 / 800 wide wins.
-    void refreshIndexes_data()
-    {
+    void refreshIndexes_data() {
         QTest::addColumn<std::vector<DisplayMode>>("modes");
         QTest::addColumn<DisplayMode>("now");
         QTest::addColumn<bool>("allDepths");
@@ -27,25 +28,24 @@ private slots:
         QTest::newRow("usual") << usual << M(1024, 768) << false << 4 << 3 << 1 << 2;
         QTest::newRow("no 640") << std::vector<DisplayMode>{M(800, 600), M(1024, 768)}
                                 << M(1024, 768) << false << 2 << 1 << -1 << 0;
-        QTest::newRow("none at all") << std::vector<DisplayMode>{} << M(1024, 768) << false << 0
-                                     << -1 << -1 << -1;
+        QTest::newRow("none at all")
+            << std::vector<DisplayMode>{} << M(1024, 768) << false << 0 << -1 << -1 << -1;
         QTest::newRow("640 only at other depth")
-            << std::vector<DisplayMode>{M(640, 480, 16), M(1024, 768)} << M(1024, 768) << false
-            << 1 << 0 << -1 << -1;
+            << std::vector<DisplayMode>{M(640, 480, 16), M(1024, 768)} << M(1024, 768) << false << 1
+            << 0 << -1 << -1;
         QTest::newRow("all depths lists it")
-            << std::vector<DisplayMode>{M(640, 480, 16), M(1024, 768)} << M(1024, 768) << true
-            << 2 << 1 << 0 << -1;
+            << std::vector<DisplayMode>{M(640, 480, 16), M(1024, 768)} << M(1024, 768) << true << 2
+            << 1 << 0 << -1;
         QTest::newRow("last 640 wins whatever its height")
-            << std::vector<DisplayMode>{M(640, 480), M(640, 350), M(1280, 1024)}
-            << M(1280, 1024) << false << 3 << 2 << 1 << -1;
+            << std::vector<DisplayMode>{M(640, 480), M(640, 350), M(1280, 1024)} << M(1280, 1024)
+            << false << 3 << 2 << 1 << -1;
         QTest::newRow("refresh rate decides current")
             << std::vector<DisplayMode>{M(1024, 768, 32, 60), M(1024, 768, 32, 75)}
             << M(1024, 768, 32, 75) << false << 2 << 1 << -1 << -1;
         QTest::newRow("current not listed") << std::vector<DisplayMode>{M(640, 480)}
                                             << M(1920, 1080) << false << 1 << -1 << 0 << -1;
     }
-    void refreshIndexes()
-    {
+    void refreshIndexes() {
         QFETCH(std::vector<DisplayMode>, modes);
         QFETCH(DisplayMode, now);
         QFETCH(bool, allDepths);
@@ -63,8 +63,7 @@ private slots:
     }
 
     // The display line of each colour depth.
-    void lines_data()
-    {
+    void lines_data() {
         QTest::addColumn<DisplayMode>("mode");
         QTest::addColumn<QString>("line");
         QTest::newRow("4") << M(640, 480, 4) << QStringLiteral("640 x 480 [16色]");
@@ -74,8 +73,7 @@ private slots:
                             << QStringLiteral("1024 x 768 [True Color (32ﾋﾞｯﾄ)]");
         QTest::newRow("24") << M(1024, 768, 24) << QStringLiteral("1024 x 768 [(Unknown)]");
     }
-    void lines()
-    {
+    void lines() {
         QFETCH(DisplayMode, mode);
         QTEST(DisplayModeLine(mode), "line");
         FakeModeSource source({mode}, mode);
@@ -85,23 +83,22 @@ private slots:
     }
 
     // Changes go to the listed mode; an index of -1 or past the list changes nothing.
-    void changes()
-    {
+    void changes() {
         FakeModeSource source({M(640, 480), M(800, 600), M(1280, 1024)}, M(1280, 1024));
         TChangeDisplay sw;
         sw.Attach(&source);
         QCOMPARE(sw.ChangeTo640(), DispChangeSuccessful);
         QCOMPARE(sw.ChangeTo800(), DispChangeSuccessful);
         QCOMPARE(sw.RestoreCurrent(), DispChangeSuccessful);
-        QCOMPARE(source.changes, (std::vector<DisplayMode>{M(640, 480), M(800, 600), M(1280, 1024)}));
+        QCOMPARE(source.changes,
+                 (std::vector<DisplayMode>{M(640, 480), M(800, 600), M(1280, 1024)}));
         QCOMPARE(sw.ChangeTo(3), -1);
         QCOMPARE(sw.ChangeTo(-1), -1);
         QCOMPARE(source.changes.size(), size_t(3));
     }
 
     // Without a 640-wide mode, changing to it reports -1 and touches nothing.
-    void no640ChangesNothing()
-    {
+    void no640ChangesNothing() {
         FakeModeSource source({M(1024, 768)}, M(1024, 768));
         TChangeDisplay sw;
         sw.Attach(&source);
@@ -110,8 +107,7 @@ private slots:
     }
 
     // Deleting and clearing drop the mode records with their lines and keep the indexes true.
-    void deleteAndClear()
-    {
+    void deleteAndClear() {
         FakeModeSource source({M(640, 480), M(800, 600), M(1024, 768)}, M(1024, 768));
         TChangeDisplay sw;
         sw.Attach(&source);
@@ -128,28 +124,26 @@ private slots:
     }
 
     // The real source offers the logical screens the monitor can hold, and scales to them.
-    void screenSource_data()
-    {
+    void screenSource_data() {
         QTest::addColumn<QSize>("native");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<double>("factor640");
-        QTest::newRow("1280x1024") << QSize(1280, 1024)
-                                   << QStringList{"640 x 480 [True Color (32ﾋﾞｯﾄ)]",
-                                                  "800 x 600 [True Color (32ﾋﾞｯﾄ)]",
-                                                  "1280 x 1024 [True Color (32ﾋﾞｯﾄ)]"}
-                                   << 2.0;
-        QTest::newRow("1920x1080") << QSize(1920, 1080)
-                                   << QStringList{"640 x 480 [True Color (32ﾋﾞｯﾄ)]",
-                                                  "800 x 600 [True Color (32ﾋﾞｯﾄ)]",
-                                                  "1920 x 1080 [True Color (32ﾋﾞｯﾄ)]"}
-                                   << 2.25;
+        QTest::newRow("1280x1024")
+            << QSize(1280, 1024)
+            << QStringList{"640 x 480 [True Color (32ﾋﾞｯﾄ)]", "800 x 600 [True Color (32ﾋﾞｯﾄ)]",
+                           "1280 x 1024 [True Color (32ﾋﾞｯﾄ)]"}
+            << 2.0;
+        QTest::newRow("1920x1080")
+            << QSize(1920, 1080)
+            << QStringList{"640 x 480 [True Color (32ﾋﾞｯﾄ)]", "800 x 600 [True Color (32ﾋﾞｯﾄ)]",
+                           "1920 x 1080 [True Color (32ﾋﾞｯﾄ)]"}
+            << 2.25;
         QTest::newRow("640x480 itself")
             << QSize(640, 480) << QStringList{"640 x 480 [True Color (32ﾋﾞｯﾄ)]"} << 1.0;
-        QTest::newRow("too small") << QSize(600, 400)
-                                   << QStringList{"600 x 400 [True Color (32ﾋﾞｯﾄ)]"} << 0.0;
+        QTest::newRow("too small")
+            << QSize(600, 400) << QStringList{"600 x 400 [True Color (32ﾋﾞｯﾄ)]"} << 0.0;
     }
-    void screenSource()
-    {
+    void screenSource() {
         QFETCH(QSize, native);
         QFETCH(double, factor640);
         QList<double> applied;
@@ -174,10 +168,10 @@ private slots:
     }
 
     // Restoring on a system that scales by itself gives back the system's own factor.
-    void screenSourceKeepsSystemFactor()
-    {
+    void screenSourceKeepsSystemFactor() {
         QList<double> applied;
-        ScreenModeSource source(QSize(2560, 1440), 32, 60, 192, 2.0, [&](double f) { applied << f; });
+        ScreenModeSource source(QSize(2560, 1440), 32, 60, 192, 2.0,
+                                [&](double f) { applied << f; });
         TChangeDisplay sw;
         sw.Attach(&source);
         sw.ChangeTo800();
@@ -186,8 +180,7 @@ private slots:
     }
 
     // Large fonts start at 120 pixels per inch.
-    void dispMode()
-    {
+    void dispMode() {
         QCOMPARE(DispModeForPixelsPerInch(96), 2);
         QCOMPARE(DispModeForPixelsPerInch(119), 2);
         QCOMPARE(DispModeForPixelsPerInch(120), 1);

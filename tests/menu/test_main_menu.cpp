@@ -1,16 +1,16 @@
 #include "MenuFixture.h"
 #include "MenuTestSupport.h"
 #include "aftergame/TF_Game_Seiseki.h"
+#include "data/MainMenu.h"
 #include "data/Rules.h"
-#include "platform/MediaPlayer.h"
 #include "menu/CaptionLabel.h"
 #include "menu/GameWindows.h"
 #include "menu/MenuEntries.h"
-#include "menu/UpDown.h"
-#include "data/MainMenu.h"
 #include "menu/Registration.h"
+#include "menu/UpDown.h"
 #include "platform/AnimateControl.h"
 #include "platform/HandCursor.h"
+#include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PopPictures.h"
 #include "platform/ProgramEnd.h"
@@ -28,22 +28,22 @@
 namespace {
 QPointer<QWidget> lastGameWindow;
 
-QColor textColor(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor textColor(QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}
 
-TF_Game_Seiseki* openGrades()
-{
+TF_Game_Seiseki* openGrades() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* g = qobject_cast<TF_Game_Seiseki*>(w); g && g->isVisible())
             return g;
     return nullptr;
 }
-}  // namespace
+} // namespace
 
 class TestMainMenu : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         qApp->setQuitOnLastWindowClosed(false);
         InstallHandCursor();
         // Game 2 has a window in these tests; the others are still being prepared.
@@ -56,8 +56,7 @@ private slots:
     }
 
     // A first run without "Player.dat" opens on registration only.
-    void firstRunShowsRegistration()
-    {
+    void firstRunShowsRegistration() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -73,16 +72,14 @@ private slots:
     }
 
     // With players the game panel and the list show; at 100 the registration button goes.
-    void activatePanels_data()
-    {
+    void activatePanels_data() {
         QTest::addColumn<int>("players");
         QTest::addColumn<bool>("tourokuShown");
         QTest::newRow("one") << 1 << true;
         QTest::newRow("99") << 99 << true;
         QTest::newRow("100") << 100 << false;
     }
-    void activatePanels()
-    {
+    void activatePanels() {
         QFETCH(int, players);
         TestEnv env;
         WriteMenuFiles(env);
@@ -102,8 +99,7 @@ private slots:
     }
 
     // The registration button switches between the game panel and the registration group.
-    void tourokuToggles()
-    {
+    void tourokuToggles() {
         TestEnv env;
         WriteMenuFiles(env);
         WritePlayers(env, {QStringLiteral("たろう")});
@@ -125,8 +121,7 @@ private slots:
     }
 
     // Leaving registration before anybody is registered is refused with its message.
-    void tourokuNeedsAPlayer()
-    {
+    void tourokuNeedsAPlayer() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -138,22 +133,28 @@ private slots:
     }
 
     // The register button: each refusal's message, or a new player in table and list.
-    void registerButton_data()
-    {
+    void registerButton_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("message");
-        QTest::newRow("ok") << "はなこ" << "3" << QString();
-        QTest::newRow("empty") << "" << "1" << QStringLiteral("名前を入れてください。");
-        QTest::newRow("blanks") << "  " << "1" << QStringLiteral("名前を入れてください。");
-        QTest::newRow("taken") << " たろう" << "1" << QStringLiteral("同じ名前の人がいます。");
-        QTest::newRow("too long") << "あいうえおかきくけこさ" << "1" << MsgNameTooLong;
-        QTest::newRow("emoji") << "はな😀" << "1" << MsgNameBadChar;
-        QTest::newRow("no year") << "はなこ" << "" << MsgGakunenRange;
-        QTest::newRow("year 5") << "はなこ" << "5" << MsgGakunenRange;
+        QTest::newRow("ok") << "はなこ"
+                            << "3" << QString();
+        QTest::newRow("empty") << ""
+                               << "1" << QStringLiteral("名前を入れてください。");
+        QTest::newRow("blanks") << "  "
+                                << "1" << QStringLiteral("名前を入れてください。");
+        QTest::newRow("taken") << " たろう"
+                               << "1" << QStringLiteral("同じ名前の人がいます。");
+        QTest::newRow("too long") << "あいうえおかきくけこさ"
+                                  << "1" << MsgNameTooLong;
+        QTest::newRow("emoji") << "はな😀"
+                               << "1" << MsgNameBadChar;
+        QTest::newRow("no year") << "はなこ"
+                                 << "" << MsgGakunenRange;
+        QTest::newRow("year 5") << "はなこ"
+                                << "5" << MsgGakunenRange;
     }
-    void registerButton()
-    {
+    void registerButton() {
         QFETCH(QString, name);
         QFETCH(QString, year);
         QFETCH(QString, message);
@@ -185,12 +186,11 @@ private slots:
         QVERIFY(!menu->Grp_Touroku->isVisible());
         QCOMPARE(menu->Btn_Touroku->text(), QStringLiteral("名前の登録"));
         QVERIFY(menu->Edt_Name->text().isEmpty());
-        QCOMPARE(Cur_Player, std::int16_t(0));  // registering chooses nobody
+        QCOMPARE(Cur_Player, std::int16_t(0)); // registering chooses nobody
     }
 
     // The first registration brings the game panel, the list and the registration button.
-    void firstRegistration()
-    {
+    void firstRegistration() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -210,8 +210,7 @@ private slots:
     }
 
     // The 100th registration hides the registration button and closes the group.
-    void hundredthRegistration()
-    {
+    void hundredthRegistration() {
         TestEnv env;
         WriteMenuFiles(env);
         QStringList names;
@@ -229,8 +228,7 @@ private slots:
     }
 
     // The up-down control keeps the school year within 1 to 4.
-    void upDownRange()
-    {
+    void upDownRange() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -243,8 +241,7 @@ private slots:
     }
 
     // Typing into the school-year field takes only 1 to 4.
-    void gakunenTyping()
-    {
+    void gakunenTyping() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -254,8 +251,7 @@ private slots:
     }
 
     // A click on a line chooses that player and shows the school year; no line, no change.
-    void listClick()
-    {
+    void listClick() {
         TestEnv env;
         WriteMenuFiles(env);
         WritePlayers(env, {QStringLiteral("たろう"), QStringLiteral("はなこ")}, {1, 3});
@@ -286,8 +282,7 @@ private slots:
     }
 
     // The mode buttons exclude each other, set the status text and move the hand cursor.
-    void modeButtons()
-    {
+    void modeButtons() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -307,16 +302,15 @@ private slots:
     }
 
     // A caption click in each mode, with and without a chosen player and a game window.
-    void captionClick_data()
-    {
+    void captionClick_data() {
         QTest::addColumn<bool>("recordMode");
         QTest::addColumn<int>("player");
         QTest::addColumn<int>("game");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("opensGame");
-        QTest::newRow("no player") << false << 0 << 2
-                                   << QStringLiteral("ゲームをする人の名前をえらんでください ")
-                                   << false;
+        QTest::newRow("no player")
+            << false << 0 << 2 << QStringLiteral("ゲームをする人の名前をえらんでください ")
+            << false;
         QTest::newRow("game 2 opens") << false << 2 << 2 << QString() << true;
         QTest::newRow("game 6 being prepared")
             << false << 1 << 6 << QStringLiteral("「かんじもぐらたたき」は じゅんびちゅうです。")
@@ -324,8 +318,7 @@ private slots:
         QTest::newRow("records without player") << true << 0 << 3 << QString() << false;
         QTest::newRow("records with player") << true << 1 << 6 << QString() << false;
     }
-    void captionClick()
-    {
+    void captionClick() {
         QFETCH(bool, recordMode);
         QFETCH(int, player);
         QFETCH(int, game);
@@ -368,8 +361,7 @@ private slots:
     }
 
     // The grades button opens every game's grades (Cur_Game 0); closing them brings the menu back.
-    void gradesButton()
-    {
+    void gradesButton() {
         TestEnv env;
         WriteMenuFiles(env);
         WritePlayers(env, {QStringLiteral("たろう")});
@@ -386,8 +378,7 @@ private slots:
     }
 
     // The help button opens the help file of the program directory at the main menu's topic.
-    void helpButton()
-    {
+    void helpButton() {
         TestEnv env;
         WriteMenuFiles(env);
         env.writeFile(QStringLiteral("Mojimaru.hlp"),
@@ -405,15 +396,15 @@ private slots:
     }
 
     // The caption under the mouse turns red, the others white; the panel makes all white.
-    void captionColours()
-    {
+    void captionColours() {
         TestEnv env;
         WriteMenuFiles(env);
         WritePlayers(env, {QStringLiteral("たろう")});
         MenuPtr menu = MakeMenu();
         menu->show();
-        QMouseEvent move(QEvent::MouseMove, QPointF(6, 6), menu->caption(3)->mapToGlobal(QPointF(6, 6)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(6, 6),
+                         menu->caption(3)->mapToGlobal(QPointF(6, 6)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(menu->caption(3), &move);
         QCOMPARE(textColor(menu->caption(3)), QColor(Qt::red));
         for (int n : {1, 2, 4, 5, 6, 7})
@@ -427,14 +418,13 @@ private slots:
     }
 
     // The seven entries stand at the quarters and halves of the panel, captions 10 below.
-    void entryLayout()
-    {
+    void entryLayout() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
         QCOMPARE(menu->Pnl_Game->size(), QSize(600, 300));
-        const QPoint at[] = {{0, 0},     {150, 0},   {300, 0}, {450, 0},
-                             {0, 150},   {150, 150}, {300, 150}};
+        const QPoint at[] = {{0, 0},   {150, 0},   {300, 0},  {450, 0},
+                             {0, 150}, {150, 150}, {300, 150}};
         for (int n = 1; n <= 7; ++n) {
             AnimateControl* anim = menu->animation(n);
             QCOMPARE(anim->pos(), at[n - 1]);
@@ -452,8 +442,7 @@ private slots:
     }
 
     // Start-up switches to the 640 mode, and the end of the menu switches back.
-    void displaySwitchAndRestore()
-    {
+    void displaySwitchAndRestore() {
         TestEnv env;
         WriteMenuFiles(env);
         std::vector<DisplayMode> changes;
@@ -470,8 +459,7 @@ private slots:
     }
 
     // Large fonts: the 800 mode, the 1.25 scale and 70-pixel card pictures.
-    void largeFonts()
-    {
+    void largeFonts() {
         TestEnv env;
         WriteMenuFiles(env);
         std::vector<DisplayMode> changes;
@@ -490,47 +478,45 @@ private slots:
 
     // A screen too small for the layout ends the program after its message; a wide one without
     // a 640 mode runs as it is.
-    void screenTooSmall_data()
-    {
+    void screenTooSmall_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<bool>("runs");
         QTest::newRow("600 wide") << 600 << false;
         QTest::newRow("1024 wide") << 1024 << true;
     }
-    void screenTooSmall()
-    {
+    void screenTooSmall() {
         QFETCH(int, width);
         QFETCH(bool, runs);
         TestEnv env;
         WriteMenuFiles(env);
         const DisplayMode only = Mode(width, width * 3 / 4);
-        MenuPtr menu = MakeMenu(std::make_unique<FakeModeSource>(std::vector<DisplayMode>{only}, only));
+        MenuPtr menu =
+            MakeMenu(std::make_unique<FakeModeSource>(std::vector<DisplayMode>{only}, only));
         QCOMPARE(menu->created(), runs);
         QCOMPARE(ProgramEnd::requested(), !runs);
         QCOMPARE(MessageBoxes::shown(),
-                 runs ? QStringList()
-                      : QStringList{QStringLiteral("このディスプレイの解像度では、実行できません")});
+                 runs
+                     ? QStringList()
+                     : QStringList{QStringLiteral("このディスプレイの解像度では、実行できません")});
     }
 
     // A file the start-up cannot read ends the program after its report.
-    void startupFileError_data()
-    {
+    void startupFileError_data() {
         QTest::addColumn<QString>("missing");
         QTest::addColumn<QByteArray>("damaged");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Kanji.dat") << "Kanji.dat" << QByteArray()
-                                   << QStringLiteral("Kanji.datでエラーがおこりました。 ");
+        QTest::newRow("Kanji.dat")
+            << "Kanji.dat" << QByteArray() << QStringLiteral("Kanji.datでエラーがおこりました。 ");
         QTest::newRow("Mondai2.dat") << "Mondai2.dat" << QByteArray()
                                      << QStringLiteral("Mondai2.datでエラーがおこりました。 ");
-        QTest::newRow("Game4.AVI") << "Game4.AVI" << QByteArray()
-                                   << QStringLiteral("Game4.AVIでエラーがおこりました。 ");
+        QTest::newRow("Game4.AVI")
+            << "Game4.AVI" << QByteArray() << QStringLiteral("Game4.AVIでエラーがおこりました。 ");
         QTest::newRow("Pop7.wmf") << "Pop7.wmf" << QByteArray()
                                   << QStringLiteral("Pop7.wmfでエラーがおこりました。 ");
-        QTest::newRow("damaged Player.dat") << "" << QByteArray("short")
-                                            << QStringLiteral("Player.datでエラーがおこりました。 ");
+        QTest::newRow("damaged Player.dat")
+            << "" << QByteArray("short") << QStringLiteral("Player.datでエラーがおこりました。 ");
     }
-    void startupFileError()
-    {
+    void startupFileError() {
         QFETCH(QString, missing);
         QFETCH(QByteArray, damaged);
         TestEnv env;
@@ -547,8 +533,7 @@ private slots:
     }
 
     // The end button writes both files and ends; the next start shows the players again.
-    void endButtonSaves()
-    {
+    void endButtonSaves() {
         TestEnv env;
         WriteMenuFiles(env);
         {
@@ -576,24 +561,23 @@ private slots:
     }
 
     // A save that fails is reported and the menu stays, so nothing is lost.
-    void endButtonSaveFails()
-    {
+    void endButtonSaveFails() {
         TestEnv env;
         WriteMenuFiles(env);
         WritePlayers(env, {QStringLiteral("たろう")});
         MenuPtr menu = MakeMenu();
         menu->show();
         env.removeFile(PlayerFileName);
-        QVERIFY(QDir(env.dir()).mkdir(PlayerFileName));  // a folder cannot be written as a file
+        QVERIFY(QDir(env.dir()).mkdir(PlayerFileName)); // a folder cannot be written as a file
         menu->Btn_EndClick();
-        QCOMPARE(MessageBoxes::shown(), QStringList{QStringLiteral("Player.datでエラーがおこりました。 ")});
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("Player.datでエラーがおこりました。 ")});
         QVERIFY(menu->isVisible());
         QVERIFY(F_Pop);
     }
 
     // The splash screen: its greeting's place, its frame and navy, and it takes no input.
-    void splash()
-    {
+    void splash() {
         const PopLayout at = PopLayoutFor(QSize(640, 480));
         QCOMPARE(at.greeting, QPoint(160, 160));
         QCOMPARE(at.shadow, QPoint(163, 163));
@@ -617,8 +601,7 @@ private slots:
     }
 
     // Card pictures: white turns transparent, the drawing stays.
-    void cardPictures()
-    {
+    void cardPictures() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();

@@ -8,20 +8,19 @@
 
 class TestMenuMusic : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { qApp->setQuitOnLastWindowClosed(false); }
 
     // Showing plays "Menu1.mid" with all four tracks open; each end plays the next, 4 then 1.
-    void cycle()
-    {
+    void cycle() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
         MediaPlayers::log().clear();
         menu->show();
         QCOMPARE(MediaPlayers::log(),
-                 (QStringList{"open Menu1.mid", "open Menu2.mid", "open Menu3.mid", "open Menu4.mid",
-                              "play Menu1.mid"}));
+                 (QStringList{"open Menu1.mid", "open Menu2.mid", "open Menu3.mid",
+                              "open Menu4.mid", "play Menu1.mid"}));
         QVERIFY(menu->music()->isOn());
         QVERIFY(menu->MP_1->notifyRequested());
         MediaPlayers::log().clear();
@@ -37,8 +36,7 @@ private slots:
     }
 
     // Hiding stops the track and closes all four; showing again starts over at "Menu1.mid".
-    void hideAndShowRestarts()
-    {
+    void hideAndShowRestarts() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();
@@ -61,8 +59,7 @@ private slots:
     }
 
     // Without a MIDI device the menu is silent and never shows a media message.
-    void noMidi()
-    {
+    void noMidi() {
         TestEnv env;
         WriteMenuFiles(env, QStringLiteral("Menu2.mid"));
         MediaPlayers::setMidiAvailableForTests(false);
@@ -78,24 +75,23 @@ private slots:
     }
 
     // A missing track is reported as "Menu.mid" when the menu shows; the menu stays usable.
-    void missingTrack()
-    {
+    void missingTrack() {
         TestEnv env;
         WriteMenuFiles(env, QStringLiteral("Menu2.mid"));
         MenuPtr menu = MakeMenu();
         MediaPlayers::log().clear();
         menu->show();
-        QCOMPARE(MessageBoxes::shown(), QStringList{QStringLiteral("Menu.mid でエラーがおこりました。 ")});
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("Menu.mid でエラーがおこりました。 ")});
         QVERIFY(!menu->music()->isOn());
         QVERIFY(!MediaPlayers::log().contains(QStringLiteral("play Menu1.mid")));
         QVERIFY(menu->created());
-        menu->hide();  // nothing to stop, nothing more to report
+        menu->hide(); // nothing to stop, nothing more to report
         QCOMPARE(MessageBoxes::shown().size(), 1);
     }
 
     // Midi_Count is read anew at every show.
-    void midiCountReadOnShow()
-    {
+    void midiCountReadOnShow() {
         TestEnv env;
         WriteMenuFiles(env);
         MenuPtr menu = MakeMenu();

@@ -7,15 +7,13 @@
 
 class TestRegistration : public QObject {
     Q_OBJECT
-    static void addPlayer(const QString& name, int gakunen)
-    {
+    static void addPlayer(const QString& name, int gakunen) {
         QVERIFY(RegisterPlayer(Cp932::fromUnicode(name), gakunen));
     }
 
-private slots:
+  private slots:
     // Which names are refused and why; only half-width blanks are trimmed.
-    void checkName_data()
-    {
+    void checkName_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("check");
         QTest::addColumn<QByteArray>("stored");
@@ -29,23 +27,21 @@ private slots:
         QTest::newRow("same after trimming") << " たろう  " << int(NameCheck::Taken) << none;
         QTest::newRow("full-width blank differs")
             << "たろう　" << int(NameCheck::Ok) << Cp932::fromUnicode("たろう　");
-        QTest::newRow("ten full-width fit")
-            << "あいうえおかきくけこ" << int(NameCheck::Ok)
-            << Cp932::fromUnicode("あいうえおかきくけこ");
+        QTest::newRow("ten full-width fit") << "あいうえおかきくけこ" << int(NameCheck::Ok)
+                                            << Cp932::fromUnicode("あいうえおかきくけこ");
         QTest::newRow("eleven full-width too long")
             << "あいうえおかきくけこさ" << int(NameCheck::TooLong) << none;
         QTest::newRow("twenty half-width fit")
-            << "abcdefghijABCDEFGHIJ" << int(NameCheck::Ok)
-            << QByteArray("abcdefghijABCDEFGHIJ");
+            << "abcdefghijABCDEFGHIJ" << int(NameCheck::Ok) << QByteArray("abcdefghijABCDEFGHIJ");
         QTest::newRow("half-width kana are one byte")
             << "ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄ" << int(NameCheck::Ok)
             << Cp932::fromUnicode("ｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄ");
-        QTest::newRow("mixed 21 bytes") << "abcdefghijkあいうえお" << int(NameCheck::TooLong) << none;
+        QTest::newRow("mixed 21 bytes")
+            << "abcdefghijkあいうえお" << int(NameCheck::TooLong) << none;
         QTest::newRow("emoji") << "たろう😀" << int(NameCheck::BadChar) << none;
         QTest::newRow("hangul") << "한글" << int(NameCheck::BadChar) << none;
     }
-    void checkName()
-    {
+    void checkName() {
         TestEnv env;
         addPlayer(QStringLiteral("たろう"), 2);
         QFETCH(QString, text);
@@ -59,8 +55,7 @@ private slots:
     }
 
     // Every refusal has its own message; a good name has none.
-    void messages()
-    {
+    void messages() {
         QCOMPARE(NameCheckMessage(NameCheck::Empty), QStringLiteral("名前を入れてください。"));
         QCOMPARE(NameCheckMessage(NameCheck::Taken), QStringLiteral("同じ名前の人がいます。"));
         QCOMPARE(NameCheckMessage(NameCheck::TooLong), MsgNameTooLong);
@@ -69,8 +64,7 @@ private slots:
     }
 
     // Only 1 to 4 reach the table.
-    void gakunen_data()
-    {
+    void gakunen_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("year");
         QTest::newRow("1") << "1" << 1;
@@ -82,15 +76,13 @@ private slots:
         QTest::newRow("letter") << "a" << 0;
         QTest::newRow("negative") << "-1" << 0;
     }
-    void gakunen()
-    {
+    void gakunen() {
         QFETCH(QString, text);
         QTEST(ParseGakunen(text), "year");
     }
 
     // A new player is appended with its number, name and year; levels keep their start values.
-    void registerAppends()
-    {
+    void registerAppends() {
         TestEnv env;
         addPlayer(QStringLiteral("たろう"), 2);
         addPlayer(QStringLiteral("はなこ"), 4);
@@ -109,8 +101,7 @@ private slots:
     }
 
     // The table holds 100 players; the registration button goes at 100.
-    void hundredPlayers()
-    {
+    void hundredPlayers() {
         TestEnv env;
         for (int i = 1; i <= 99; ++i)
             addPlayer(QStringLiteral("p%1").arg(i), 1);
