@@ -3,11 +3,17 @@
 #include "aftergame/TF_Game_Kiroku.h"
 #include "platform/Modal.h"
 
+#include <QWidget>
+
 #include <memory>
 
 void ShowRanking(QWidget* game)
 {
     auto F_Game_Kiroku = std::make_unique<TF_Game_Kiroku>(game);
-    F_Game_Kiroku->setWindowState(Qt::WindowMaximized);
+    // Covers the game's whole screen, as the game window itself does.
+    if (game)
+        F_Game_Kiroku->setGeometry(game->window()->geometry());
+    else
+        F_Game_Kiroku->setWindowState(Qt::WindowMaximized);
     ExecModal(F_Game_Kiroku.get());
 }

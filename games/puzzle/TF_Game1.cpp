@@ -37,7 +37,6 @@ void setTextColor(QWidget* w, const QColor& c)
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, c);
     pal.setColor(QPalette::ButtonText, c);
-    pal.setColor(QPalette::Text, c);
     w->setPalette(pal);
 }
 
