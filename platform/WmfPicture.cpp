@@ -1,6 +1,10 @@
 #include "platform/WmfPicture.h"
 
+#include "platform/Cp932.h"
+
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -18,6 +22,8 @@ struct WmfPicture::Shape {
     bool opaqueHatch = false;
     QTransform toUnit;   // logical units -> the unit square of the window at that moment
     bool windowKnown = true;
+    QImage image;        // a bitmap record: drawn into imageRect instead of the path
+    QRectF imageRect;
 };
 
 namespace {
@@ -45,6 +51,13 @@ enum : quint16 {
     META_ELLIPSE = 0x0418,
     META_RECTANGLE = 0x041B,
     META_SETPIXEL = 0x041F,
+    META_SETTEXTCOLOR = 0x0209,
+    META_SETTEXTALIGN = 0x012E,
+    META_TEXTOUT = 0x0521,
+    META_EXTTEXTOUT = 0x0A32,
+    META_STRETCHDIB = 0x0F43,
+    META_DIBSTRETCHBLT = 0x0B41,
+    META_DIBBITBLT = 0x0940,
     META_POLYPOLYGON = 0x0538,
     META_ROUNDRECT = 0x061C,
     META_ARC = 0x0817,
@@ -68,9 +81,13 @@ struct Reader {
 };
 
 struct GdiObject {
-    enum Kind { Pen, Brush, Other } kind = Other;
+    enum Kind { Pen, Brush, Font, Other } kind = Other;
     QPen pen;
     QBrush brush;
+    QFont font;
+    qreal fontHeight = 12;   // logical units
+    qreal escapement = 0;    // degrees, counter-clockwise
+    bool shiftJis = false;
     bool nullPen = false;
     bool nullBrush = false;
     QColor hatchColor;
@@ -86,7 +103,60 @@ struct DcState {
     bool opaqueBackground = true;
     QColor background = Qt::white;
     QPointF current;
+    GdiObject font;
+    QColor textColor = Qt::black;
+    quint16 textAlign = 0;
 };
+
+// A device-independent bitmap from a record: the BMP reader does the decoding once a file
+// header is put in front. Null when the bitmap is damaged or too large.
+QImage dibImage(const uchar* dib, qint64 size)
+{
+    if (size < 40)
+        return {};
+    const quint32 headerSize = quint32(dib[0] | (dib[1] << 8) | (dib[2] << 16) | (quint32(dib[3]) << 24));
+    if (headerSize < 12 || headerSize > size)
+        return {};
+    QByteArray file("BM");
+    const quint32 total = quint32(14 + size);
+    file.append(char(total & 0xFF)).append(char((total >> 8) & 0xFF)).append(char((total >> 16) & 0xFF)).append(char(total >> 24));
+    file.append(4, '\0');
+    // Pixels follow the header and the colour table; the reader finds the table from the header.
+    quint32 colors = 0;
+    quint16 bits = 24;
+    if (headerSize >= 40) {
+        bits = quint16(dib[14] | (dib[15] << 8));
+        colors = quint32(dib[32] | (dib[33] << 8) | (dib[34] << 16) | (quint32(dib[35]) << 24));
+        const quint32 compression = quint32(dib[16] | (dib[17] << 8));
+        if (colors == 0 && bits <= 8)
+            colors = 1u << bits;
+        if (compression == 3 && colors == 0)
+            colors = 3;  // bit-field masks
+    }
+    if (colors > 256 + 3)
+        return {};
+    const quint32 offset = 14 + headerSize + colors * 4;
+    file.append(char(offset & 0xFF)).append(char((offset >> 8) & 0xFF)).append(char((offset >> 16) & 0xFF)).append(char(offset >> 24));
+    file.append(reinterpret_cast<const char*>(dib), int(size));
+    const qint32 width = qint32(dib[4] | (dib[5] << 8) | (dib[6] << 16) | (quint32(dib[7]) << 24));
+    const qint32 height = qint32(dib[8] | (dib[9] << 8) | (dib[10] << 16) | (quint32(dib[11]) << 24));
+    if (headerSize >= 40 && (width <= 0 || width > 4096 || height == 0 || height > 4096 || height < -4096))
+        return {};
+    QImage image;
+    if (!image.loadFromData(file, "BMP"))
+        return {};
+    // A damaged bitmap may use colour numbers beyond its table: give every number a colour
+    // before the pixels are ever looked up.
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+        image.format() == QImage::Format_MonoLSB) {
+        QList<QRgb> table = image.colorTable();
+        const int needed = image.format() == QImage::Format_Indexed8 ? 256 : 2;
+        while (table.size() < needed)
+            table.append(qRgb(0, 0, 0));
+        image.setColorTable(table);
+    }
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 QColor colorRef(quint32 c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
@@ -132,6 +202,48 @@ QRectF boxFromParams(qint16 left, qint16 top, qint16 right, qint16 bottom)
 {
     return QRectF(QPointF(qMin(left, right), qMin(top, bottom)),
                   QPointF(qMax(left, right), qMax(top, bottom)));
+}
+
+// Text as a filled outline in the text colour, placed by the alignment flags and turned by the
+// font's escapement.
+template <typename AddShape>
+void addText(DcState& dc, QPointF at, const QString& text, AddShape& addShape)
+{
+    if (dc.textAlign & 0x0001)  // TA_UPDATECP
+        at = dc.current;
+    QFont font = dc.font.kind == GdiObject::Font ? dc.font.font : QFont();
+    font.setPixelSize(100);
+    const qreal scale = (dc.font.kind == GdiObject::Font ? dc.font.fontHeight : 12) / 100.0;
+    const QFontMetricsF metrics(font);
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    qreal dx = 0, dy = 0;
+    const qreal width = metrics.horizontalAdvance(text);
+    switch (dc.textAlign & 0x0006) {
+    case 0x0002: dx = -width; break;      // TA_RIGHT
+    case 0x0006: dx = -width / 2; break;  // TA_CENTER
+    default: break;
+    }
+    switch (dc.textAlign & 0x0018) {
+    case 0x0018: dy = 0; break;                   // TA_BASELINE
+    case 0x0008: dy = -metrics.descent(); break;  // TA_BOTTOM
+    default: dy = metrics.ascent(); break;        // TA_TOP
+    }
+    QTransform t;
+    t.translate(at.x(), at.y());
+    t.rotate(-(dc.font.kind == GdiObject::Font ? dc.font.escapement : 0));
+    t.scale(scale, scale);
+    t.translate(dx, dy);
+    const QPainterPath placed = t.map(path);
+    if (dc.textAlign & 0x0001)
+        dc.current = at + QPointF(width * scale, 0);
+    const DcState keep = dc;
+    dc.pen.nullPen = true;
+    dc.brush.nullBrush = false;
+    dc.brush.brush = QBrush(dc.textColor);
+    addShape(placed, true);
+    dc.pen = keep.pen;
+    dc.brush = keep.brush;
 }
 
 }  // namespace
@@ -350,6 +462,32 @@ bool WmfPicture::loadFromData(const QByteArray& bytes)
                 } else {
                     o.brush = QBrush(color);
                 }
+            } else if (func == META_CREATEFONTINDIRECT) {
+                if (!need(9))
+                    return false;
+                o.kind = GdiObject::Font;
+                const int height = w(0);
+                o.fontHeight = height < 0 ? -height : height * 0.85;  // a cell height holds some leading
+                if (o.fontHeight < 1)
+                    o.fontHeight = 12;
+                o.escapement = w(2) / 10.0;
+                const int weight = w(4);
+                const uchar italic = uchar(uw(5) & 0xFF), underline = uchar(uw(5) >> 8);
+                const uchar strikeOut = uchar(uw(6) & 0xFF), charset = uchar(uw(6) >> 8);
+                QByteArray face;
+                for (int i = 18; i < params * 2 && i < 18 + 32; ++i) {
+                    const char c = char(in.data[p + i]);
+                    if (c == 0)
+                        break;
+                    face.append(c);
+                }
+                o.shiftJis = charset == 128;
+                o.font = QFont(o.shiftJis ? Cp932::toUnicode(face) : QString::fromLatin1(face));
+                o.font.setPixelSize(100);  // scaled to the height when drawn
+                o.font.setWeight(weight >= 600 ? QFont::Bold : QFont::Normal);
+                o.font.setItalic(italic != 0);
+                o.font.setUnderline(underline != 0);
+                o.font.setStrikeOut(strikeOut != 0);
             } else if (func == META_DIBCREATEPATTERNBRUSH || func == META_CREATEPATTERNBRUSH) {
                 // A picture brush: drawn as a mid grey so the shape stays visible.
                 o.kind = GdiObject::Brush;
@@ -374,6 +512,8 @@ bool WmfPicture::loadFromData(const QByteArray& bytes)
                 dc.pen = *objects[i];
             else if (objects[i]->kind == GdiObject::Brush)
                 dc.brush = *objects[i];
+            else if (objects[i]->kind == GdiObject::Font)
+                dc.font = *objects[i];
             break;
         }
         case META_DELETEOBJECT: {
@@ -513,6 +653,85 @@ bool WmfPicture::loadFromData(const QByteArray& bytes)
             dc.brush = keep.brush;
             break;
         }
+        case META_SETTEXTCOLOR:
+            if (!need(2))
+                return false;
+            dc.textColor = colorRef(in.u32(p));
+            break;
+        case META_SETTEXTALIGN:
+            if (!need(1))
+                return false;
+            dc.textAlign = uw(0);
+            break;
+        case META_TEXTOUT:
+        case META_EXTTEXTOUT: {
+            qint64 textAt;
+            int count;
+            QPointF at;
+            if (func == META_TEXTOUT) {
+                if (!need(1))
+                    return false;
+                count = w(0);
+                const int words = (count + 1) / 2;
+                if (count < 0 || params < 1 + words + 2)
+                    return false;
+                textAt = p + 2;
+                at = QPointF(w(2 + words), w(1 + words));
+            } else {
+                if (!need(4))
+                    return false;
+                at = QPointF(w(1), w(0));
+                count = w(2);
+                const int options = uw(3);
+                const int rectWords = (options & 0x0006) ? 4 : 0;
+                if (count < 0 || params < 4 + rectWords + (count + 1) / 2)
+                    return false;
+                textAt = p + 2 * (4 + rectWords);
+            }
+            if (count == 0)
+                break;
+            const QByteArray raw(reinterpret_cast<const char*>(in.data + textAt), count);
+            addText(dc, at, dc.font.shiftJis ? Cp932::toUnicode(raw) : QString::fromLatin1(raw), addShape);
+            break;
+        }
+        case META_STRETCHDIB:
+        case META_DIBSTRETCHBLT:
+        case META_DIBBITBLT: {
+            // Destination rectangle and the bitmap after the fixed parameters.
+            int fixed;
+            QRectF dest;
+            if (func == META_STRETCHDIB) {
+                fixed = 11;
+                if (!need(fixed))
+                    return false;
+                dest = QRectF(w(10), w(9), w(8), w(7));
+            } else if (func == META_DIBSTRETCHBLT) {
+                fixed = 10;
+                if (!need(fixed))
+                    return false;
+                dest = QRectF(w(9), w(8), w(7), w(6));
+            } else {
+                fixed = 8;
+                if (!need(fixed))
+                    return false;
+                dest = QRectF(w(7), w(6), w(5), w(4));
+            }
+            const QImage image = dibImage(in.data + p + 2 * fixed, qint64(params - fixed) * 2);
+            if (image.isNull())
+                break;  // a record without a bitmap (a plain raster operation) draws nothing here
+            Shape sh;
+            sh.image = image;
+            sh.imageRect = dest.normalized();
+            sh.windowKnown = dc.windowKnown;
+            if (dc.windowKnown) {
+                sh.toUnit = unitTransform();
+                if (firstWindow.isNull())
+                    firstWindow = QRectF(dc.winOrg, dc.winExt);
+            }
+            sh.path.addRect(sh.imageRect);  // for the frame of a file without a window
+            shapes.push_back(std::move(sh));
+            break;
+        }
         default:
             break;  // a record that does not change the picture
         }
@@ -558,6 +777,10 @@ void WmfPicture::draw(QPainter& painter, const QRectF& target) const
     const QTransform base = painter.transform();
     for (const Shape& s : shapes_) {
         painter.setTransform(s.toUnit * toTarget * base);
+        if (!s.image.isNull()) {
+            painter.drawImage(s.imageRect, s.image);
+            continue;
+        }
         if (s.fill) {
             if (s.opaqueHatch)
                 painter.fillPath(s.path, s.background);

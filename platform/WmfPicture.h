@@ -4,7 +4,8 @@
 // Understood: pens, brushes (solid, hatched, null), object select/delete, window origin/extent
 // (set, offset, scale), save/restore of the drawing state, fill mode, background mode and colour,
 // move/line, polylines, polygons, poly-polygons, rectangles, round rectangles, ellipses, arcs,
-// pies, chords and single pixels. Other records are skipped. Damaged input (truncated records,
+// pies, chords and single pixels, text in a created font (Shift-JIS or Latin-1) and device-independent
+// bitmaps (stretched or copied). Other records are skipped. Damaged input (truncated records,
 // sizes that do not add up, a missing end record, too many records or objects) fails to load.
 #pragma once
 

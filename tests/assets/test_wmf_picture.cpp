@@ -377,6 +377,113 @@ private slots:
         }
     }
 
+    // Text is drawn in the text colour with the selected font, where the record puts it.
+    void textInCreatedFont_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("charset");
+        QTest::newRow("latin") << QByteArray("HH") << 0;
+        QTest::newRow("shift-jis") << QByteArray("\x8e\x52") << 128;  // 山
+    }
+    void textInCreatedFont()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, charset);
+        Records r;
+        r.rec(0x02FB, {-40, 0, 0, 0, 700, 0, charset << 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        r.select(0);
+        r.rec(0x0209, {int(qRed(Red) | (qGreen(Red) << 8)), int(qBlue(Red))});  // text colour
+        QList<int> params{int(text.size())};
+        QByteArray padded = text;
+        if (padded.size() % 2)
+            padded.append('\0');
+        for (int i = 0; i < padded.size(); i += 2)
+            params << int(uchar(padded[i]) | (uchar(padded[i + 1]) << 8));
+        params << 10 << 10;  // y, x
+        r.rec(0x0521, params);
+        r.end();
+        WmfPicture pic;
+        QVERIFY(pic.loadFromData(r.placeable(0, 0, 100, 100)));
+        const QImage img = pic.render(QSize(100, 100));
+        int red = 0, elsewhere = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x) {
+                const QColor c = img.pixelColor(x, y);
+                const bool reddish = c.red() > 200 && c.green() < 120 && c.blue() < 120;
+                if (reddish && x >= 8 && x < 100 && y >= 8 && y < 55)
+                    ++red;
+                else if (c != Qt::white && (y >= 60 || x < 6))
+                    ++elsewhere;
+            }
+        QVERIFY2(red > 60, qPrintable(QString::number(red)));
+        QCOMPARE(elsewhere, 0);
+    }
+
+    // A bitmap record is stretched into its destination rectangle.
+    void stretchedBitmap()
+    {
+        Records r;
+        QList<int> params{0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0};  // SRCCOPY, source 2x2, dest 100x100
+        // BITMAPINFOHEADER: 40 bytes, 2 x 2, one plane, 24 bits, no compression.
+        const QList<int> header{40, 0, 2, 0, 2, 0, 1, 24, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        params += header;
+        // Rows bottom-up, 3 bytes a pixel in blue-green-red order, each row padded to 8 bytes.
+        const QByteArray pixels("\xff\x00\x00\x00\xa0\x00\x00\x00"   // bottom: blue, green
+                                "\x00\x00\xff\xff\xff\xff\x00\x00",  // top: red, white
+                                16);
+        for (int i = 0; i < pixels.size(); i += 2)
+            params << int(uchar(pixels[i]) | (uchar(pixels[i + 1]) << 8));
+        r.rec(0x0F43, params);
+        r.end();
+        WmfPicture pic;
+        QVERIFY(pic.loadFromData(r.placeable(0, 0, 100, 100)));
+        const QImage img = pic.render(QSize(100, 100));
+        QCOMPARE(at(img, 25, 25), Red);
+        QCOMPARE(at(img, 25, 75), Blue);
+        QCOMPARE(at(img, 75, 75), Green);
+        QCOMPARE(at(img, 75, 25), White);
+    }
+
+    // A bitmap record whose bitmap is damaged draws nothing and the rest of the picture stays.
+    void damagedBitmapIsSkipped()
+    {
+        Records r = redShape();
+        r.rectangle(0, 0, 50, 100);
+        r.rec(0x0F43, {0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0, 40, 0, 30000, 0, 30000, 0, 1, 24, 0, 0});
+        r.end();
+        WmfPicture pic;
+        QVERIFY(pic.loadFromData(r.placeable(0, 0, 100, 100)));
+        const QImage img = pic.render(QSize(100, 100));
+        QCOMPARE(at(img, 25, 50), Red);
+        QCOMPARE(at(img, 75, 50), White);
+    }
+
+    // Random damage to text and bitmap records never crashes the loader or drawing.
+    void mutationsOfTextAndBitmaps()
+    {
+        Records r;
+        r.rec(0x02FB, {-30, 0, 450, 0, 400, 0, 128 << 8, 0, 0, 0x8e82, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+        r.select(0);
+        r.rec(0x012E, {24});
+        r.rec(0x0A32, {50, 10, 4, 6, 0, 0, 90, 90, 0x528e, 0x528e});
+        QList<int> dib{0x0020, 0x00CC, 0, 2, 2, 0, 0, 100, 100, 0, 0, 40, 0, 2, 0, 2, 0, 1, 8, 0, 0, 16, 0, 0, 0, 0, 0, 2, 0, 0, 0};
+        dib << 0x00FF << 0 << 0xFF00 << 0 << 0x0001 << 0 << 0x0100 << 0;  // two colours, then 2x2 pixels
+        r.rec(0x0F43, dib);
+        r.end();
+        const QByteArray good = r.placeable(0, 0, 100, 100);
+        QVERIFY(WmfPicture().loadFromData(good));
+        QRandomGenerator rng(4242);
+        for (int i = 0; i < 3000; ++i) {
+            QByteArray bad = good;
+            const int changes = 1 + int(rng.bounded(4));
+            for (int k = 0; k < changes; ++k)
+                bad[22 + 18 + int(rng.bounded(bad.size() - 40))] = char(rng.bounded(256));
+            WmfPicture pic;
+            if (pic.loadFromData(bad))
+                pic.render(QSize(24, 24));
+        }
+    }
+
     // A missing file fails to load.
     void missingFile() { QVERIFY(!WmfPicture().load(QStringLiteral("/nonexistent/Pop1.wmf"))); }
 };
