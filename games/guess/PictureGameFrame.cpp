@@ -72,7 +72,7 @@ QGroupBox* makeGroup(QWidget* parent, const QString& caption, const QRect& place
     g->setStyleSheet(QStringLiteral(
         "QGroupBox { color: white; border: 2px groove #8080c0; margin-top: 8px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; }"
-        "QLabel, QRadioButton { color: white; }"));
+        "QLabel { color: white; }"));
     return g;
 }
 }  // namespace
@@ -118,6 +118,10 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     modes->addButton(Rdo_Renshuu, 0);
     modes->addButton(Rdo_Challenge, 1);
     for (QRadioButton* r : {Rdo_Renshuu, Rdo_Challenge}) {
+        // White caption; the check mark keeps its dark colour so the choice stays visible.
+        QPalette pal = r->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        r->setPalette(pal);
         r->setFont(PixelFont(16, true));
         GiveHandCursor(r);
     }
