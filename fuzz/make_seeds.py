@@ -73,6 +73,45 @@ def wmf(records, placeable=True, objects=4):
     return out
 
 
+def wmf_raw(func, body):
+    if len(body) % 2:
+        body += b"\0"
+    return struct.pack("<IH", 3 + len(body) // 2, func) + body
+
+
+def dib(width, height, bits=24, compression=0, pixels=None):
+    stride = ((width * bits + 31) // 32) * 4
+    colors = 2 if bits == 1 else (16 if bits == 4 else (256 if bits == 8 else 0))
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, 0, 0, 0,
+                         colors, 0)
+    table = b"".join(struct.pack("<I", (i * 0x10305) & 0xFFFFFF) for i in range(colors))
+    if pixels is None:
+        pixels = bytes((i * 37) & 0xFF for i in range(stride * abs(height)))
+    return header + table + pixels
+
+
+def stretch_dib(x, y, w, h, bitmap):
+    # rop, usage, source size and origin, destination size and origin, then the bitmap
+    return wmf_raw(0x0F43, struct.pack("<11h", 0x0020, 0x00CC, 0, abs(h), w, 0, 0, h, w, y, x) +
+                   bitmap)
+
+
+def dib_bitblt(x, y, w, h, bitmap):
+    return wmf_raw(0x0940, struct.pack("<8h", 0x0020, 0x00CC, 0, 0, h, w, y, x) + bitmap)
+
+
+def font(height, weight, italic, face, charset=128, escapement=0):
+    name = face.encode("cp932")[:31]
+    return wmf_raw(0x02FB, struct.pack("<5h", height, 0, escapement, 0, weight) +
+                   bytes([italic, 0, 0, charset, 0, 0, 0, 0]) + name + b"\0")
+
+
+def text_out(x, y, text):
+    raw = text.encode("cp932")
+    padded = raw + (b"\0" if len(raw) % 2 else b"")
+    return wmf_raw(0x0521, struct.pack("<h", len(raw)) + padded + struct.pack("<hh", y, x))
+
+
 def chunk(tag, data):
     pad = b"\0" if len(data) % 2 else b""
     return tag + struct.pack("<I", len(data)) + data + pad
@@ -158,6 +197,18 @@ def main():
         wmf_record(0x041F, 0x00FF, 0, 3, 3), wmf_record(0x01F0, 0),
         wmf_record(0x0102, 1), wmf_record(0x0201, 0x1234, 0x56), wmf_record(0x0106, 2),
         wmf_record(0x020F, 2, 2),
+    ]))
+    put("wmf", "text_and_bitmaps", wmf([
+        wmf_record(0x020B, 0, 0), wmf_record(0x020C, 100, 100),
+        font(-20, 700, 1, "ＭＳ ゴシック"), wmf_record(0x012D, 0),
+        wmf_record(0x012E, 0x0018), text_out(10, 50, "もじまる"),
+        font(16, 400, 0, "Arial", charset=0, escapement=900), wmf_record(0x012D, 1),
+        wmf_record(0x012E, 0x0006), text_out(50, 90, "Abc"),
+        stretch_dib(0, 0, 40, 30, dib(3, 2)),
+        stretch_dib(50, 0, 20, 20, dib(4, -4, bits=8)),
+        dib_bitblt(0, 60, 8, 8, dib(8, 8, bits=1)),
+        stretch_dib(60, 60, 30, 30, dib(4, 4, bits=8, compression=1,
+                                         pixels=b"\x04\x07\x00\x00\x04\x09\x00\x01")),
     ]))
     put("wmf", "plain", wmf([wmf_record(0x0418, 10, 10, 0, 0)], placeable=False, objects=0))
     put("avi", "tiny", avi(4, 3, 3))

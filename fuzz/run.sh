@@ -30,7 +30,7 @@ for t in $targets; do
     seeds="$ROOT/fuzz/corpus/$t"
     [ -d "$ROOT/fuzz/regressions/$t" ] && seeds="$seeds $ROOT/fuzz/regressions/$t"
     ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=1 \
-    "$BUILD/fuzz_$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+    "$BUILD/fuzz_$t" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=1536 \
         -max_len=65536 -print_final_stats=1 -artifact_prefix="$crashes/" \
         "$corpus" $seeds >"$log" 2>&1
     status=$?
