@@ -127,13 +127,13 @@ void hole(QPainter& p, QPointF c, double scale)
 std::vector<QImage> Animations::whack(int count)
 {
     std::vector<QImage> out;
-    const QPointF holes[] = {QPointF(36, 96), QPointF(92, 96), QPointF(148, 96)};
+    const QPointF holes[] = {QPointF(46, 96), QPointF(92, 96), QPointF(138, 96)};
     for (int f = 0; f < count; ++f) {
         QImage img = canvas(Navy);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         for (const QPointF& h : holes)
-            hole(p, h, 0.95);
+            hole(p, h, 0.75);
         // The character rises from the middle hole, is hit, and sinks again.
         const double rise = ease(phase(f, 1, 7)) - ease(phase(f, 22, 28));
         const QPointF h = holes[1];
@@ -199,7 +199,7 @@ std::vector<QImage> Animations::catcher(int count)
             double y0;
             int kind;
         };
-        const Drop drops[] = {{30, 10, 0}, {70, 80, 1}, {160, 40, 2}};
+        const Drop drops[] = {{34, 10, 0}, {70, 80, 1}, {152, 40, 2}};
         for (const Drop& d : drops) {
             const double y = std::fmod(d.y0 + fall * f, 150.0) - 30;
             if (d.kind == 0)

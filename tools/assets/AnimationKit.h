@@ -21,6 +21,9 @@ inline const QColor Navy(0, 0, 128);
 inline const QColor Aqua(0, 255, 255);
 inline const int W = AssetList::AnimationSize.width();
 inline const int H = AssetList::AnimationSize.height();
+// The menu may show a clip in a 150-pixel-wide slot, centred: what matters stays in the middle.
+inline const int SafeLeft = 18;
+inline const int SafeWidth = 150;
 
 inline QFont kanjiFont(int px, bool bold = true)
 {

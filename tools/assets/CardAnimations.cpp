@@ -10,13 +10,13 @@ using namespace AnimationKit;
 
 std::vector<QImage> Animations::matching(int count)
 {
-    const int cols = 4, rows = 2, cw = 34, ch = 44;
-    const int gapX = (W - cols * cw) / (cols + 1), gapY = (H - rows * ch) / (rows + 1);
+    const int cols = 4, rows = 2, cw = 30, ch = 44;
+    const int gapX = (SafeWidth - cols * cw) / (cols + 1), gapY = (H - rows * ch) / (rows + 1);
     const QString faces[] = {QStringLiteral("山"), QStringLiteral("川"), QStringLiteral("山"), QStringLiteral("目"),
                              QStringLiteral("花"), QStringLiteral("目"), QStringLiteral("川"), QStringLiteral("花")};
     QImage backs[8];
     for (int i = 0; i < 8; ++i)
-        backs[i] = popPicture(1 + (i * 3) % 10, 28);
+        backs[i] = popPicture(1 + (i * 3) % 10, 24);
     // Two pairs are found in turn: cards 0 and 2 (山), then 3 and 5 (目).
     std::vector<QImage> out;
     for (int f = 0; f < count; ++f) {
@@ -31,7 +31,7 @@ std::vector<QImage> Animations::matching(int count)
         const int local = f % half;
         const int pairA = f < half ? 0 : 3, pairB = f < half ? 2 : 5;
         for (int i = 0; i < 8; ++i) {
-            const QRectF r(gapX + (i % cols) * (cw + gapX), gapY + (i / cols) * (ch + gapY), cw, ch);
+            const QRectF r(SafeLeft + gapX + (i % cols) * (cw + gapX), gapY + (i / cols) * (ch + gapY), cw, ch);
             // Turning: 0 face down .. 1 face up; open after a beat, back again at the end.
             double u = 0;
             if (i == pairA)
@@ -61,7 +61,7 @@ std::vector<QImage> Animations::matching(int count)
                 p.save();
                 p.translate(shown.center());
                 p.scale(scale, 1);
-                p.drawImage(QRectF(-14, -14, 28, 28), backs[i]);
+                p.drawImage(QRectF(-12, -12, 24, 24), backs[i]);
                 p.restore();
             }
             if ((i == pairA || i == pairB) && local >= 9 && local < 15)
@@ -69,9 +69,9 @@ std::vector<QImage> Animations::matching(int count)
         }
         // The player's pointer: from where it rested to each card in turn, then aside.
         auto cardCentre = [&](int i) {
-            return QPointF(gapX + (i % cols) * (cw + gapX) + cw * 0.6, gapY + (i / cols) * (ch + gapY) + ch * 0.7);
+            return QPointF(SafeLeft + gapX + (i % cols) * (cw + gapX) + cw * 0.6, gapY + (i / cols) * (ch + gapY) + ch * 0.7);
         };
-        const QPointF restA(10, 98), restB(170, 98);
+        const QPointF restA(SafeLeft + 4, 98), restB(SafeLeft + SafeWidth - 8, 98);
         const QPointF from = f < half ? restA : restB, to = f < half ? restB : restA;
         QPointF hand;
         if (local < 2)
@@ -90,7 +90,8 @@ std::vector<QImage> Animations::matching(int count)
 
 std::vector<QImage> Animations::guessing(int count)
 {
-    const QRectF board(12, 10, 100, 100);
+    const QRectF board(SafeLeft + 2, 14, 84, 84);
+    const double cellSide = 21;
     const int n = 4;
     const int order[] = {5, 10, 0, 15, 6, 3, 12, 9, 1, 14, 7, 8, 2, 13, 4, 11};
     std::vector<QImage> out;
@@ -100,36 +101,36 @@ std::vector<QImage> Animations::guessing(int count)
         p.setRenderHint(QPainter::Antialiasing);
         sky(p, QColor(120, 200, 250), QColor(200, 235, 255));
         p.fillRect(board, QColor(255, 250, 235));
-        kanji(p, board, QStringLiteral("花"), QColor(200, 30, 60), 84);
+        kanji(p, board, QStringLiteral("花"), QColor(200, 30, 60), 72);
         const int opened = f < 24 ? f / 2 : (f < 32 ? 16 : 16 - (f - 31) * 4);
         for (int k = std::max(0, opened); k < 16; ++k) {
             const int c = order[k] % n, r = order[k] / n;
-            const QRectF cell(board.left() + c * 25, board.top() + r * 25, 25, 25);
+            const QRectF cell(board.left() + c * cellSide, board.top() + r * cellSide, cellSide, cellSide);
             p.setPen(QPen(QColor(20, 60, 140), 1));
             p.setBrush((c + r) % 2 ? QColor(60, 120, 220) : QColor(80, 145, 235));
             p.drawRect(cell);
-            p.setFont(kanjiFont(14));
+            p.setFont(kanjiFont(12));
             p.setPen(QColor(200, 225, 255));
             p.drawText(cell, Qt::AlignCenter, QStringLiteral("?"));
         }
         // The cell being opened shrinks away.
         if (f < 24 && f % 2 == 1 && opened < 16) {
             const int c = order[opened] % n, r = order[opened] / n;
-            const QRectF cell(board.left() + c * 25, board.top() + r * 25, 25, 25);
+            const QRectF cell(board.left() + c * cellSide, board.top() + r * cellSide, cellSide, cellSide);
             p.fillRect(cell, QColor(255, 250, 235));
             p.save();
             p.setClipRect(cell);
-            kanji(p, board, QStringLiteral("花"), QColor(200, 30, 60), 84);
+            kanji(p, board, QStringLiteral("花"), QColor(200, 30, 60), 72);
             p.restore();
             p.setPen(QPen(QColor(20, 60, 140), 1));
             p.setBrush(QColor(60, 120, 220));
-            p.drawRect(cell.adjusted(6, 6, -6, -6));
+            p.drawRect(cell.adjusted(5, 5, -5, -5));
         }
         p.setPen(QPen(QColor(30, 60, 120), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(board);
         // The answer box on the right.
-        const QRectF answer(126, 30, 48, 48);
+        const QRectF answer(114, 26, 44, 44);
         p.setPen(QPen(QColor(30, 60, 120), 2));
         p.setBrush(QColor(255, 255, 240));
         p.drawRoundedRect(answer, 6, 6);
@@ -141,7 +142,7 @@ std::vector<QImage> Animations::guessing(int count)
         }
         p.setFont(kanjiFont(11));
         p.setPen(QColor(30, 60, 120));
-        p.drawText(QRectF(118, 84, 64, 16), Qt::AlignCenter, QStringLiteral("なにかな？"));
+        p.drawText(QRectF(104, 78, 64, 16), Qt::AlignCenter, QStringLiteral("なにかな？"));
         out.push_back(img);
     }
     return out;
@@ -151,18 +152,18 @@ std::vector<QImage> Animations::guessing(int count)
 
 std::vector<QImage> Animations::shuffle(int count)
 {
-    const QRectF board(14, 12, 96, 96);
-    const double tile = 32;
-    QImage picture(96, 96, QImage::Format_RGB32);
+    const QRectF board(SafeLeft, 15, 90, 90);
+    const double tile = 30;
+    QImage picture(90, 90, QImage::Format_RGB32);
     {
         picture.fill(QColor(255, 250, 230));
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient g(0, 0, 96, 96);
+        QLinearGradient g(0, 0, 90, 90);
         g.setColorAt(0, QColor(230, 245, 255));
         g.setColorAt(1, QColor(190, 225, 255));
         p.fillRect(picture.rect(), g);
-        kanji(p, QRectF(0, 0, 96, 96), QStringLiteral("水"), QColor(20, 80, 200), 84);
+        kanji(p, QRectF(0, 0, 90, 90), QStringLiteral("水"), QColor(20, 80, 200), 78);
     }
     // Slot of each tile at each step: settled tiles keep their own slot, the rest are dealt again.
     const int steps = 10;
@@ -211,13 +212,13 @@ std::vector<QImage> Animations::shuffle(int count)
         if (f >= 27)
             burst(p, board.center(), 20, phase(f, 27, count - 1));
         // The progress on the right: settled tiles as little lamps.
-        p.setFont(kanjiFont(11));
+        p.setFont(kanjiFont(10));
         p.setPen(QColor(110, 50, 10));
-        p.drawText(QRectF(118, 14, 64, 16), Qt::AlignCenter, QStringLiteral("シャッフル"));
+        p.drawText(QRectF(108, 16, 60, 16), Qt::AlignCenter, QStringLiteral("シャッフル"));
         for (int i = 0; i < 9; ++i) {
             p.setPen(QPen(QColor(110, 50, 10), 1));
             p.setBrush(i < step ? QColor(255, 230, 60) : QColor(255, 240, 210));
-            p.drawEllipse(QPointF(130 + (i % 3) * 20, 48 + (i / 3) * 20), 6, 6);
+            p.drawEllipse(QPointF(120 + (i % 3) * 18, 48 + (i / 3) * 18), 6, 6);
         }
         out.push_back(img);
     }
@@ -259,19 +260,19 @@ QPainterPath piecePath(int c, int r, double side)
 
 std::vector<QImage> Animations::jigsaw(int count)
 {
-    const double side = 42;
-    const QPointF board(14, 18);
-    QImage picture(84, 84, QImage::Format_ARGB32_Premultiplied);
+    const double side = 40;
+    const QPointF board(SafeLeft + 2, 20);
+    QImage picture(80, 80, QImage::Format_ARGB32_Premultiplied);
     {
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient g(0, 0, 0, 84);
+        QLinearGradient g(0, 0, 0, 80);
         g.setColorAt(0, QColor(200, 240, 190));
         g.setColorAt(1, QColor(150, 210, 140));
         p.fillRect(picture.rect(), g);
-        kanji(p, QRectF(0, 0, 84, 84), QStringLiteral("木"), QColor(40, 110, 30), 74);
+        kanji(p, QRectF(0, 0, 80, 80), QStringLiteral("木"), QColor(40, 110, 30), 70);
     }
-    const QPointF tray[] = {QPointF(118, 6), QPointF(146, 34), QPointF(116, 66), QPointF(146, 76)};
+    const QPointF tray[] = {QPointF(108, 8), QPointF(134, 30), QPointF(106, 62), QPointF(132, 80)};
     const int order[] = {0, 3, 1, 2};
     std::vector<QImage> out;
     for (int f = 0; f < count; ++f) {
@@ -310,7 +311,7 @@ std::vector<QImage> Animations::jigsaw(int count)
         if (f >= 26) {
             p.setFont(kanjiFont(13));
             p.setPen(QColor(200, 40, 120));
-            p.drawText(QRectF(110, 88, 72, 20), Qt::AlignCenter, QStringLiteral("できた！"));
+            p.drawText(QRectF(100, 96, 68, 20), Qt::AlignCenter, QStringLiteral("できた！"));
         }
         out.push_back(img);
     }
