@@ -188,6 +188,8 @@ private slots:
         storeScores(1, {20});
         Last_Score = 25;
         QWidget game;
+        game.setGeometry(0, 0, 700, 520);
+        QRect seenGeometry;
         QWidget* seenParent = nullptr;
         QString seenMessage;
         bool sawButton = false;
@@ -197,6 +199,7 @@ private slots:
             if (!k)
                 return 0;
             seenParent = k->parentWidget();
+            seenGeometry = k->geometry();
             seenMessage = k->Lbl_Goukaku_Msg1->text();
             sawButton = k->BitBtn1->text() == QStringLiteral("もどる") &&
                         k->BitBtn1->geometry().topLeft() == QPoint(32 + 433 + 10, 83 + 334 + 10);
@@ -206,6 +209,7 @@ private slots:
         });
         ShowRanking(&game);
         QCOMPARE(seenParent, &game);
+        QCOMPARE(seenGeometry, game.geometry());  // covers the game's screen
         QVERIFY(seenMessage.startsWith(QStringLiteral("やった！  1 ")));
         QVERIFY(sawButton);
         QVERIFY(accepted);
