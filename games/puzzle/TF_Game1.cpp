@@ -325,8 +325,10 @@ void TF_Game1::Btn_EClick(int c)
     if (!Man_Turn || Ended || c < 1 || c > CardCount || !Cards[c] || Cards[c]->isHidden() ||
         !Board.onBoard(c))
         return;
-    if (MP_Select)
+    if (MP_Select) {
+        MP_Select->player()->stop();
         MP_Select->play();
+    }
 
     ++Flip_Count;
     Man_Pick[Flip_Count] = c;
