@@ -7,6 +7,7 @@
 #include "data/Music.h"
 #include "data/Rules.h"
 #include "data/Tables.h"
+#include "games/action/ActionControls.h"
 #include "games/action/ImageView.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -30,27 +31,6 @@ constexpr int PlayfieldX = 6;
 constexpr int PlayfieldY = 56;
 constexpr int PlayfieldDesignW = 417;
 constexpr int PlayfieldDesignH = 342;
-
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& r, int px, bool bold,
-                  const QString& colour)
-{
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(r);
-    l->setFont(PixelFont(px, bold));
-    l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
-    return l;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& text, const QRect& r, const QString& hint)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setGeometry(r);
-    b->setFont(PixelFont(13));
-    b->setToolTip(hint);
-    b->setFocusPolicy(Qt::NoFocus);  // Space must never click a button: it fires
-    GiveHandCursor(b);
-    return b;
-}
 }  // namespace
 
 TF_Game5::TF_Game5()
@@ -70,9 +50,9 @@ TF_Game5::~TF_Game5() = default;
 
 void TF_Game5::buildControls()
 {
-    Lbl_Title = makeLabel(this, QStringLiteral("かんじげきついゲーム"), QRect(8, 2, 200, 22), 18,
+    Lbl_Title = MakeActionLabel(this, QStringLiteral("かんじげきついゲーム"), QRect(8, 2, 200, 22), 18,
                           true, QStringLiteral("yellow"));
-    Label2 = makeLabel(this, QStringLiteral("せいかいの字を打ち落とそう。"),
+    Label2 = MakeActionLabel(this, QStringLiteral("せいかいの字を打ち落とそう。"),
                        QRect(214, 4, 260, 20), 14, false, QStringLiteral("white"));
 
     Img1 = new ImageView(this);
@@ -80,17 +60,11 @@ void TF_Game5::buildControls()
     Img_Kakunouko = new ImageView(this);
     Img_Kakunouko->setGeometry(6, 414, ShootDownPicture::StoreWidth, ShootDownPicture::StoreHeight);
 
-    Lbl_Enchou = makeLabel(this, QStringLiteral("時間えんちょう中"), QRect(440, 300, 180, 24), 18,
+    Lbl_Enchou = MakeActionLabel(this, QStringLiteral("時間えんちょう中"), QRect(440, 300, 180, 24), 18,
                            true, QStringLiteral("red"));
     Lbl_Enchou->hide();
 
-    const QString boxStyle = QStringLiteral(
-        "QGroupBox { color: white; border: 1px solid white; margin-top: 8px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 8px; }");
-    GroupBox2 = new QGroupBox(QStringLiteral("スピード"), this);
-    GroupBox2->setGeometry(440, 60, 186, 76);
-    GroupBox2->setFont(PixelFont(13));
-    GroupBox2->setStyleSheet(boxStyle);
+    GroupBox2 = MakeActionGroup(this, QStringLiteral("スピード"), QRect(440, 60, 186, 76));
     GroupBox2->setToolTip(QStringLiteral("かんじが落ちるスピードをえらびます"));
     TBar_Speed = new QSlider(Qt::Horizontal, GroupBox2);
     TBar_Speed->setRange(1, 5);
@@ -99,30 +73,27 @@ void TF_Game5::buildControls()
     TBar_Speed->setPageStep(1);
     TBar_Speed->setGeometry(10, 22, 166, 28);
     GiveHandCursor(TBar_Speed);
-    makeLabel(GroupBox2, QStringLiteral("おそい"), QRect(8, 52, 60, 18), 12, false,
+    MakeActionLabel(GroupBox2, QStringLiteral("おそい"), QRect(8, 52, 60, 18), 12, false,
               QStringLiteral("white"));
-    auto* fast = makeLabel(GroupBox2, QStringLiteral("速い"), QRect(118, 52, 60, 18), 12, false,
+    auto* fast = MakeActionLabel(GroupBox2, QStringLiteral("速い"), QRect(118, 52, 60, 18), 12, false,
                            QStringLiteral("white"));
     fast->setAlignment(Qt::AlignRight);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("とくてん"), this);
-    GroupBox1->setGeometry(440, 150, 186, 140);
-    GroupBox1->setFont(PixelFont(13));
-    GroupBox1->setStyleSheet(boxStyle);
-    Lbl_Nokori_Time = makeLabel(GroupBox1, QString(), QRect(10, 22, 170, 26), 20, true,
+    GroupBox1 = MakeActionGroup(this, QStringLiteral("とくてん"), QRect(440, 150, 186, 140));
+    Lbl_Nokori_Time = MakeActionLabel(GroupBox1, QString(), QRect(10, 22, 170, 26), 20, true,
                                 QStringLiteral("white"));
-    Label4 = makeLabel(GroupBox1, QStringLiteral("とくてん"), QRect(10, 56, 80, 22), 16, false,
+    Label4 = MakeActionLabel(GroupBox1, QStringLiteral("とくてん"), QRect(10, 56, 80, 22), 16, false,
                        QStringLiteral("white"));
-    Lbl_Tokuten = makeLabel(GroupBox1, QString(), QRect(10, 80, 170, 30), 24, true,
+    Lbl_Tokuten = MakeActionLabel(GroupBox1, QString(), QRect(10, 80, 170, 30), 24, true,
                             QStringLiteral("yellow"));
-    Lbl_Seikai = makeLabel(GroupBox1, QString(), QRect(10, 112, 170, 22), 14, false,
+    Lbl_Seikai = MakeActionLabel(GroupBox1, QString(), QRect(10, 112, 170, 22), 14, false,
                            QStringLiteral("white"));
 
-    Btn_Left = makeButton(this, QStringLiteral("← ひだり"), QRect(150, 408, 84, 34),
+    Btn_Left = MakeActionButton(this, QStringLiteral("← ひだり"), QRect(150, 408, 84, 34),
                           QStringLiteral("パドルを左へ動かします"));
-    Btn_utsu = makeButton(this, QStringLiteral("うつ"), QRect(240, 408, 84, 34),
+    Btn_utsu = MakeActionButton(this, QStringLiteral("うつ"), QRect(240, 408, 84, 34),
                           QStringLiteral("たまを発射します"));
-    Btn_Right = makeButton(this, QStringLiteral("みぎ →"), QRect(330, 408, 84, 34),
+    Btn_Right = MakeActionButton(this, QStringLiteral("みぎ →"), QRect(330, 408, 84, 34),
                            QStringLiteral("パドルを右へ動かします"));
     for (QPushButton* b : {Btn_Left, Btn_utsu, Btn_Right}) {
         b->setAutoRepeat(false);
@@ -133,7 +104,7 @@ void TF_Game5::buildControls()
     connect(Btn_Right, &QPushButton::pressed, this, &TF_Game5::Btn_RightMouseDown);
     connect(Btn_utsu, &QPushButton::pressed, this, &TF_Game5::Btn_utsuMouseDown);
 
-    Btn_Start = makeButton(this, QStringLiteral("ゲームスタート"), QRect(440, 400, 186, 40),
+    Btn_Start = MakeActionButton(this, QStringLiteral("ゲームスタート"), QRect(440, 400, 186, 40),
                            QStringLiteral("ゲームをスタートします"));
     Btn_Start->setFont(PixelFont(16, true));
     connect(Btn_Start, &QPushButton::clicked, this, [this] {
