@@ -19,7 +19,7 @@
  * sampling costs the machine little while the program starts.
  *
  * Build: cc -O2 -o mapwatch mapwatch.c -lX11 -lXext
- * Usage: mapwatch [--observe MS] [--debug 1] [--memory-at S] [--cpu-for S] [--server-pid PID]
+ * Usage: mapwatch [--observe MS] [--min-size WxH] [--debug 1] [--memory-at S] [--cpu-for S] [--server-pid PID]
  *                 [--shot FILE.ppm] -- program [args...]
  */
 #define _GNU_SOURCE
@@ -214,7 +214,7 @@ static void save_ppm(const XImage* img, const char* file)
 
 int main(int argc, char** argv)
 {
-    int observe_ms = 9000, memory_at = 10, cpu_for = 20, debug = 0;
+    int observe_ms = 9000, memory_at = 10, cpu_for = 20, debug = 0, min_w = 0, min_h = 0;
     pid_t server = 0;
     const char* shot = NULL;
     int i = 1;
@@ -233,7 +233,10 @@ int main(int argc, char** argv)
             cpu_for = atoi(argv[++i]);
         else if (!strcmp(argv[i], "--server-pid"))
             server = (pid_t)atoi(argv[++i]);
-        else if (!strcmp(argv[i], "--debug"))
+        else if (!strcmp(argv[i], "--min-size")) {
+            if (sscanf(argv[++i], "%dx%d", &min_w, &min_h) != 2)
+                fail("--min-size wants WxH");
+        } else if (!strcmp(argv[i], "--debug"))
             debug = atoi(argv[++i]);
         else if (!strcmp(argv[i], "--shot"))
             shot = argv[++i];
@@ -288,6 +291,11 @@ int main(int argc, char** argv)
                 if (backdrop_ms < 0)
                     backdrop_ms = at;
                 continue;
+            }
+            XWindowAttributes wa = {0};
+            if (!XGetWindowAttributes(d, w, &wa) || wa.width < min_w || wa.height < min_h) {
+                fprintf(stderr, "mapwatch: skipped a %dx%d window mapped at %.1f ms\n", wa.width, wa.height, at);
+                continue;  // a message box, not the window to measure
             }
             target = w;
             map_ms = at;

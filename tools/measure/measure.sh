@@ -3,12 +3,14 @@
 #
 #   tools/measure/measure.sh [BUILD_DIR]        (default: build; needs BUILD_DIR/program built)
 #
-# On a private Xvfb (SDL_AUDIODRIVER=dummy, so no sound card is needed) each program is started
-# once to warm the caches, then RUNS times (default 5) by mapwatch, which reports the time from
-# exec to the map of the menu window, to its drawing being complete with the animations running,
-# the peak memory at 10 s and the CPU over the next 20 s. Prints a Markdown table of the medians
-# (also written to BUILD_DIR/measure-latest.md), then the tick benchmarks found in
-# BUILD_DIR/tests/bench_*.
+# On a private Xvfb (SDL_AUDIODRIVER=dummy, so no sound card is needed) the program, with two
+# players registered so that the game menu shows, and a bare Qt 6 window are each started once to
+# warm the caches, then RUNS times (default 5) by mapwatch (mapwatch.c), which reports the time
+# from exec to the map of the window and to its drawing being complete with the animations
+# running, the CPU used by then and how long the main thread waited for a free CPU (other load on
+# the machine), the peak memory at 10 s and the CPU over the next 20 s. Prints a Markdown table of
+# the medians (also written to BUILD_DIR/measure-latest.md), then the median and 99th percentile
+# lines of the tick benchmarks found in BUILD_DIR/tests/bench_*.
 #
 # Environment: RUNS (5), SCREEN (1280x1024x24), SHOT_DIR (keep a picture of each window there).
 set -euo pipefail
@@ -87,19 +89,25 @@ run() {  # run NAME [mapwatch options]
   (cd "$(dirname "$exe")" &&
    env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
      DISPLAY="$display" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy TMPDIR="$work/tmp" \
-     "$work/mapwatch" --server-pid "$xvfb_pid" "$@" -- "$exe" 2>>"$work/$name.log")
+     "$work/mapwatch" --server-pid "$xvfb_pid" --min-size 640x480 "$@" -- "$exe" 2>>"$work/$name.log")
 }
 
 load=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "Warm-up runs..." >&2
-run mojimaru --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null
-run bare_qt --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null
+for name in mojimaru bare_qt; do
+  run "$name" --observe 1500 --memory-at 0 --cpu-for 0 >/dev/null ||
+    { echo "$name does not start:" >&2; tail -n 20 "$work/$name.log" >&2; exit 1; }
+done
 
 for i in $(seq "$runs"); do
   for name in mojimaru bare_qt; do
     shot=()
     [ -n "${SHOT_DIR:-}" ] && shot=(--shot "$SHOT_DIR/$name-$i.ppm")
-    line=$(run "$name" "${shot[@]}")
+    if ! line=$(run "$name" "${shot[@]}"); then
+      echo "$name run $i failed:" >&2
+      tail -n 20 "$work/$name.log" >&2
+      exit 1
+    fi
     echo "$name run $i: $line" >&2
     echo "$line" >> "$work/$name.results"
   done
