@@ -721,6 +721,37 @@ private slots:
         QCOMPARE(RemainingTimeText(ms), text);
     }
 
+    // A fixed seed always gives the same opening: the order of the random draws is part of
+    // the game, so a change in it shows here.
+    void goldenOpening()
+    {
+        TestEnv env;
+        RandomSeed(2024);
+        Recorder rec;
+        ShootDown g;
+        g.setUp(W, H, 4, &rec);
+        g.start(3, 0);
+        QStringList spawns;
+        for (int t = 0; t < 400 && spawns.size() < 6; ++t) {
+            std::array<bool, ShootDown::CharacterCount> before{};
+            for (int i = 0; i < ShootDown::CharacterCount; ++i)
+                before[i] = g.characters[i].active;
+            g.tick(0);
+            for (int i = 0; i < ShootDown::CharacterCount; ++i) {
+                const CharacterSlot& c = g.characters[i];
+                if (c.active && !before[i] && c.x == W)
+                    spawns << QStringLiteral("%1:%2:%3:%4")
+                                  .arg(i)
+                                  .arg(c.lane)
+                                  .arg(c.sprite)
+                                  .arg(c.correct ? 1 : 0);
+            }
+        }
+        // slot:lane:sprite:right
+        QCOMPARE(spawns, (QStringList{"16:2:5:1", "9:1:9:0", "7:2:5:1", "5:1:5:1", "2:2:4:0",
+                                      "3:2:1:0"}));
+    }
+
     // The level table at both ends of each row.
     void levelTable_data()
     {
