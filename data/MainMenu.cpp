@@ -1,5 +1,7 @@
 #include "data/MainMenu.h"
 
+#include "platform/ProgramWindow.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -14,7 +16,7 @@ QWidget* MainMenuWindow() { return menu; }
 void ShowMainMenu()
 {
     if (menu)
-        menu->showMaximized();
+        ShowProgramWindow(menu);
 }
 
 void CloseMainMenu()

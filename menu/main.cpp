@@ -17,8 +17,6 @@
 
 #include <QApplication>
 
-#include <SDL.h>
-
 namespace {
 // Each game's window, as the menu opens it. One line per game.
 void RegisterGames()
@@ -37,8 +35,6 @@ void RegisterGames()
 
 int main(int argc, char* argv[])
 {
-    // The sound library would otherwise take over SIGINT / SIGTERM and the program would not end.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     QApplication app(argc, argv);
     if (!AcquireSingleInstance())
         return 0;  // another copy runs: end silently

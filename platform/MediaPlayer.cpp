@@ -70,6 +70,8 @@ bool ensureAudio()
 {
     if (audioState == Audio::Untried) {
         audioState = Audio::Failed;
+        // SDL would otherwise take over SIGINT and SIGTERM, and the program would ignore them.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             Mix_Init(MIX_INIT_MID);
             for (const char* sf : SoundFonts) {

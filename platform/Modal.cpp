@@ -1,5 +1,7 @@
 #include "platform/Modal.h"
 
+#include "platform/ProgramWindow.h"
+
 #include <QDialog>
 
 namespace {
@@ -10,6 +12,8 @@ int ExecModal(QDialog* dialog)
 {
     if (hook)
         return hook(dialog);
+    if (dialog->windowState() & Qt::WindowMaximized)
+        FitToScreen(dialog);
     return dialog->exec();
 }
 

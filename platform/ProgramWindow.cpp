@@ -1,7 +1,10 @@
 #include "platform/ProgramWindow.h"
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QRect>
+#include <QScreen>
 #include <QWidget>
 
 void PrepareProgramWindow(QWidget* window, const QColor& background)
@@ -13,7 +16,20 @@ void PrepareProgramWindow(QWidget* window, const QColor& background)
     window->setAutoFillBackground(true);
 }
 
+QRect ProgramScreenRect()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 640, 480);
+}
+
+void FitToScreen(QWidget* window)
+{
+    window->setGeometry(ProgramScreenRect());
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
 void ShowProgramWindow(QWidget* window)
 {
-    window->showMaximized();
+    FitToScreen(window);
+    window->show();
 }

@@ -3,6 +3,12 @@
 
 class QWidget;
 class QColor;
+class QRect;
 
 void PrepareProgramWindow(QWidget* window, const QColor& background);
-void ShowProgramWindow(QWidget* window);  // maximised
+// The whole (logical) screen.
+QRect ProgramScreenRect();
+// Maximised also where no window manager maximises (a bare X server): the window takes the
+// screen's rectangle itself.
+void ShowProgramWindow(QWidget* window);
+void FitToScreen(QWidget* window);
