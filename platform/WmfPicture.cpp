@@ -110,7 +110,7 @@ struct DcState {
 
 // A device-independent bitmap from a record: the BMP reader does the decoding once a file
 // header is put in front. Null when the bitmap is damaged or too large.
-QImage dibImage(const uchar* dib, qint64 size)
+QImage dibImage(const uchar* dib, qint64 size, qint64* pixelBudget)
 {
     if (size < 40)
         return {};
@@ -123,8 +123,14 @@ QImage dibImage(const uchar* dib, qint64 size)
     file.append(4, '\0');
     // Pixels follow the header and the colour table; the reader finds the table from the header.
     quint32 colors = 0;
+    quint32 entryBytes = 4;
     quint16 bits = 24;
-    if (headerSize >= 40) {
+    if (headerSize < 40) {
+        bits = quint16(dib[10] | (dib[11] << 8));
+        entryBytes = 3;  // core colour tables hold three bytes an entry
+        if (bits <= 8)
+            colors = 1u << bits;
+    } else {
         bits = quint16(dib[14] | (dib[15] << 8));
         colors = quint32(dib[32] | (dib[33] << 8) | (dib[34] << 16) | (quint32(dib[35]) << 24));
         const quint32 compression = quint32(dib[16] | (dib[17] << 8));
@@ -135,13 +141,22 @@ QImage dibImage(const uchar* dib, qint64 size)
     }
     if (colors > 256 + 3)
         return {};
-    const quint32 offset = 14 + headerSize + colors * 4;
+    const quint32 offset = 14 + headerSize + colors * entryBytes;
     file.append(char(offset & 0xFF)).append(char((offset >> 8) & 0xFF)).append(char((offset >> 16) & 0xFF)).append(char(offset >> 24));
     file.append(reinterpret_cast<const char*>(dib), int(size));
-    const qint32 width = qint32(dib[4] | (dib[5] << 8) | (dib[6] << 16) | (quint32(dib[7]) << 24));
-    const qint32 height = qint32(dib[8] | (dib[9] << 8) | (dib[10] << 16) | (quint32(dib[11]) << 24));
-    if (headerSize >= 40 && (width <= 0 || width > 4096 || height == 0 || height > 4096 || height < -4096))
+    // Core headers (12 bytes) hold 16-bit sizes, the others 32-bit ones.
+    const bool core = headerSize < 40;
+    const qint32 width = core ? qint32(dib[4] | (dib[5] << 8))
+                              : qint32(dib[4] | (dib[5] << 8) | (dib[6] << 16) | (quint32(dib[7]) << 24));
+    const qint32 height = core ? qint32(dib[6] | (dib[7] << 8))
+                               : qint32(dib[8] | (dib[9] << 8) | (dib[10] << 16) | (quint32(dib[11]) << 24));
+    if (width <= 0 || width > 4096 || height == 0 || height > 4096 || height < -4096)
         return {};
+    // Run-length bitmaps can claim a large size in a few bytes: every picture has a pixel budget.
+    const qint64 pixels = qint64(width) * qAbs(height);
+    if (pixels > *pixelBudget)
+        return {};
+    *pixelBudget -= pixels;
     QImage image;
     if (!image.loadFromData(file, "BMP"))
         return {};
@@ -344,6 +359,7 @@ bool WmfPicture::loadFromData(const QByteArray& bytes)
 
     bool ended = false;
     int records = 0;
+    qint64 bitmapBudget = MaxBitmapPixels;
     while (!ended) {
         if (++records > MaxRecords)
             return false;
@@ -716,7 +732,7 @@ bool WmfPicture::loadFromData(const QByteArray& bytes)
                     return false;
                 dest = QRectF(w(7), w(6), w(5), w(4));
             }
-            const QImage image = dibImage(in.data + p + 2 * fixed, qint64(params - fixed) * 2);
+            const QImage image = dibImage(in.data + p + 2 * fixed, qint64(params - fixed) * 2, &bitmapBudget);
             if (image.isNull())
                 break;  // a record without a bitmap (a plain raster operation) draws nothing here
             Shape sh;
@@ -775,19 +791,82 @@ void WmfPicture::draw(QPainter& painter, const QRectF& target) const
     toTarget.translate(target.left(), target.top());
     toTarget.scale(target.width(), target.height());
     const QTransform base = painter.transform();
+    // In device pixels: the target, and how far a shape may reach before it is cut down first.
+    const QRectF seen = base.mapRect(target);
+    const qreal span = std::max(seen.width(), seen.height()) + 8;
+    const QRectF near = seen.adjusted(-16 * span, -16 * span, 16 * span, 16 * span);
     for (const Shape& s : shapes_) {
-        painter.setTransform(s.toUnit * toTarget * base);
+        const QTransform t = s.toUnit * toTarget * base;
+        const qreal scale = std::sqrt(std::abs(t.determinant()));
         if (!s.image.isNull()) {
-            painter.drawImage(s.imageRect, s.image);
+            const QRectF device = t.mapRect(s.imageRect);
+            if (!device.intersects(seen))
+                continue;
+            painter.setTransform(t);
+            if (near.contains(device) || t.type() > QTransform::TxScale) {
+                painter.drawImage(s.imageRect, s.image);
+                continue;
+            }
+            // A bitmap stretched far beyond the target: draw only the part that shows.
+            const QRectF shown = device & seen.adjusted(-2, -2, 2, 2);
+            const QRectF logical = t.inverted().mapRect(shown) & s.imageRect;
+            const QRectF source((logical.left() - s.imageRect.left()) / s.imageRect.width() * s.image.width(),
+                                (logical.top() - s.imageRect.top()) / s.imageRect.height() * s.image.height(),
+                                logical.width() / s.imageRect.width() * s.image.width(),
+                                logical.height() / s.imageRect.height() * s.image.height());
+            painter.drawImage(logical, s.image, source);
             continue;
         }
-        if (s.fill) {
-            if (s.opaqueHatch)
-                painter.fillPath(s.path, s.background);
-            painter.fillPath(s.path, s.brush);
+        const qreal penWidth = s.stroke ? (s.pen.isCosmetic() ? std::max<qreal>(1, s.pen.widthF()) : s.pen.widthF() * scale) : 0;
+        const QRectF outline = t.mapRect(s.path.controlPointRect());
+        const QRectF device = outline.adjusted(-penWidth, -penWidth, penWidth, penWidth);
+        if (!device.intersects(seen))
+            continue;
+        if (s.stroke && penWidth > 2 * std::max(outline.width(), outline.height())) {
+            // A pen much wider than its shape paints a round blob (Qt's stroker gives up there).
+            if (s.fill) {
+                painter.setTransform(t);
+                painter.fillPath(s.path, s.brush);
+            }
+            painter.setTransform(QTransform());
+            const qreal r = penWidth / 2;
+            QPainterPath blob;
+            blob.addRoundedRect(outline.adjusted(-r, -r, r, r), r, r);
+            QPainterPath window;
+            window.addRect(seen.adjusted(-2, -2, 2, 2));
+            painter.fillPath(near.contains(device) ? blob : blob.intersected(window), s.pen.brush());
+            continue;
         }
-        if (s.stroke)
-            painter.strokePath(s.path, s.pen);
+        if (near.contains(device)) {
+            painter.setTransform(t);
+            if (s.fill) {
+                if (s.opaqueHatch)
+                    painter.fillPath(s.path, s.background);
+                painter.fillPath(s.path, s.brush);
+            }
+            if (s.stroke)
+                painter.strokePath(s.path, s.pen);
+            continue;
+        }
+        // A shape reaching far beyond the target (a damaged or odd file): cut it down to the
+        // target in device pixels first, so the rasterizer never walks its whole outline.
+        painter.setTransform(QTransform());
+        const QPainterPath onDevice = t.map(s.path);
+        QPainterPath window;
+        window.addRect(seen.adjusted(-2, -2, 2, 2));
+        if (s.fill) {
+            const QPainterPath part = onDevice.intersected(window);
+            if (s.opaqueHatch)
+                painter.fillPath(part, s.background);
+            painter.fillPath(part, s.brush);
+        }
+        if (s.stroke) {
+            QPainterPathStroker stroker;
+            stroker.setWidth(std::min(penWidth, 4 * span));
+            stroker.setCapStyle(s.pen.capStyle());
+            stroker.setJoinStyle(s.pen.joinStyle());
+            painter.fillPath(stroker.createStroke(onDevice).intersected(window), s.pen.brush());
+        }
     }
     painter.restore();
 }

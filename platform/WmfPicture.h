@@ -44,6 +44,7 @@ public:
     static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
     static constexpr int MaxRecords = 200000;
     static constexpr int MaxObjects = 4096;
+    static constexpr qint64 MaxBitmapPixels = 8 * 1024 * 1024;  // all bitmaps of one picture together
 
 private:
     struct Shape;

@@ -484,6 +484,75 @@ private slots:
         }
     }
 
+    // Shapes reaching far beyond the picture are cut down before drawing and still show right.
+    void farReachingShapes()
+    {
+        Records fills = redShape();
+        fills.rec(0x020C, {1, 1});  // a window of one unit
+        for (int i = 0; i < 40; ++i)
+            fills.rec(0x0418, {32767, 32767, -32767, -32767});
+        fills.end();
+        WmfPicture big;
+        QVERIFY(big.loadFromData(fills.plain()));
+        QImage img = big.render(QSize(48, 48));
+        QCOMPARE(at(img, 1, 1), Red);
+        QCOMPARE(at(img, 46, 46), Red);
+
+        Records thick;
+        thick.rec(0x020C, {1, 1});
+        thick.rec(0x02FC, {1, 0, 0, 0});  // null brush
+        thick.select(0);
+        thick.pen(Blue, 32767);
+        thick.select(1);
+        for (int i = 0; i < 20; ++i)
+            thick.rec(0x0418, {1, 1, 0, 0});
+        thick.end();
+        WmfPicture wide;
+        QVERIFY(wide.loadFromData(thick.plain()));
+        img = wide.render(QSize(48, 48));
+        // A pen far wider than its shape covers all around it.
+        QCOMPARE(at(img, 0, 0), Blue);
+        QCOMPARE(at(img, 24, 24), Blue);
+        QCOMPARE(at(img, 2, 45), Blue);
+        QCOMPARE(at(img, 47, 24), Blue);
+    }
+
+    // A bitmap stretched far beyond the picture shows the part that falls inside it.
+    void farStretchedBitmap()
+    {
+        Records r;
+        QList<int> params{0x0020, 0x00CC, 0, 2, 2, 0, 0, 20000, 20000, -10000, -10000};
+        params += QList<int>{40, 0, 2, 0, 2, 0, 1, 24, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        const QByteArray pixels("\xff\x00\x00\x00\xa0\x00\x00\x00"
+                                "\x00\x00\xff\xff\xff\xff\x00\x00",
+                                16);
+        for (int i = 0; i < pixels.size(); i += 2)
+            params << int(uchar(pixels[i]) | (uchar(pixels[i + 1]) << 8));
+        r.rec(0x0F43, params);
+        r.end();
+        WmfPicture pic;
+        QVERIFY(pic.loadFromData(r.placeable(0, 0, 100, 100)));
+        const QImage img = pic.render(QSize(50, 50));
+        QCOMPARE(at(img, 25, 25), Green);  // the frame lies in the bitmap's lower right quarter
+    }
+
+    // Bitmaps claiming more pixels than a picture may hold are left out, not decoded.
+    void bitmapPixelBudget()
+    {
+        Records r;
+        for (int i = 0; i < 4; ++i) {
+            // 4096 x 4096, 8 bits, run-length coded: a few bytes that would unpack to 16 M pixels.
+            QList<int> params{0x0020, 0x00CC, 0, 16, 16, 0, 0, 100, 100, 0, 0};
+            params += QList<int>{40, 0, 4096, 0, 4096, 0, 1, 8, 1, 0, 4, 0, 0, 0, 0, 0, 2, 0, 0, 0};
+            params << 0x00FF << 0 << 0xFF00 << 0 << 0x0100 << 0x0001;  // two colours, end of bitmap
+            r.rec(0x0F43, params);
+        }
+        r.end();
+        WmfPicture pic;
+        QVERIFY(pic.loadFromData(r.placeable(0, 0, 100, 100)));
+        QCOMPARE(pic.shapeCount(), 0);
+    }
+
     // A missing file fails to load.
     void missingFile() { QVERIFY(!WmfPicture().load(QStringLiteral("/nonexistent/Pop1.wmf"))); }
 };
