@@ -10,6 +10,7 @@
 #include "data/Tables.h"
 #include "menu/CaptionLabel.h"
 #include "menu/GameWindows.h"
+#include "menu/KanaSwitch.h"
 #include "menu/MenuEntries.h"
 #include "menu/MenuIcons.h"
 #include "menu/MenuMusic.h"
@@ -21,6 +22,8 @@
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/HelpFile.h"
+#include "platform/HiraganaInput.h"
+#include "platform/KanaTable.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PopPictures.h"
@@ -49,6 +52,8 @@ const QString StatusGame = QStringLiteral("ゲームをする");
 const QString StatusKiroku = QStringLiteral("記録を見る");
 const QString CaptionTouroku = QStringLiteral("名前の登録");
 const QString CaptionGame = QStringLiteral("ゲームをする");
+const QString CaptionTableOpen = QStringLiteral("ひらがな表");
+const QString CaptionTableClose = QStringLiteral("表をしまう");
 
 void setTextColor(QWidget* w, const QColor& color) {
     QPalette pal = w->palette();
@@ -120,9 +125,9 @@ void TF_Main::FormCreate() {
         failStartup({});
         return;
     }
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End, Lst_Player,
-                                         Btn_N_Touroku, UD_Gakunen, Spdbtn_Kiroku, Btn_Help})
+    for (QWidget* w : std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End,
+                                                      Lst_Player, Btn_N_Touroku, Btn_Kanahyou,
+                                                      UD_Gakunen, Spdbtn_Kiroku, Btn_Help})
         GiveHandCursor(w);
     GiveHandCursor(UD_Gakunen->upButton());
     GiveHandCursor(UD_Gakunen->downButton());
@@ -266,17 +271,23 @@ void TF_Main::buildControls() {
     Lbl_Status->setAlignment(Qt::AlignCenter);
     Lbl_Status->setGeometry(slot8.x(), slot8.y() + S(84), S(150), S(24));
 
-    // Registration, in the game panel's place.
+    // Registration, in the game panel's place. The fields and buttons stay in the upper part so
+    // the hiragana table opens below them without covering anything.
     Grp_Touroku = new QGroupBox(QStringLiteral("名前の登録"), Client);
     Grp_Touroku->setGeometry(Pnl_Game->geometry());
     setTextColor(Grp_Touroku, Qt::white);
     auto* nameLabel = new QLabel(QStringLiteral("名前"), Grp_Touroku);
     nameLabel->setFont(PixelFont(S(21), true));
-    nameLabel->setGeometry(S(36), S(86), S(60), S(34));
+    nameLabel->setGeometry(S(36), S(38), S(60), S(34));
     Edt_Name = new QLineEdit(Grp_Touroku);
     Edt_Name->setFont(PixelFont(S(21), true, FaceGothic));
     Edt_Name->setMaxLength(20);
-    Edt_Name->setGeometry(S(100), S(84), S(250), S(36));
+    Edt_Name->setInputMethodHints(Qt::ImhNoPredictiveText);
+    Edt_Name->setGeometry(S(100), S(36), S(250), S(36));
+    Kana_Switch = new KanaSwitch(Edt_Name, S(46), S(36), Grp_Touroku);
+    Kana_Switch->move(S(356), S(36));
+    Spdbtn_Kana = Kana_Switch->kanaButton();
+    Spdbtn_Eiji = Kana_Switch->abcButton();
     Edt_Gakunen = new QLineEdit(QStringLiteral("1"), Grp_Touroku);
     Edt_Gakunen->setFont(PixelFont(S(21), true, FaceGothic));
     Edt_Gakunen->setMaxLength(1);
@@ -284,21 +295,32 @@ void TF_Main::buildControls() {
     Edt_Gakunen->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-4]")), Edt_Gakunen));
     Edt_Gakunen->setToolTip(QStringLiteral("学年をえらびます"));
-    Edt_Gakunen->setGeometry(S(382), S(84), S(36), S(36));
+    Edt_Gakunen->setGeometry(S(470), S(36), S(36), S(36));
     UD_Gakunen = new UpDown(Grp_Touroku, Edt_Gakunen, 1, 4);
     UD_Gakunen->setToolTip(QStringLiteral("学年をえらびます"));
-    UD_Gakunen->setGeometry(S(418), S(84), S(20), S(36));
+    UD_Gakunen->setGeometry(S(506), S(36), S(20), S(36));
     auto* nenLabel = new QLabel(QStringLiteral("年"), Grp_Touroku);
     nenLabel->setFont(PixelFont(S(21), true));
-    nenLabel->setGeometry(S(446), S(86), S(40), S(34));
+    nenLabel->setGeometry(S(534), S(38), S(40), S(34));
     for (QLabel* l : {nameLabel, nenLabel})
         setTextColor(l, Qt::white);
+    Btn_Kanahyou = new QPushButton(CaptionTableOpen, Grp_Touroku);
+    Btn_Kanahyou->setFont(PixelFont(S(16), true));
+    Btn_Kanahyou->setGeometry(S(100), S(84), S(130), S(40));
+    Btn_Kanahyou->setToolTip(QStringLiteral("ひらがなの表で名前を入れます"));
+    // The name field keeps the focus while the table opens and closes.
+    Btn_Kanahyou->setFocusPolicy(Qt::NoFocus);
+    connect(Btn_Kanahyou, &QPushButton::clicked, this, &TF_Main::Btn_KanahyouClick);
     Btn_N_Touroku = new QPushButton(QStringLiteral("登録"), Grp_Touroku);
     Btn_N_Touroku->setFont(PixelFont(S(18), true));
-    Btn_N_Touroku->setGeometry(S(250), S(170), S(100), S(40));
+    Btn_N_Touroku->setGeometry(S(250), S(84), S(100), S(40));
     Btn_N_Touroku->setToolTip(QStringLiteral("名前を登録します"));
     connect(Btn_N_Touroku, &QPushButton::clicked, this, &TF_Main::Btn_N_TourokuClick);
     connect(Edt_Name, &QLineEdit::returnPressed, this, &TF_Main::Btn_N_TourokuClick);
+    Kana_Table = new KanaTable(Grp_Touroku, S(28));
+    Kana_Table->move((Grp_Touroku->width() - Kana_Table->width()) / 2, S(136));
+    Kana_Table->setTargets({Edt_Name});
+    Kana_Table->hide();
     Grp_Touroku->hide();
 
     music_ = new MenuMusic(this);
@@ -546,6 +568,7 @@ void TF_Main::Btn_TourokuClick() {
 }
 
 void TF_Main::Btn_N_TourokuClick() {
+    HiraganaInput::finish(Edt_Name); // a trailing "n" typed in かな is the child's "ん"
     QByteArray name;
     const NameCheck check = CheckNewName(Edt_Name->text(), &name);
     if (check != NameCheck::Ok) {
@@ -577,4 +600,11 @@ void TF_Main::Lst_PlayerClick() {
         return; // a click that chose no line
     Cur_Player = static_cast<std::int16_t>(row + 1);
     Lbl_Player_Nen->setText(QString::number(Player_Tbl[Cur_Player].Gakunen) + QStringLiteral("年"));
+}
+
+void TF_Main::Btn_KanahyouClick() {
+    const bool open = !Kana_Table->isVisible();
+    Kana_Table->setVisible(open);
+    Btn_Kanahyou->setText(open ? CaptionTableClose : CaptionTableOpen);
+    Edt_Name->setFocus();
 }

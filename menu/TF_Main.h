@@ -12,6 +12,8 @@
 
 class AnimateControl;
 class CaptionLabel;
+class KanaSwitch;
+class KanaTable;
 class MediaPlayer;
 class MenuMusic;
 class QButtonGroup;
@@ -59,6 +61,7 @@ class TF_Main : public QWidget {
     void Btn_TourokuClick();
     void Btn_N_TourokuClick();
     void Lst_PlayerClick();
+    void Btn_KanahyouClick(); // opens or closes the hiragana table under the name field
 
     bool isRecordMode() const;
     CaptionLabel* caption(int game) const { return captions_[static_cast<size_t>(game)]; }
@@ -86,6 +89,11 @@ class TF_Main : public QWidget {
     QLineEdit* Edt_Gakunen = nullptr;
     UpDown* UD_Gakunen = nullptr;
     QPushButton* Btn_N_Touroku = nullptr;
+    KanaSwitch* Kana_Switch = nullptr; // かな/ABC beside Edt_Name
+    QToolButton* Spdbtn_Kana = nullptr;
+    QToolButton* Spdbtn_Eiji = nullptr;
+    QPushButton* Btn_Kanahyou = nullptr;
+    KanaTable* Kana_Table = nullptr;
     MediaPlayer* MP_1 = nullptr;
     MediaPlayer* MP_2 = nullptr;
     MediaPlayer* MP_3 = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/HiraganaInput.h"
 
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QHash>
 #include <QLineEdit>
 #include <QSet>
@@ -181,30 +182,71 @@ QString fromRomaji(const QString& text, bool final)
 HiraganaInput::HiraganaInput(QLineEdit* edit) : QObject(edit), edit_(edit)
 {
     connect(edit, &QLineEdit::textEdited, this, &HiraganaInput::onEdited);
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.startsWith(kept_))
+            kept_.clear();  // the kept part was changed or cleared: nothing to protect
+    });
     edit->installEventFilter(this);
 }
 
 HiraganaInput* HiraganaInput::attach(QLineEdit* edit)
 {
-    if (auto* existing = edit->findChild<HiraganaInput*>(QString(), Qt::FindDirectChildrenOnly))
+    if (auto* existing = of(edit))
         return existing;
     return new HiraganaInput(edit);
 }
 
+HiraganaInput* HiraganaInput::of(QLineEdit* edit)
+{
+    return edit->findChild<HiraganaInput*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void HiraganaInput::setActive(bool on)
+{
+    if (on == active_)
+        return;
+    if (!on)
+        finish(edit_);  // a pending "n" was meant as "ん"
+    active_ = on;
+    if (on)
+        kept_ = edit_->text().left(edit_->cursorPosition());
+}
+
+QString HiraganaInput::convertible(const QString& text, QString* kept) const
+{
+    *kept = text.startsWith(kept_) ? kept_ : QString();
+    return text.mid(kept->size());
+}
+
 void HiraganaInput::finish(QLineEdit* edit)
 {
-    const QString settled = Hiragana::fromRomaji(edit->text(), true);
+    const HiraganaInput* input = of(edit);
+    if (input && !input->active_)
+        return;
+    QString kept;
+    const QString open = input ? input->convertible(edit->text(), &kept) : edit->text();
+    const QString settled = kept + Hiragana::fromRomaji(open, true);
     if (settled != edit->text())
         edit->setText(settled);
 }
 
 void HiraganaInput::onEdited()
 {
+    if (committing_) {
+        // An input method's text is taken as it comes, now and when more is typed after it.
+        committing_ = false;
+        kept_ = edit_->text().left(edit_->cursorPosition());
+        return;
+    }
+    if (!active_)
+        return;
     // Only the part before the cursor is being typed; the rest was converted already.
     const QString text = edit_->text();
     const int cursor = edit_->cursorPosition();
     const QString before = text.left(cursor);
-    const QString converted = Hiragana::fromRomaji(before);
+    QString kept;
+    const QString open = convertible(before, &kept);
+    const QString converted = kept + Hiragana::fromRomaji(open);
     if (converted == before)
         return;
     edit_->setText(converted + text.mid(cursor));
@@ -213,7 +255,13 @@ void HiraganaInput::onEdited()
 
 bool HiraganaInput::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == edit_ && event->type() == QEvent::FocusOut)
-        finish(edit_);
+    if (watched == edit_) {
+        if (event->type() == QEvent::FocusOut)
+            finish(edit_);
+        else if (event->type() == QEvent::KeyPress)
+            committing_ = false;
+        else if (event->type() == QEvent::InputMethod)
+            committing_ = !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -21,6 +21,12 @@ public:
     static HiraganaInput* attach(QLineEdit* edit);
     // Settles what is left (a trailing "n"); the field keeps converting afterwards.
     static void finish(QLineEdit* edit);
+    static HiraganaInput* of(QLineEdit* edit);  // null when the field has none
+
+    // Off: letters stay as typed and finish leaves the field alone. Switched on again, what the
+    // field holds before the cursor stays as it is; only what is typed from then on converts.
+    void setActive(bool on);
+    bool isActive() const { return active_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,5 +34,9 @@ protected:
 private:
     explicit HiraganaInput(QLineEdit* edit);
     void onEdited();
+    QString convertible(const QString& text, QString* kept) const;
     QLineEdit* edit_;
+    bool active_ = true;
+    bool committing_ = false;  // an input method's commit is being applied
+    QString kept_;  // text typed while off or committed by an input method: left as it is
 };
