@@ -72,6 +72,8 @@ bool ensureAudio()
         audioState = Audio::Failed;
         // SDL would otherwise take over SIGINT and SIGTERM, and the program would ignore them.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        // A WAV cut short is a broken file, not a shorter sound.
+        SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
             Mix_Init(MIX_INIT_MID);
             for (const char* sf : SoundFonts) {

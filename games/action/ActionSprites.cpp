@@ -3,6 +3,7 @@
 #include "data/ProgramDir.h"
 #include "data/Tables.h"
 #include "games/action/BackBuffer.h"
+#include "platform/BitmapFile.h"
 #include "platform/Fonts.h"
 
 #include <QPainter>
@@ -37,8 +38,8 @@ CharacterSprites BuildCharacterSprites(int base)
 
 bool LoadGamePicture(const QString& name, QImage& out)
 {
-    QImage img(ProgramFile(name));
-    if (img.isNull())
+    QImage img;
+    if (!LoadBitmapFile(ProgramFile(name), img))
         return false;
     out = img.convertToFormat(QImage::Format_RGB32);
     return true;
