@@ -384,7 +384,7 @@ bool passedBy(int game, const QStringList& messages)
 struct Run {
     TestEnv& env;
     ModalPlayer modal;
-    QMap<int, QStringList> messagesOfGame;  // by play order "player*10 + game"
+    QList<std::pair<int, QStringList>> messagesOfGame;  // (player * 10 + game, its messages)
     QStringList menuMessages;
 
     explicit Run(TestEnv& e) : env(e) {}
@@ -471,7 +471,7 @@ struct Run {
         QVERIFY(!ProgramEnd::requested());
 
         const QStringList messages = MessageBoxes::shown().mid(messagesBefore);
-        messagesOfGame[player * 10 + game] = messages;
+        messagesOfGame << std::make_pair(player * 10 + game, messages);
 
         // Each game ends in exactly one ranking (the picture games after the passed quiz).
         QCOMPARE(modal.rankings.size(), rankingsBefore + 1);
@@ -631,12 +631,22 @@ private slots:
         // ---- the first session ----
         QStringList left;
         QMap<QString, QStringList> gradesLeft;
+        std::vector<DisplayMode> displayChanges;
         {
-            MenuPtr menu = MakeMenu();
+            auto display = UsualDisplay();
+            display->externalLog = &displayChanges;
+            MenuPtr menu = MakeMenu(std::move(display));
             QVERIFY(menu->created());
             menu->show();
             QCOMPARE(menu->Lst_Player->count(), earlier);
             QCOMPARE(menu->Grp_Touroku->isVisible(), !earlierFiles);
+            if (earlierFiles) {
+                QCOMPARE(Player_Tbl[1].Name.text(), QStringLiteral("おにいちゃん"));
+                QCOMPARE(Player_Tbl[1].Level[5], std::int16_t(2));
+                QCOMPARE(Player_Tbl[1].Progress[5], std::int16_t(1));
+                QCOMPARE(Player_Tbl[1].Best[5], 33);
+                QCOMPARE(Kiroku_Tbl[5][1].Tokuten, 33);
+            }
             run.registerPlayer(menu.get(), QStringLiteral("はると"), 2);
             run.registerPlayer(menu.get(), QStringLiteral("さくら"), 3);
             QCOMPARE(Player_Count, std::int16_t(earlier + 2));
@@ -651,6 +661,12 @@ private slots:
                 if (QTest::currentTestFailed())
                     return;
             }
+            // A second win of the matching game is the second credit: level 2 of game 1.
+            run.playGame(menu.get(), 1);
+            if (QTest::currentTestFailed())
+                return;
+            QCOMPARE(Player_Tbl[haruto].Level[1], std::int16_t(2));
+            QCOMPARE(Player_Tbl[haruto].Progress[1], std::int16_t(0));
             // The second child plays too, so rankings hold two names.
             run.choosePlayer(menu.get(), sakura);
             for (int g : {1, 2, 5}) {
@@ -658,7 +674,7 @@ private slots:
                 if (QTest::currentTestFailed())
                     return;
             }
-            QCOMPARE(run.modal.rankings.size(), 10);
+            QCOMPARE(run.modal.rankings.size(), 11);
             QCOMPARE(run.modal.quizzes, 4);
 
             // Each ranking shown last for a game is what the table holds for it now.
@@ -701,6 +717,8 @@ private slots:
             QVERIFY(!ProgramEnd::requested());
         }
         flushDeletes();
+        // The end puts the screen back as it was found.
+        QCOMPARE(displayChanges, (std::vector<DisplayMode>{Mode(640, 480), Mode(1280, 1024)}));
         QCOMPARE(env.readFile(PlayerFileName).size(), (earlier + 2) * PlayerRecSize);
         QCOMPARE(env.readFile(GameFileName).size(), 100 * KirokuRecSize);
 
@@ -737,29 +755,60 @@ private slots:
                 mediaErrors << m;
         if (sound) {
             QVERIFY2(mediaErrors.isEmpty(), qPrintable(mediaErrors.join(QLatin1Char('\n'))));
-            QVERIFY(MediaPlayers::log().filter(QStringLiteral("play ")).size() > 0);
+            // Every game's music began with its first track; the menu's came back each time.
+            for (int g = 1; g <= 7; ++g)
+                QVERIFY2(MediaPlayers::log().contains(QStringLiteral("play Game%1%2.mid").arg(g).arg(1),
+                                                      Qt::CaseInsensitive),
+                         qPrintable(QStringLiteral("no music in game %1").arg(g)));
+            QVERIFY(MediaPlayers::log().contains(QStringLiteral("play Menu1.mid")));
         } else {
             // Silent: nothing could be opened, so nothing played.
             QCOMPARE(MediaPlayers::log().filter(QRegularExpression(QStringLiteral("^play "))),
                      QStringList());
             QVERIFY(run.menuMessages.contains(QStringLiteral("Menu.mid ") + ErrorTail));
             QVERIFY(secondStart.contains(QStringLiteral("Menu.mid ") + ErrorTail));
-            for (auto it = run.messagesOfGame.cbegin(); it != run.messagesOfGame.cend(); ++it) {
-                const QStringList errs = it.value().filter(ErrorTail);
-                qInfo().noquote() << "game" << it.key() % 10 << "player" << it.key() / 10
-                                  << "media reports:" << errs.join(QStringLiteral(" / "));
-                QVERIFY2(!errs.isEmpty(),
-                         qPrintable(QStringLiteral("game %1 reported no missing sound").arg(it.key() % 10)));
+            // Each window names what it could not open, and plays on.
+            const QString menuMusic = QStringLiteral("Menu.mid ") + ErrorTail;
+            for (const auto& [key, messages] : run.messagesOfGame) {
+                const int game = key % 10;
+                const QStringList errs = messages.filter(ErrorTail);
                 for (const QString& e : errs)
                     QVERIFY2(isMediaError(e), qPrintable(e));
+                QCOMPARE(errs.last(), menuMusic);  // the menu's music, back at the menu
+                switch (game) {
+                case 1:
+                    // The window's own name for its media, at creation and at the start.
+                    QCOMPARE(errs, (QStringList{QStringLiteral("Eawase.mid ") + ErrorTail,
+                                                QStringLiteral("Eawase.mid ") + ErrorTail,
+                                                menuMusic}));
+                    break;
+                case 2:
+                case 3:
+                case 4:
+                    QVERIFY2(errs.contains(QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail),
+                             qPrintable(errs.join(QLatin1Char('\n'))));
+                    // The right answer's sound, loaded for the ending.
+                    QVERIFY(errs.contains(QStringLiteral("Seikai.wav ") + ErrorTail));
+                    if (game != 4)  // the candidate picker's click
+                        QVERIFY(errs.contains(QStringLiteral("Select.wav ") + ErrorTail));
+                    break;
+                default:
+                    // The set-up names the first file it could not open; the music then has
+                    // the action games' own name.
+                    QCOMPARE(errs, (QStringList{QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail,
+                                                QStringLiteral("Mogu.mid ") + ErrorTail,
+                                                menuMusic}));
+                    break;
+                }
             }
         }
+        QVERIFY(!ProgramEnd::requested());
         // No file error of the data kind (no blank before the tail) anywhere.
         for (const QString& m : all)
             QVERIFY2(!m.endsWith(ErrorTail) || isMediaError(m), qPrintable(m));
-        for (auto it = run.messagesOfGame.cbegin(); it != run.messagesOfGame.cend(); ++it)
-            qInfo().noquote() << "game" << it.key() % 10 << "player" << it.key() / 10 << "messages:"
-                              << it.value().join(QStringLiteral(" / "));
+        for (const auto& [key, messages] : run.messagesOfGame)
+            qInfo().noquote() << "game" << key % 10 << "player" << key / 10 << "messages:"
+                              << messages.join(QStringLiteral(" / "));
         for (const RankingSeen& r : run.modal.rankings)
             qInfo().noquote() << "ranking game" << r.game << "player" << r.player << "score"
                               << r.score << "rank" << r.rank;
