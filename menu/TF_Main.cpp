@@ -437,6 +437,7 @@ void TF_Main::FormActivate() {
         Pnl_Game->hide();
         Grp_Player->hide();
         Grp_Touroku->show();
+        Edt_Name->setFocus(); // the first child can type at once
     }
     Btn_Touroku->setVisible(CanOpenRegistration(Player_Count));
     Btn_Touroku->setText(Grp_Touroku->isVisible() ? CaptionGame : CaptionTouroku);

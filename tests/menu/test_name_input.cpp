@@ -248,6 +248,20 @@ class TestNameInput : public QObject {
         QCOMPARE(Player_Tbl[2].Name.text(), QStringLiteral("あいうえおかきくけこ"));
     }
 
+    // On a first run the name field has the focus, so typing works at once.
+    void firstRunTypesAtOnce() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        QCOMPARE(menu->focusWidget(), menu->Edt_Name);
+        QTest::keyClicks(menu->Edt_Name, QStringLiteral("sakura"));
+        QTest::keyClick(menu->Edt_Name, Qt::Key_Return);
+        QCOMPARE(Player_Count, std::int16_t(1));
+        QCOMPARE(Player_Tbl[1].Name.text(), QStringLiteral("さくら"));
+        QCOMPARE(menu->Lst_Player->item(0)->text(), QStringLiteral("さくら"));
+    }
+
     // The table button opens and closes the table, and its caption says which.
     void tableButton() {
         TestEnv env;
