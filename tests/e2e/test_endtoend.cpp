@@ -35,12 +35,12 @@
 #include "support/TestEnv.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -54,13 +54,20 @@ namespace {
 
 const QString ErrorTail = QStringLiteral("でエラーがおこりました。 ");
 
+// MOJI_SHOTS=<folder>: keeps a picture of each quiz and ranking window for a look by eye.
+void keepShot(QWidget* w, const QString& name) {
+    const QString dir = qEnvironmentVariable("MOJI_SHOTS");
+    if (!dir.isEmpty())
+        w->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
 // One ranking window as the child saw it.
 struct RankingSeen {
     int game = 0;
     int player = 0;
     int score = 0;
     int rank = 0;
-    QStringList rows;  // "mark|score|name|year|date"
+    QStringList rows; // "mark|score|name|year|date"
 };
 
 // Plays the modal windows: answers the quiz right (the child knows the readings and the
@@ -69,8 +76,7 @@ struct ModalPlayer {
     QList<RankingSeen> rankings;
     int quizzes = 0;
 
-    void install()
-    {
+    void install() {
         Modal::setHook([this](QDialog* d) {
             if (auto* quiz = qobject_cast<TF_Game_Shutsudai*>(d)) {
                 ++quizzes;
@@ -82,6 +88,7 @@ struct ModalPlayer {
                     quiz->Edt_Kaitou[i]->setText(rec.partString(rec.Pos).trimmed());
                 }
                 quiz->Edt_Kakusuu->setText(QString::number(Kanji_Tbl[Quiz_Kanji].Kakusuu));
+                keepShot(quiz, QStringLiteral("quiz-%1").arg(quizzes));
                 QTest::mouseClick(quiz->Btn_kotae_Kinyu, Qt::LeftButton);
                 return quiz->result();
             }
@@ -99,6 +106,7 @@ struct ModalPlayer {
                     seen.rows << cells.join(QLatin1Char('|'));
                 }
                 rankings << seen;
+                keepShot(kiroku, QStringLiteral("ranking-%1").arg(rankings.size()));
                 QTest::mouseClick(kiroku->BitBtn1, Qt::LeftButton);
                 return kiroku->result();
             }
@@ -107,20 +115,19 @@ struct ModalPlayer {
     }
 };
 
-template <typename T>
-T* openWindow()
-{
+template <typename T> T* openWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* t = dynamic_cast<T*>(w); t && t->isVisible())
             return t;
     return nullptr;
 }
 
-void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // Everything a run keeps: each player and each ranking entry, field by field.
-QStringList tablesAsText()
-{
+QStringList tablesAsText() {
     QStringList out;
     out << QStringLiteral("players %1").arg(Player_Count);
     for (int i = 1; i <= Player_Count; ++i) {
@@ -136,20 +143,19 @@ QStringList tablesAsText()
             if (k.Game == 0 && k.Tokuten == 0 && k.Name.Len == 0)
                 continue;
             out << QStringLiteral("rank %1 %2: %3 %4 %5 %6 %7")
-                       .arg(g)
-                       .arg(r)
-                       .arg(k.Game)
-                       .arg(k.Rank)
-                       .arg(k.Name.text())
-                       .arg(k.Gakunen)
-                       .arg(k.Tokuten)
-                + QLatin1Char(' ') + FormatHizuke(k.Hizuke);
+                           .arg(g)
+                           .arg(r)
+                           .arg(k.Game)
+                           .arg(k.Rank)
+                           .arg(k.Name.text())
+                           .arg(k.Gakunen)
+                           .arg(k.Tokuten) +
+                       QLatin1Char(' ') + FormatHizuke(k.Hizuke);
         }
     return out;
 }
 
-QStringList gridText(const QTableWidget* grid)
-{
+QStringList gridText(const QTableWidget* grid) {
     QStringList out;
     for (int r = 0; r < grid->rowCount(); ++r) {
         QStringList row;
@@ -163,8 +169,7 @@ QStringList gridText(const QTableWidget* grid)
 // ---- the child at each game ------------------------------------------------------------------
 
 // A card still on the board with the same kanji as card a.
-int partnerOf(const TF_Game1& w, int a)
-{
+int partnerOf(const TF_Game1& w, int a) {
     for (int c = 1; c <= CardCount; ++c)
         if (c != a && w.Board.onBoard(c) && w.Board.Card_Kanji[c] == w.Board.Card_Kanji[a])
             return c;
@@ -173,8 +178,7 @@ int partnerOf(const TF_Game1& w, int a)
 
 // Matching: on its turn the child turns a pair after three seconds' thought; the computer plays
 // on the window's own two-second ticks.
-void playGame1(TF_Game1* w)
-{
+void playGame1(TF_Game1* w) {
     QPointer<TF_Game1> alive(w);
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->Timer1->isActive());
@@ -197,8 +201,7 @@ void playGame1(TF_Game1* w)
 }
 
 // Ticks a picture game's timer through its ending, quiz and ranking until the window closes.
-void tickToTheEnd(TPictureGameFrame* w)
-{
+void tickToTheEnd(TPictureGameFrame* w) {
     QPointer<TPictureGameFrame> alive(w);
     for (int t = 0; alive && w->isVisible() && w->Timer1->isActive() && t < 400; ++t) {
         Clock::advanceMs(w->Timer1->interval());
@@ -208,8 +211,7 @@ void tickToTheEnd(TPictureGameFrame* w)
 }
 
 // Types the answer kanji into the answer box and answers.
-void answer(TPictureGameFrame* w)
-{
+void answer(TPictureGameFrame* w) {
     QTest::mouseClick(w->Btn_kotae, Qt::LeftButton);
     QVERIFY(!w->Edt_Kotae->isHidden());
     w->Edt_Kotae->setText(Kanji_Tbl[w->Mondai_Kanji].text());
@@ -218,8 +220,7 @@ void answer(TPictureGameFrame* w)
 }
 
 // Guessing: opens two safe cells (the child is lucky), then writes the kanji.
-void playGame2(TF_Game2* w)
-{
+void playGame2(TF_Game2* w) {
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->started());
     int opened = 0;
@@ -236,8 +237,7 @@ void playGame2(TF_Game2* w)
 }
 
 // Shuffle: watches two reshuffles, then writes the kanji.
-void playGame3(TF_Game3* w)
-{
+void playGame3(TF_Game3* w) {
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->started());
     for (int t = 0; t < 2; ++t) {
@@ -250,8 +250,7 @@ void playGame3(TF_Game3* w)
 }
 
 // Jigsaw: drags every piece from the tray to its own cell; the last drop judges the board.
-void playGame4(TF_Game4* w)
-{
+void playGame4(TF_Game4* w) {
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->started());
     const int n = w->Bunkatsusu;
@@ -275,18 +274,19 @@ void playGame4(TF_Game4* w)
 
 // Shoot-down: keeps out from under landing bombs, aims ahead of the lowest right character it can
 // still reach (the character flies left while the bullet climbs) and fires once under that point.
-void steerLauncher(ShootDown& g)
-{
+void steerLauncher(ShootDown& g) {
     // First out from under a bomb about to land on the launcher.
     const int ground = g.H - ShootDown::StripHeight;
     for (const BombSlot& b : g.bombs) {
         if (!b.active || b.y < ground - 12 * std::max(1, int(b.speed)))
             continue;
-        if (b.x + ShootDown::BombSize + 12 > g.launcherX && b.x < g.launcherX + g.launcherWidth + 12) {
+        if (b.x + ShootDown::BombSize + 12 > g.launcherX &&
+            b.x < g.launcherX + g.launcherWidth + 12) {
             const bool fromLeft = b.x + ShootDown::BombSize / 2 < g.launcherX + g.launcherWidth / 2;
             const bool roomRight = g.launcherX < g.W - ShootDown::LauncherWidth;
             const bool roomLeft = g.launcherX >= 11;
-            g.setHeld((fromLeft && roomRight) || !roomLeft ? HeldControl::Right : HeldControl::Left);
+            g.setHeld((fromLeft && roomRight) || !roomLeft ? HeldControl::Right
+                                                           : HeldControl::Left);
             return;
         }
     }
@@ -317,9 +317,7 @@ void steerLauncher(ShootDown& g)
         g.setHeld(HeldControl::Fire);
 }
 
-template <typename Window>
-void tickAction(Window* w, const std::function<void()>& child)
-{
+template <typename Window> void tickAction(Window* w, const std::function<void()>& child) {
     QPointer<Window> alive(w);
     for (int t = 0; alive && w->running() && t < 40000; ++t) {
         child();
@@ -329,16 +327,14 @@ void tickAction(Window* w, const std::function<void()>& child)
     QVERIFY(!alive || !w->running());
 }
 
-void playGame5(TF_Game5* w)
-{
+void playGame5(TF_Game5* w) {
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->running());
     tickAction(w, [w] { steerLauncher(w->game()); });
 }
 
 // Whack-a-mole: after each tick the child hits every right character that is up.
-void playGame6(TF_Game6* w)
-{
+void playGame6(TF_Game6* w) {
     QPointer<TF_Game6> alive(w);
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->running());
@@ -356,8 +352,7 @@ void playGame6(TF_Game6* w)
 }
 
 // Catcher: runs under the lowest falling right character.
-void steerCatcher(Catcher& g)
-{
+void steerCatcher(Catcher& g) {
     const StarSlot* target = nullptr;
     for (const StarSlot& s : g.stars)
         if (s.correct && s.phase >= StarSlot::Sinking && (!target || s.y > target->y))
@@ -368,21 +363,19 @@ void steerCatcher(Catcher& g)
     }
     const int middle = g.catcherX + g.catcherWidth / 2;
     const int aim = target->x + Catcher::CharacterSize / 2;
-    g.held = middle < aim - 8 ? CatcherControl::Right
+    g.held = middle < aim - 8   ? CatcherControl::Right
              : middle > aim + 8 ? CatcherControl::Left
                                 : CatcherControl::None;
 }
 
-void playGame7(TF_Game7* w)
-{
+void playGame7(TF_Game7* w) {
     QTest::mouseClick(w->Btn_Start, Qt::LeftButton);
     QVERIFY(w->running());
     tickAction(w, [w] { steerCatcher(w->game()); });
 }
 
 // The verdicts that mean a pass (and so a level credit).
-bool passedBy(int game, const QStringList& messages)
-{
+bool passedBy(int game, const QStringList& messages) {
     static const QStringList passes{QStringLiteral("GAME OVER! おめでとう！ 合格です"),
                                     QStringLiteral("おめでとう！ ごうかくです"),
                                     QStringLiteral("おめでとう！ 合格です")};
@@ -397,15 +390,14 @@ bool passedBy(int game, const QStringList& messages)
 struct Run {
     TestEnv& env;
     ModalPlayer modal;
-    QList<std::pair<int, QStringList>> messagesOfGame;  // (player * 10 + game, its messages)
-    QList<bool> credits;                                // per game played, in order
+    QList<std::pair<int, QStringList>> messagesOfGame; // (player * 10 + game, its messages)
+    QList<bool> credits;                               // per game played, in order
     QStringList menuMessages;
 
     explicit Run(TestEnv& e) : env(e) {}
 
     // Registers a player through the registration group.
-    void registerPlayer(TF_Main* menu, const QString& name, int year)
-    {
+    void registerPlayer(TF_Main* menu, const QString& name, int year) {
         if (menu->Grp_Touroku->isHidden())
             QTest::mouseClick(menu->Btn_Touroku, Qt::LeftButton);
         QVERIFY(menu->Grp_Touroku->isVisible());
@@ -415,15 +407,13 @@ struct Run {
         QVERIFY(menu->Pnl_Game->isVisible());
     }
 
-    void choosePlayer(TF_Main* menu, int player)
-    {
+    void choosePlayer(TF_Main* menu, int player) {
         menu->Lst_Player->setCurrentRow(player - 1);
         QCOMPARE(Cur_Player, std::int16_t(player));
     }
 
     // Plays game g as the chosen player from its caption to the menu's return.
-    void playGame(TF_Main* menu, int game)
-    {
+    void playGame(TF_Main* menu, int game) {
         const int player = Cur_Player;
         const std::int16_t levelBefore = Player_Tbl[player].Level[game];
         const std::int16_t progressBefore = Player_Tbl[player].Progress[game];
@@ -528,8 +518,7 @@ struct Run {
     }
 
     // Every game's ranking and one player's grades, as the grades window shows them.
-    QMap<QString, QStringList> grades(TF_Main* menu, int player)
-    {
+    QMap<QString, QStringList> grades(TF_Main* menu, int player) {
         QMap<QString, QStringList> out;
         choosePlayer(menu, player);
         QTest::mouseClick(menu->Spdbtn_Kiroku, Qt::LeftButton);
@@ -540,16 +529,19 @@ struct Run {
                 out[QStringLiteral("missing %1").arg(g)] = {};
                 continue;
             }
-            out[QStringLiteral("game %1").arg(g)] = QStringList{w->Lbl_Title->text()} + gridText(w->GRD_SEISEKI);
+            out[QStringLiteral("game %1").arg(g)] =
+                QStringList{w->Lbl_Title->text()} + gridText(w->GRD_SEISEKI);
             w->Btn_EndClick();
             flushDeletes();
         }
         QTest::mouseClick(menu->Spdbtn_Game, Qt::LeftButton);
         QTest::mouseClick(menu->Btn_Seiseki, Qt::LeftButton);
         if (TF_Game_Seiseki* w = openWindow<TF_Game_Seiseki>()) {
-            out[QStringLiteral("own")] = QStringList{w->Lbl_Title->text()} + gridText(w->GRD_SEISEKI);
+            out[QStringLiteral("own")] =
+                QStringList{w->Lbl_Title->text()} + gridText(w->GRD_SEISEKI);
             QTest::mouseClick(w->Btn_Hyouji, Qt::LeftButton);
-            out[QStringLiteral("all")] = QStringList{w->Lbl_Title->text()} + gridText(w->GRD_SEISEKI);
+            out[QStringLiteral("all")] =
+                QStringList{w->Lbl_Title->text()} + gridText(w->GRD_SEISEKI);
             w->Btn_EndClick();
             flushDeletes();
         }
@@ -557,8 +549,7 @@ struct Run {
     }
 };
 
-void registerGameWindows()
-{
+void registerGameWindows() {
     RegisterGameWindow(1, [] { return new TF_Game1(); });
     RegisterGameWindow(2, [] { return new TF_Game2(); });
     RegisterGameWindow(3, [] { return new TF_Game3(); });
@@ -569,8 +560,7 @@ void registerGameWindows()
 }
 
 // An earlier family's files: one player with some progress and a game-5 ranking entry.
-void writeEarlierRun(TestEnv& env)
-{
+void writeEarlierRun(TestEnv& env) {
     InitTables();
     Player_Count = 1;
     TPlayerRec& p = Player_Tbl[1];
@@ -596,17 +586,15 @@ void writeEarlierRun(TestEnv& env)
 }
 
 // A media report names the sound with a blank before the tail ("WAVE" is one handler's own).
-bool isMediaError(const QString& m)
-{
+bool isMediaError(const QString& m) {
     return m.endsWith(QStringLiteral(" ") + ErrorTail) || m == QStringLiteral("WAVE") + ErrorTail;
 }
-}  // namespace
+} // namespace
 
 class TestEndToEnd : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         qApp->setQuitOnLastWindowClosed(false);
         InstallHandCursor();
         InstallFontSubstitutions();
@@ -617,16 +605,14 @@ private slots:
 
     // A whole family evening and the next morning: every game played to its end, everything
     // kept across the end button and a new start; also without save files and without sound.
-    void wholeProgram_data()
-    {
+    void wholeProgram_data() {
         QTest::addColumn<bool>("earlierFiles");
         QTest::addColumn<bool>("sound");
         QTest::newRow("save files on disk") << true << true;
         QTest::newRow("no save files") << false << true;
         QTest::newRow("no save files, no music or sound") << false << false;
     }
-    void wholeProgram()
-    {
+    void wholeProgram() {
         QFETCH(bool, earlierFiles);
         QFETCH(bool, sound);
         TestEnv env(true);
@@ -635,8 +621,10 @@ private slots:
         QCOMPARE(QFileInfo::exists(env.path(PlayerFileName)), earlierFiles);
         QCOMPARE(QFileInfo::exists(env.path(GameFileName)), earlierFiles);
         if (!sound) {
-            for (const QFileInfo& fi : QDir(env.path(QString())).entryInfoList(
-                     {QStringLiteral("*.mid"), QStringLiteral("*.wav")}, QDir::Files))
+            for (const QFileInfo& fi :
+                 QDir(env.path(QString()))
+                     .entryInfoList({QStringLiteral("*.mid"), QStringLiteral("*.wav")},
+                                    QDir::Files))
                 QVERIFY(QFile::remove(fi.absoluteFilePath()));
         }
         Run run(env);
@@ -713,8 +701,9 @@ private slots:
                 // The earlier child's entry is still ranked with the new ones.
                 bool found = false;
                 for (int r = 1; r <= MaxRanks; ++r)
-                    found = found || (Kiroku_Tbl[5][r].Tokuten == 33 &&
-                                      Kiroku_Tbl[5][r].Name.text() == QStringLiteral("おにいちゃん"));
+                    found =
+                        found || (Kiroku_Tbl[5][r].Tokuten == 33 &&
+                                  Kiroku_Tbl[5][r].Name.text() == QStringLiteral("おにいちゃん"));
                 QVERIFY(found);
             }
             // At least one level credit was earned by each child.
@@ -774,9 +763,10 @@ private slots:
             QVERIFY2(mediaErrors.isEmpty(), qPrintable(mediaErrors.join(QLatin1Char('\n'))));
             // Every game's music began with its first track; the menu's came back each time.
             for (int g = 1; g <= 7; ++g)
-                QVERIFY2(MediaPlayers::log().contains(QStringLiteral("play Game%1%2.mid").arg(g).arg(1),
-                                                      Qt::CaseInsensitive),
-                         qPrintable(QStringLiteral("no music in game %1").arg(g)));
+                QVERIFY2(
+                    MediaPlayers::log().contains(QStringLiteral("play Game%1%2.mid").arg(g).arg(1),
+                                                 Qt::CaseInsensitive),
+                    qPrintable(QStringLiteral("no music in game %1").arg(g)));
             QVERIFY(MediaPlayers::log().contains(QStringLiteral("play Menu1.mid")));
         } else {
             // Silent: nothing could be opened, so nothing played.
@@ -791,30 +781,31 @@ private slots:
                 const QStringList errs = messages.filter(ErrorTail);
                 for (const QString& e : errs)
                     QVERIFY2(isMediaError(e), qPrintable(e));
-                QCOMPARE(errs.last(), menuMusic);  // the menu's music, back at the menu
+                QCOMPARE(errs.last(), menuMusic); // the menu's music, back at the menu
                 switch (game) {
                 case 1:
                     // The window's own name for its media, at creation and at the start.
-                    QCOMPARE(errs, (QStringList{QStringLiteral("Eawase.mid ") + ErrorTail,
-                                                QStringLiteral("Eawase.mid ") + ErrorTail,
-                                                menuMusic}));
+                    QCOMPARE(errs,
+                             (QStringList{QStringLiteral("Eawase.mid ") + ErrorTail,
+                                          QStringLiteral("Eawase.mid ") + ErrorTail, menuMusic}));
                     break;
                 case 2:
                 case 3:
                 case 4:
-                    QVERIFY2(errs.contains(QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail),
-                             qPrintable(errs.join(QLatin1Char('\n'))));
+                    QVERIFY2(
+                        errs.contains(QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail),
+                        qPrintable(errs.join(QLatin1Char('\n'))));
                     // The right answer's sound, loaded for the ending.
                     QVERIFY(errs.contains(QStringLiteral("Seikai.wav ") + ErrorTail));
-                    if (game != 4)  // the candidate picker's click
+                    if (game != 4) // the candidate picker's click
                         QVERIFY(errs.contains(QStringLiteral("Select.wav ") + ErrorTail));
                     break;
                 default:
                     // The set-up names the first file it could not open; the music then has
                     // the action games' own name.
-                    QCOMPARE(errs, (QStringList{QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail,
-                                                QStringLiteral("Mogu.mid ") + ErrorTail,
-                                                menuMusic}));
+                    QCOMPARE(errs, (QStringList{
+                                       QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail,
+                                       QStringLiteral("Mogu.mid ") + ErrorTail, menuMusic}));
                     break;
                 }
             }
@@ -824,8 +815,8 @@ private slots:
         for (const QString& m : all)
             QVERIFY2(!m.endsWith(ErrorTail) || isMediaError(m), qPrintable(m));
         for (const auto& [key, messages] : run.messagesOfGame)
-            qInfo().noquote() << "game" << key % 10 << "player" << key / 10 << "messages:"
-                              << messages.join(QStringLiteral(" / "));
+            qInfo().noquote() << "game" << key % 10 << "player" << key / 10
+                              << "messages:" << messages.join(QStringLiteral(" / "));
         for (const RankingSeen& r : run.modal.rankings)
             qInfo().noquote() << "ranking game" << r.game << "player" << r.player << "score"
                               << r.score << "rank" << r.rank;
