@@ -1,5 +1,5 @@
-// The small かな/ABC switch beside the name field: with かな typed romaji becomes hiragana, with ABC
-// letters stay as typed. Text a system input method commits is taken as it comes either way.
+// The small かな/ABC switch beside the name field: with かな typed romaji becomes hiragana, with
+// ABC letters stay as typed. Text a system input method commits is taken as it comes either way.
 #pragma once
 
 #include <QWidget>

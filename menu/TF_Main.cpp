@@ -125,9 +125,9 @@ void TF_Main::FormCreate() {
         failStartup({});
         return;
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End,
-                                                      Lst_Player, Btn_N_Touroku, Btn_Kanahyou,
-                                                      UD_Gakunen, Spdbtn_Kiroku, Btn_Help})
+    for (QWidget* w : std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End, Lst_Player,
+                                                      Btn_N_Touroku, Btn_Kanahyou, UD_Gakunen,
+                                                      Spdbtn_Kiroku, Btn_Help})
         GiveHandCursor(w);
     GiveHandCursor(UD_Gakunen->upButton());
     GiveHandCursor(UD_Gakunen->downButton());
@@ -592,6 +592,7 @@ void TF_Main::Btn_N_TourokuClick() {
     Lst_Player->addItem(Cp932::toUnicode(name));
     Btn_Touroku->setText(CaptionTouroku);
     Edt_Name->clear();
+    Kana_Switch->setKana(true); // the next child starts in かな again
 }
 
 void TF_Main::Lst_PlayerClick() {

@@ -65,9 +65,7 @@ class TestNameInput : public QObject {
         qApp->setQuitOnLastWindowClosed(false);
         InstallHandCursor();
     }
-    void cleanup() {
-        Modal::setHook({});
-    }
+    void cleanup() { Modal::setHook({}); }
 
     // "ゆうと" is registered by keyboard alone or by mouse alone, then chosen and shown in the
     // list, the ranking and the grades.
@@ -135,10 +133,14 @@ class TestNameInput : public QObject {
         QTest::addColumn<bool>("abc");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("ABC Ken") << true << "Ken" << "Ken";
-        QTest::newRow("ABC kept as typed") << true << "yuuto" << "yuuto";
-        QTest::newRow("kana Ken") << false << "Ken" << "けん"; // trailing n settles on 登録
-        QTest::newRow("kana kyouko") << false << "kyouko" << "きょうこ";
+        QTest::newRow("ABC Ken") << true << "Ken"
+                                 << "Ken";
+        QTest::newRow("ABC kept as typed") << true << "yuuto"
+                                           << "yuuto";
+        QTest::newRow("kana Ken") << false << "Ken"
+                                  << "けん"; // trailing n settles on 登録
+        QTest::newRow("kana kyouko") << false << "kyouko"
+                                     << "きょうこ";
     }
     void typedInEachSetting() {
         QFETCH(bool, abc);
@@ -156,6 +158,9 @@ class TestNameInput : public QObject {
         QCOMPARE(Player_Count, std::int16_t(2));
         QCOMPARE(Player_Tbl[2].Name.text(), stored);
         QCOMPARE(menu->Lst_Player->item(1)->text(), stored);
+        // The next registration starts in かな again.
+        QVERIFY(menu->Kana_Switch->kana());
+        QVERIFY(menu->Spdbtn_Kana->isChecked());
     }
 
     // Switching keeps what is already in the field: ABC letters stay when かな comes back, and a
@@ -199,7 +204,8 @@ class TestNameInput : public QObject {
         QTest::newRow("kanji name in ABC") << true << "勇斗" << QString();
         QTest::newRow("letters in かな stay") << false << "Ken" << QString();
         QTest::newRow("hangul refused") << false << "유토" << MsgNameBadChar;
-        QTest::newRow("eleven kana too long") << false << "あいうえおかきくけこさ" << MsgNameTooLong;
+        QTest::newRow("eleven kana too long")
+            << false << "あいうえおかきくけこさ" << MsgNameTooLong;
     }
     void inputMethodText() {
         QFETCH(bool, abc);
@@ -289,8 +295,8 @@ class TestNameInput : public QObject {
         TestEnv env;
         MenuPtr menu = RegistrationMenu(env, ppi);
         QTest::mouseClick(menu->Btn_Kanahyou, Qt::LeftButton);
-        const QList<QWidget*> parts{menu->Edt_Name,      menu->Kana_Switch,   menu->Edt_Gakunen,
-                                    menu->UD_Gakunen,    menu->Btn_Kanahyou,  menu->Btn_N_Touroku,
+        const QList<QWidget*> parts{menu->Edt_Name,   menu->Kana_Switch,  menu->Edt_Gakunen,
+                                    menu->UD_Gakunen, menu->Btn_Kanahyou, menu->Btn_N_Touroku,
                                     menu->Kana_Table};
         const QRect group = menu->Grp_Touroku->contentsRect();
         for (int i = 0; i < parts.size(); ++i) {
