@@ -88,11 +88,12 @@ void WindowMusic::onCompletion()
         on_ = false;
 }
 
-SoundEffect::SoundEffect(QWidget* window, const QString& fileName, const QString& errorName)
+SoundEffect::SoundEffect(QWidget* window, const QString& fileName, const QString& errorName,
+                         bool openNow)
     : QObject(window), player_(new MediaPlayer(this))
 {
     player_->setFileName(ProgramFile(fileName));
-    if (!player_->open())
+    if (openNow && !player_->open())
         MediaErrorReport(window, errorName.isEmpty() ? fileName : errorName);
 }
 

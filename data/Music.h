@@ -43,11 +43,14 @@ private:
 };
 
 // An effect: opened once, rewound and played on each use. A missing file or device error shows
-// the media error report once when opening and the effect stays silent.
+// the media error report once when opening and the effect stays silent. A window opening several
+// effects passes openNow = false after the first failure, so the child sees one message, not one
+// per file.
 class SoundEffect : public QObject {
     Q_OBJECT
 public:
-    SoundEffect(QWidget* window, const QString& fileName, const QString& errorName = {});
+    SoundEffect(QWidget* window, const QString& fileName, const QString& errorName = {},
+                bool openNow = true);
     bool isOpen() const;
     bool play();  // false on a device error (the caller decides whether to report it)
     MediaPlayer* player() const { return player_; }

@@ -173,13 +173,21 @@ bool MediaPlayer::open()
         open_ = !isMidi();
         return open_;
     }
-    const QByteArray file = QFile::encodeName(path_);
-    if (isMidi())
-        music_ = Mix_LoadMUS(file.constData());
-    else
-        chunk_ = Mix_LoadWAV(file.constData());
-    open_ = music_ || chunk_;
+    if (isMidi()) {
+        // Each loaded track starts a synthesizer with the whole soundfont: load it when it plays.
+        open_ = true;
+        return open_;
+    }
+    chunk_ = Mix_LoadWAV(QFile::encodeName(path_).constData());
+    open_ = chunk_ != nullptr;
     return open_;
+}
+
+void MediaPlayer::freeMusic()
+{
+    if (music_)
+        Mix_FreeMusic(static_cast<Mix_Music*>(music_));
+    music_ = nullptr;
 }
 
 void MediaPlayer::close()
@@ -192,8 +200,7 @@ void MediaPlayer::close()
         return;
     }
     stop();
-    if (music_)
-        Mix_FreeMusic(static_cast<Mix_Music*>(music_));
+    freeMusic();
     if (chunk_)
         Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
     music_ = nullptr;
@@ -209,7 +216,11 @@ bool MediaPlayer::play()
     }
     if (!open_)
         return false;
-    if (music_) {
+    if (isMidi() && audioState == Audio::Open) {
+        if (!music_)
+            music_ = Mix_LoadMUS(QFile::encodeName(path_).constData());
+        if (!music_)
+            return false;
         {
             QMutexLocker lock(&ownersLock);
             musicOwner = 0;  // the halt of another player's track is not its end
@@ -255,6 +266,7 @@ bool MediaPlayer::stop()
         }
         if (mine)
             Mix_HaltMusic();
+        freeMusic();
     }
     if (chunk_ && channel_ >= 0) {
         bool mine;
@@ -287,13 +299,15 @@ bool MediaPlayer::isPlaying() const
     if (recordingMode || !open_)
         return false;
     QMutexLocker lock(&ownersLock);
-    if (music_)
+    if (isMidi())
         return musicOwner == id_;
     return channel_ >= 0 && channelOwner.value(channel_) == id_;
 }
 
 void MediaPlayer::deliverEnd()
 {
+    if (music_ && !isPlaying())
+        freeMusic();  // the track played out: release its synthesizer until it plays again
     if (!notify_)
         return;
     notify_ = false;

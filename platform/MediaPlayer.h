@@ -40,6 +40,7 @@ signals:
 
 private:
     bool isMidi() const;
+    void freeMusic();
     QString path_;
     bool open_ = false;
     bool notify_ = false;

@@ -222,9 +222,10 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
         Music_No = MusicVariant(game_, MusicMeasure());
         return GameMusicFile(game_, Music_No);
     };
+    // A device error stops the opening of the rest: one message, not one per sound.
     MP_Atari = new SoundEffect(this, hitSound);
-    MP_Bang = new SoundEffect(this, QStringLiteral("Bang.wav"));
-    MP_Hazure = new SoundEffect(this, QStringLiteral("Hazure.wav"));
+    MP_Bang = new SoundEffect(this, QStringLiteral("Bang.wav"), {}, MP_Atari->isOpen());
+    MP_Hazure = new SoundEffect(this, QStringLiteral("Hazure.wav"), {}, MP_Bang->isOpen());
 
     if (withPicker)
         F_Kanji_Sel = new TF_Kanji_Sel(Edt_Kotae);

@@ -33,7 +33,7 @@ TF_Game4::TF_Game4(QWidget* parent)
     F_Game4 = this;
     connect(this, &QObject::destroyed, [] { F_Game4 = nullptr; });
     stopsBang_ = true;
-    MP_Gacha = new SoundEffect(this, QStringLiteral("gacha.wav"));
+    MP_Gacha = new SoundEffect(this, QStringLiteral("gacha.wav"), {}, MP_Hazure->isOpen());
     extraEffect_ = MP_Gacha;
     rightText_ = QStringLiteral("やった！");
     messagePoints_ = 60;
