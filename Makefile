@@ -9,7 +9,7 @@ PACKAGES = cmake make g++ pkg-config \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
   fonts-ipafont-gothic kanjidic mecab mecab-ipadic-utf8
 
-.PHONY: run test deps configure build test-sanitize assets-sheet measure clean
+.PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean
 
 run: build
 	cd $(BUILD)/program && ./mojimaru
@@ -49,5 +49,11 @@ assets-sheet: build
 measure: build
 	tools/measure/measure.sh $(BUILD)
 
+# Each file reader under libFuzzer for FUZZ_SECONDS seconds (default 60).
+fuzz: deps
+	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-14-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
+	  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang libclang-rt-14-dev
+	fuzz/run.sh
+
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-fuzz

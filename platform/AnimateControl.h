@@ -22,7 +22,9 @@ struct AviClip {
     // Limits that keep a damaged or huge file from costing time or memory.
     static constexpr int MaxFrames = 3000;
     static constexpr int MaxSide = 2048;
-    static constexpr qint64 MaxPixels = 64LL * 1024 * 1024;  // summed over all frames
+    // Summed over all frames: our clips use under one million; seven clips at this limit still
+    // fit in a child's computer.
+    static constexpr qint64 MaxPixels = 8LL * 1024 * 1024;
 };
 
 class AnimateControl : public QWidget {
