@@ -18,7 +18,8 @@ void StartGame(int game)
 
 void LevelUp(int game)
 {
-    if (Cur_Player < 1 || Cur_Player > MaxPlayers || game < 1 || game > 8 || game > MaxGames)
+    if (Cur_Player < 1 || Cur_Player > MaxPlayers || game < 1 ||
+        game >= static_cast<int>(LevelUp_Tbl.size()))
         return;
     TPlayerRec& p = Player_Tbl[Cur_Player];
     p.Progress[game] = static_cast<std::int16_t>(p.Progress[game] + 1);
