@@ -8,6 +8,7 @@
 #include "data/Rules.h"
 #include "data/Tables.h"
 #include "games/action/ActionControls.h"
+#include "games/action/ActionSounds.h"
 #include "games/action/ImageView.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -153,22 +154,9 @@ void TF_Game5::FormCreate()
 
 void TF_Game5::openSounds()
 {
-    if (Midi_Count != 0) {
-        MediaPlayer* m = MP_MO_1->player();
-        m->setFileName(ProgramFile(QStringLiteral("game51.mid")));
-        if (!m->open()) {
-            MediaErrorReport(this, QStringLiteral("game51.mid"));
-            return;  // the later sounds stay unopened
-        }
-    }
-    SoundEffect** effects[] = {&MP_Atari, &MP_Hazure, &MP_Bang, &MP_Hassha, &MP_Mondai};
-    const char* names[] = {"Atari.wav", "Hazure.wav", "Bang.wav", "Hassha1.wav", "Mondai.wav"};
-    for (int i = 0; i < 5; ++i) {
-        auto* effect = new SoundEffect(this, QString::fromLatin1(names[i]));
-        *effects[i] = effect;
-        if (!effect->isOpen())
-            return;
-    }
+    OpenActionSounds(this, MP_MO_1, QStringLiteral("game51.mid"),
+                     {{&MP_Atari, "Atari.wav"}, {&MP_Hazure, "Hazure.wav"}, {&MP_Bang, "Bang.wav"},
+                      {&MP_Hassha, "Hassha1.wav"}, {&MP_Mondai, "Mondai.wav"}});
 }
 
 void TF_Game5::Btn_StartClick()
@@ -260,12 +248,7 @@ void TF_Game5::Cancel()
     close();
 }
 
-void TF_Game5::releaseSounds()
-{
-    for (SoundEffect* e : {MP_Atari, MP_Hazure, MP_Bang, MP_Mondai})
-        if (e)
-            e->player()->close();
-}
+void TF_Game5::releaseSounds() { CloseEffects({MP_Atari, MP_Hazure, MP_Bang, MP_Mondai}); }
 
 void TF_Game5::closeEvent(QCloseEvent* event)
 {
@@ -281,12 +264,7 @@ void TF_Game5::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TF_Game5::StopAllSounds()
-{
-    for (SoundEffect* e : {MP_Mondai, MP_Hassha, MP_Bang, MP_Atari, MP_Hazure})
-        if (e && e->isOpen())
-            e->player()->stop();
-}
+void TF_Game5::StopAllSounds() { StopEffects({MP_Mondai, MP_Hassha, MP_Bang, MP_Atari, MP_Hazure}); }
 
 void TF_Game5::playEffect(SoundEffect* effect)
 {

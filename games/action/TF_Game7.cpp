@@ -8,6 +8,7 @@
 #include "data/Rules.h"
 #include "data/Tables.h"
 #include "games/action/ActionControls.h"
+#include "games/action/ActionSounds.h"
 #include "games/action/ImageView.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -138,22 +139,8 @@ void TF_Game7::FormCreate()
 
 void TF_Game7::openSounds()
 {
-    if (Midi_Count != 0) {
-        MediaPlayer* m = MP_MO_1->player();
-        m->setFileName(ProgramFile(QStringLiteral("game71.mid")));
-        if (!m->open()) {
-            MediaErrorReport(this, QStringLiteral("game71.mid"));
-            return;  // the later sounds stay unopened
-        }
-    }
-    SoundEffect** effects[] = {&MP_Atari, &MP_Hazure, &MP_Mondai};
-    const char* names[] = {"Atari.wav", "Hazure.wav", "Mondai.wav"};
-    for (int i = 0; i < 3; ++i) {
-        auto* effect = new SoundEffect(this, QString::fromLatin1(names[i]));
-        *effects[i] = effect;
-        if (!effect->isOpen())
-            return;
-    }
+    OpenActionSounds(this, MP_MO_1, QStringLiteral("game71.mid"),
+                     {{&MP_Atari, "Atari.wav"}, {&MP_Hazure, "Hazure.wav"}, {&MP_Mondai, "Mondai.wav"}});
 }
 
 void TF_Game7::Btn_StartClick()
@@ -238,12 +225,7 @@ void TF_Game7::Cancel()
     close();
 }
 
-void TF_Game7::releaseSounds()
-{
-    for (SoundEffect* e : {MP_Atari, MP_Hazure, MP_Mondai})
-        if (e)
-            e->player()->close();
-}
+void TF_Game7::releaseSounds() { CloseEffects({MP_Atari, MP_Hazure, MP_Mondai}); }
 
 void TF_Game7::closeEvent(QCloseEvent* event)
 {
@@ -259,12 +241,7 @@ void TF_Game7::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TF_Game7::StopAllSounds()
-{
-    for (SoundEffect* e : {MP_Mondai, MP_Atari, MP_Hazure})
-        if (e && e->isOpen())
-            e->player()->stop();
-}
+void TF_Game7::StopAllSounds() { StopEffects({MP_Mondai, MP_Atari, MP_Hazure}); }
 
 void TF_Game7::playSound(ActionSound sound)
 {
