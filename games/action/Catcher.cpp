@@ -1,5 +1,6 @@
 #include "games/action/Catcher.h"
 
+#include "games/action/FrameOpening.h"
 #include "platform/Random.h"
 
 CatcherLevel CatcherLevelFor(int level)
@@ -57,27 +58,8 @@ Catcher::TickResult Catcher::tick(qint64 nowMs)
 
 bool Catcher::frameStep(qint64 nowMs, TickResult& ended)
 {
-    ticker.beginFrame();
-    const qint64 remaining = clock.remainingMs(nowMs);
-    if (events_)
-        events_->showStatus(remaining, score);
-    if (remaining <= 0) {
-        if (!clock.earnsExtension(score, possiblePoints)) {
-            ended = TickResult::TimeOut;
-            return false;
-        }
-        extend(nowMs);
-    }
-    if (question.changeDue()) {
-        question.pickNextAnswer();
-        if (events_ && !events_->showQuestion(question.current)) {
-            ended = TickResult::Stopped;
-            return false;
-        }
-        question.newQuota();
-        if (events_)
-            events_->playSound(ActionSound::Mondai);
-    }
+    if (!OpenFrameStep(*this, events_, nowMs, ended))
+        return false;
     for (int i = 0; i < p.characterSlots && i < SlotCount; ++i) {
         StarSlot& s = stars[i];
         if (s.counter != 255)

@@ -1,5 +1,6 @@
 #include "games/action/ShootDown.h"
 
+#include "games/action/FrameOpening.h"
 #include "platform/Random.h"
 
 void ShootDown::setUp(int width, int height, int playerLevel, ActionEvents* events)
@@ -62,27 +63,8 @@ ShootDown::TickResult ShootDown::tick(qint64 nowMs)
 
 bool ShootDown::frameStep(qint64 nowMs, TickResult& ended)
 {
-    ticker.beginFrame();
-    const qint64 remaining = clock.remainingMs(nowMs);
-    if (events_)
-        events_->showStatus(remaining, score);
-    if (remaining <= 0) {
-        if (!clock.earnsExtension(score, possiblePoints)) {
-            ended = TickResult::TimeOut;
-            return false;
-        }
-        extend(nowMs);
-    }
-    if (question.changeDue()) {
-        question.pickNextAnswer();
-        if (events_ && !events_->showQuestion(question.current)) {
-            ended = TickResult::Stopped;
-            return false;
-        }
-        question.newQuota();
-        if (events_)
-            events_->playSound(ActionSound::Mondai);
-    }
+    if (!OpenFrameStep(*this, events_, nowMs, ended))
+        return false;
     laneFreeNext.fill(true);
     for (int i = 0; i < p.characterSlots && i < CharacterCount; ++i) {
         CharacterSlot& c = characters[i];
