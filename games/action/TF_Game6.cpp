@@ -1,31 +1,21 @@
 #include "games/action/TF_Game6.h"
 
-#include "aftergame/Ranking.h"
-#include "data/ErrorReports.h"
-#include "data/MainMenu.h"
 #include "data/Music.h"
-#include "data/ProgramDir.h"
-#include "data/Rules.h"
 #include "data/Tables.h"
 #include "games/action/ActionControls.h"
 #include "games/action/ActionSounds.h"
-#include "games/action/BackBuffer.h"
+#include "games/action/ActionSprites.h"
 #include "games/action/ImageView.h"
-#include "platform/Fonts.h"
 #include "platform/HandCursor.h"
-#include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramWindow.h"
 #include "platform/Random.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
 constexpr int PlayfieldX = 24;
@@ -43,12 +33,8 @@ QWidget* makeBar(QWidget* parent, const QRect& r, const QString& colour)
 }
 }  // namespace
 
-TF_Game6::TF_Game6()
+TF_Game6::TF_Game6() : ActionGameWindow(QStringLiteral("かんじもぐらたたき"))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    PrepareProgramWindow(this, QColor(Navy));
-    setWindowTitle(QStringLiteral("かんじもぐらたたき"));
-    resize(640, 480);
     buildControls();
     FormCreate();
     Img1->installEventFilter(this);
@@ -59,8 +45,6 @@ TF_Game6::~TF_Game6() = default;
 void TF_Game6::buildControls()
 {
     const QString white = QStringLiteral("white");
-    Lbl_Title = MakeActionLabel(this, QStringLiteral("かんじもぐらたたき"), QRect(8, 2, 200, 22), 18,
-                                true, QStringLiteral("yellow"));
     Label2 = MakeActionLabel(this, QStringLiteral("せいかいの字だけをたたいてね。"),
                              QRect(214, 4, 280, 20), 14, false, white);
     Img1 = new ImageView(this);
@@ -87,15 +71,7 @@ void TF_Game6::buildControls()
     Lbl_Seikai = MakeActionLabel(GroupBox1, QString(), QRect(12, 24, 200, 44), 32, true,
                                  QStringLiteral("yellow"));
 
-    Btn_Start = MakeActionButton(this, QStringLiteral("ゲームはじめ"), QRect(400, 400, 226, 40),
-                                 QString());
-    Btn_Start->setFont(PixelFont(16, true));
-    connect(Btn_Start, &QPushButton::clicked, this, [this] {
-        if (running_)
-            Cancel();
-        else
-            Btn_StartClick();
-    });
+    makeStartButton(QStringLiteral("ゲームはじめ"), QRect(400, 400, 226, 40), QString());
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &TF_Game6::Timer1Timer);
@@ -109,13 +85,10 @@ void TF_Game6::FormCreate()
     level_ = Player_Tbl[Cur_Player].Level[6];
     QString failed;
     // The set is fixed at start; the pictures need only its first kanji and its size.
-    const int L = std::max(1, std::min<int>(level_, Cur_Levels));
     const int lastLevel = level_ != Cur_Levels ? Cur_PerLevel : Cur_LastLevel;
-    board_.setUp(level_, (L - 1) * Cur_PerLevel + Cur_First - 1, lastLevel, this);
+    board_.setUp(level_, SpriteBase(level_), lastLevel, this);
     if (!picture_.setUp(static_cast<int>(450 * Disp_Scale), board_, Disp_Scale, failed)) {
-        setUpFailed_ = true;
-        FileErrorReport(this, failed);
-        QTimer::singleShot(0, this, &QWidget::close);
+        failSetUp(failed);
         return;
     }
     Img1->setImage(&picture_.board());
@@ -136,26 +109,12 @@ void TF_Game6::Btn_StartClick()
         return;
     if (level_ != Cur_Levels)
         Cur_LastLevel = Cur_PerLevel;
-    const int L = std::max(1, std::min<int>(level_, Cur_Levels));
-    board_.setUp(level_, (L - 1) * Cur_PerLevel + Cur_First - 1, Cur_LastLevel, this);
+    board_.setUp(level_, SpriteBase(level_), Cur_LastLevel, this);
     board_.start(TBar_Speed->value());
-    Timer1->setInterval(MoleBoard::TickIntervalMs(TBar_Speed->value()));
-    Timer1->start();
-    TBar_Speed->setEnabled(false);
-    questions->setVisible(true);
-    running_ = true;
     showScore();
-    if (Midi_Count != 0)
-        MP_MO_1->start(QStringLiteral("game61.mid"));
-    if (!questions->showQuestion(board_.currentKanji())) {
-        Timer1->stop();
-        running_ = false;
-        fatal_ = true;
-        QuestionFileFailure(this);
-        close();
+    if (!beginPlay(MoleBoard::TickIntervalMs(TBar_Speed->value()), QStringLiteral("game61.mid"),
+                   board_.currentKanji()))
         return;
-    }
-    Btn_Start->setText(QStringLiteral("ゲームおわり"));
     // The speed box shows the progress from now on.
     GroupBox2->setTitle(QStringLiteral("すすみぐあい"));
     Label5->hide();
@@ -181,11 +140,7 @@ void TF_Game6::Timer1Timer()
         endOfGame();
         return;
     case MoleBoard::TickResult::Stopped:
-        Timer1->stop();
-        running_ = false;
-        fatal_ = true;
-        QuestionFileFailure(this);
-        close();
+        questionFileFailed();
         return;
     }
 }
@@ -212,46 +167,16 @@ void TF_Game6::endOfGame()
     if (Midi_Count != 0)
         MP_MO_1->stop();
     const bool pass = board_.passed();
-    ShowMessage(this, pass ? QStringLiteral("おめでとう！ ごうかくです")
-                           : QStringLiteral("ざんねん！ ふごうかくです"));
-    if (pass)
-        LevelUp(6);
-    Last_Score = board_.score;
-    ShowRanking(this);
-    Lbl_Seikai->setText(QStringLiteral(" "));
+    announceResult(pass ? QStringLiteral("おめでとう！ ごうかくです")
+                        : QStringLiteral("ざんねん！ ふごうかくです"),
+                   pass, 6, board_.score);
     questions->setVisible(false);
     Cancel();
 }
 
 void TF_Game6::showScore() { Lbl_Seikai->setText(QString::number(board_.score)); }
 
-void TF_Game6::Cancel()
-{
-    if (cancelled_)
-        return;
-    cancelled_ = true;
-    running_ = false;
-    MP_MO_1->stop();
-    Timer1->stop();
-    releaseSounds();
-    close();
-}
-
 void TF_Game6::releaseSounds() { CloseEffects({MP_Atari, MP_Hazure, MP_Mondai}); }
-
-void TF_Game6::closeEvent(QCloseEvent* event)
-{
-    if (!cancelled_) {
-        cancelled_ = true;
-        running_ = false;
-        Timer1->stop();
-        MP_MO_1->stop();
-        releaseSounds();
-    }
-    if (!fatal_)
-        ShowMainMenu();
-    event->accept();
-}
 
 void TF_Game6::StopAllSounds() { StopEffects({MP_Mondai, MP_Atari, MP_Hazure}); }
 

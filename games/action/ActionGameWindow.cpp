@@ -1,0 +1,112 @@
+#include "games/action/ActionGameWindow.h"
+
+#include "aftergame/Ranking.h"
+#include "data/ErrorReports.h"
+#include "data/MainMenu.h"
+#include "data/Music.h"
+#include "data/Rules.h"
+#include "data/Tables.h"
+#include "games/action/ActionControls.h"
+#include "games/action/BackBuffer.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+ActionGameWindow::ActionGameWindow(const QString& title)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    PrepareProgramWindow(this, QColor(Navy));
+    setWindowTitle(title);
+    resize(640, 480);
+    Lbl_Title =
+        MakeActionLabel(this, title, QRect(8, 2, 200, 22), 18, true, QStringLiteral("yellow"));
+}
+
+ActionGameWindow::~ActionGameWindow() = default;
+
+void ActionGameWindow::makeStartButton(const QString& text, const QRect& r, const QString& hint)
+{
+    Btn_Start = MakeActionButton(this, text, r, hint);
+    Btn_Start->setFont(PixelFont(16, true));
+    connect(Btn_Start, &QPushButton::clicked, this, [this] {
+        if (running_)
+            Cancel();
+        else
+            Btn_StartClick();
+    });
+}
+
+void ActionGameWindow::failSetUp(const QString& file)
+{
+    setUpFailed_ = true;
+    FileErrorReport(this, file);
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+bool ActionGameWindow::beginPlay(int intervalMs, const QString& music, int firstQuestion)
+{
+    Timer1->setInterval(intervalMs);
+    Timer1->start();
+    TBar_Speed->setEnabled(false);
+    questions->setVisible(true);
+    if (Midi_Count != 0)
+        MP_MO_1->start(music);
+    if (!questions->showQuestion(firstQuestion)) {
+        questionFileFailed();
+        return false;
+    }
+    running_ = true;
+    Btn_Start->setText(QStringLiteral("ゲームおわり"));
+    return true;
+}
+
+void ActionGameWindow::questionFileFailed()
+{
+    Timer1->stop();
+    running_ = false;
+    fatal_ = true;
+    QuestionFileFailure(this);
+    close();
+}
+
+void ActionGameWindow::announceResult(const QString& verdict, bool credit, int game, int score)
+{
+    ShowMessage(this, verdict);
+    if (credit)
+        LevelUp(game);
+    Last_Score = score;
+    ShowRanking(this);
+    Lbl_Seikai->setText(QStringLiteral(" "));
+}
+
+void ActionGameWindow::Cancel()
+{
+    if (cancelled_)
+        return;
+    cancelled_ = true;
+    running_ = false;
+    MP_MO_1->stop();
+    Timer1->stop();
+    releaseSounds();
+    close();
+}
+
+void ActionGameWindow::closeEvent(QCloseEvent* event)
+{
+    if (!cancelled_) {
+        cancelled_ = true;
+        running_ = false;
+        Timer1->stop();
+        MP_MO_1->stop();
+        releaseSounds();
+    }
+    if (!fatal_)
+        ShowMainMenu();
+    event->accept();
+}
