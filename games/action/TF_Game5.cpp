@@ -34,7 +34,7 @@ TF_Game5::~TF_Game5() = default;
 void TF_Game5::buildControls()
 {
     Label2 = MakeActionLabel(this, QStringLiteral("せいかいの字を打ち落とそう。"),
-                       QRect(214, 4, 260, 20), 14, false, QStringLiteral("white"));
+                             QRect(214, 4, 260, 20), 14, false, QStringLiteral("white"));
 
     Img1 = new ImageView(this);
     Img1->setGeometry(PlayfieldX, PlayfieldY, PlayfieldDesignW, PlayfieldDesignH);
@@ -44,11 +44,11 @@ void TF_Game5::buildControls()
     buildClockPanel();
 
     Btn_Left = MakeActionButton(this, QStringLiteral("← ひだり"), QRect(150, 408, 84, 34),
-                          QStringLiteral("パドルを左へ動かします"));
+                                QStringLiteral("パドルを左へ動かします"));
     Btn_utsu = MakeActionButton(this, QStringLiteral("うつ"), QRect(240, 408, 84, 34),
-                          QStringLiteral("たまを発射します"));
+                                QStringLiteral("たまを発射します"));
     Btn_Right = MakeActionButton(this, QStringLiteral("みぎ →"), QRect(330, 408, 84, 34),
-                           QStringLiteral("パドルを右へ動かします"));
+                                 QStringLiteral("パドルを右へ動かします"));
     for (QPushButton* b : {Btn_Left, Btn_utsu, Btn_Right}) {
         b->setAutoRepeat(false);
         b->hide();
