@@ -1,31 +1,17 @@
-// An animation control for the menu's AVI clips: the frames are decoded once at open (the clips are
-// small), then a timer loops them at the file's own frame rate. The current frame is painted
-// centred in the control; the rest of the control shows its parent. A file that cannot be opened
-// or decoded makes open() return false, never a crash.
+// An animation control for the menu's AVI clips: a timer loops the clip at the file's own frame
+// rate, reading one frame a tick, so a playing clip holds one decoded frame. The current frame is
+// painted centred in the control; the rest of the control shows its parent. A file that cannot be
+// opened or decoded makes open() return false, never a crash.
 #pragma once
+
+#include "platform/AviStream.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
-#include <vector>
-
-// Decodes every frame of a video file (any FFmpeg format; AVI first). Empty on failure.
-struct AviClip {
-    std::vector<QImage> frames;
-    double frameRate = 0;
-    QSize frameSize;
-    bool isNull() const { return frames.empty(); }
-
-    static AviClip decode(const QString& path);
-    // Limits that keep a damaged or huge file from costing time or memory.
-    static constexpr int MaxFrames = 3000;
-    static constexpr int MaxSide = 2048;
-    // Summed over all frames: our clips use under one million; seven clips at this limit still
-    // fit in a child's computer.
-    static constexpr qint64 MaxPixels = 8LL * 1024 * 1024;
-};
+#include <memory>
 
 class AnimateControl : public QWidget {
     Q_OBJECT
@@ -38,16 +24,18 @@ public:
     void stop();
     void close();
 
-    bool isOpen() const;
+    bool isOpen() const { return stream_ != nullptr; }
     bool isPlaying() const;
     int frameCount() const;
     double frameRate() const;
     QSize frameSize() const;
-    QImage frameAt(int index) const;
+    // The frame on show and its index.
+    const QImage& currentImage() const { return image_; }
     int currentFrame() const { return current_; }
     QString fileName() const { return path_; }
 
-    // The timer's tick: shows the next frame, back to the first after the last.
+    // The timer's tick: shows the next frame, back to the first after the last. A file that no
+    // longer reads (changed on disk) stops the animation on the frame it shows.
     void advance();
 
 protected:
@@ -55,7 +43,8 @@ protected:
     QSize sizeHint() const override;
 
 private:
-    AviClip clip_;
+    std::unique_ptr<AviStream> stream_;
+    QImage image_;
     QString path_;
     QTimer timer_;
     int current_ = 0;

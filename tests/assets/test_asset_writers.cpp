@@ -6,7 +6,7 @@
 #include "tools/assets/Sounds.cpp"
 #include "tools/assets/TuneThemes.cpp"
 
-#include "platform/AnimateControl.h"
+#include "platform/AviStream.h"
 #include "support/TestEnv.h"
 #include "tools/assets/SmfReader.h"
 

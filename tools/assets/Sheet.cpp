@@ -2,7 +2,7 @@
 // animation, and a line per sound and tune with its length, on one PNG.
 #include "SmfReader.h"
 
-#include "platform/AnimateControl.h"
+#include "platform/AviStream.h"
 #include "platform/WmfPicture.h"
 
 #include <QApplication>
