@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 TF_Pop* F_Pop = nullptr;
 
@@ -22,10 +21,7 @@ PopLayout PopLayoutFor(QSize client) {
     return {QPoint(x + 3, y + 3), QPoint(x, y), QPoint(x + 50, y + 50)};
 }
 
-QImage DrawPopPicture(QSize size, qreal dpr) {
-    QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    QPainter p(&image);
+void PaintPopPicture(QPainter& p, QSize size) {
     p.setPen(Qt::black);
     p.setBrush(Navy);
     p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
@@ -42,6 +38,13 @@ QImage DrawPopPicture(QSize size, qreal dpr) {
     p.setFont(PointFont(18, true));
     p.setPen(QColor(255, 255, 0));
     write(at.second, Second);
+}
+
+QImage DrawPopPicture(QSize size, qreal dpr) {
+    QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    QPainter p(&image);
+    PaintPopPicture(p, size);
     return image;
 }
 
@@ -58,18 +61,12 @@ void TF_Pop::FormCreate() {
     QScreen* screen = QGuiApplication::primaryScreen();
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 640, 480));
     setWindowState(Qt::WindowMaximized);
-    image1_ = DrawPopPicture(size(), screen ? screen->devicePixelRatio() : 1);
     Randomize();
 }
 
-void TF_Pop::resizeEvent(QResizeEvent*) {
-    if (image1_.deviceIndependentSize().toSize() != size()) {
-        const qreal dpr = windowHandle() ? windowHandle()->devicePixelRatio() : devicePixelRatioF();
-        image1_ = DrawPopPicture(size(), dpr);
-    }
-}
-
+// Painted straight onto the window: a kept copy of a full-screen picture would cost megabytes
+// for a window that, once covered, is seldom seen again.
 void TF_Pop::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), image1_);
+    PaintPopPicture(p, size());
 }

@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QWidget>
 
+class QPainter;
+
 // Where the greeting's lines stand on a screen of the given size.
 struct PopLayout {
     QPoint shadow;   // the grey shadow of the greeting
@@ -16,7 +18,9 @@ struct PopLayout {
 };
 PopLayout PopLayoutFor(QSize client);
 
-// The whole picture, drawn at dpr device pixels per pixel so the text stays sharp when scaled.
+// The whole picture on a painter of the given (logical) size.
+void PaintPopPicture(QPainter& painter, QSize size);
+// The same as an image, at dpr device pixels per pixel.
 QImage DrawPopPicture(QSize size, qreal dpr = 1);
 
 class TF_Pop : public QWidget {
@@ -25,14 +29,9 @@ class TF_Pop : public QWidget {
     explicit TF_Pop(QWidget* parent = nullptr);
 
     void FormCreate();
-    const QImage& Image1() const { return image1_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-  private:
-    QImage image1_;
 };
 
 extern TF_Pop* F_Pop;

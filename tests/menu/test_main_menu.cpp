@@ -598,6 +598,10 @@ class TestMainMenu : public QObject {
         QVERIFY(F_Pop);
         QVERIFY(F_Pop->isVisible());
         QVERIFY(!F_Pop->isEnabled());
+        // The window paints the same picture at its own size.
+        const QImage shown = F_Pop->grab().toImage();
+        QCOMPARE(shown.pixelColor(5, 5), QColor(0, 0, 128));
+        QCOMPARE(shown.pixelColor(shown.width() - 1, shown.height() - 1), QColor(Qt::black));
     }
 
     // Card pictures: white turns transparent, the drawing stays.
