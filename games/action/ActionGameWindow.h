@@ -59,7 +59,7 @@ protected:
     // What every start shares: the tick timer at `intervalMs`, the speed fixed, the music and the
     // first question. False when the sentence file cannot be read; the window is then closing.
     bool beginPlay(int intervalMs, const QString& music, int firstQuestion);
-    // The sentence file could not be read in play: the program ends.
+    // The sentence file cannot be read: the window closes without the menu and the program ends.
     void questionFileFailed();
     // A game played to its end: the verdict, the level credit for game `game`, the ranking.
     void announceResult(const QString& verdict, bool credit, int game, int score);
