@@ -1,5 +1,6 @@
 #include "menu/TF_Pop.h"
 
+#include "platform/BufferBetweenPaints.h"
 #include "platform/Fonts.h"
 #include "platform/Random.h"
 
@@ -54,6 +55,7 @@ TF_Pop::TF_Pop(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEnabled(false); // the backdrop never takes a click or a key
+    ReleaseBufferBetweenPaints(this); // covered nearly all the time
     FormCreate();
 }
 

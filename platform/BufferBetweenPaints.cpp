@@ -1,0 +1,83 @@
+#include "platform/BufferBetweenPaints.h"
+
+#include <QBackingStore>
+#include <QEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+class BufferReleaser : public QObject {
+public:
+    explicit BufferReleaser(QWidget* window) : QObject(window), window_(window)
+    {
+        window->installEventFilter(this);
+        watchHandle();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::WinIdChange:
+            watchHandle();
+            break;
+        case QEvent::Expose:
+            if (watched == handle_ && handle_->isExposed())
+                take();
+            break;
+        case QEvent::UpdateRequest:
+            if (watched == window_)
+                take();
+            break;
+        case QEvent::Paint:
+            // Given back once this paint has been flushed to the screen.
+            if (watched == window_ && !releasePending_) {
+                releasePending_ = true;
+                QMetaObject::invokeMethod(this, &BufferReleaser::release, Qt::QueuedConnection);
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void watchHandle()
+    {
+        QWindow* handle = window_->windowHandle();
+        if (!handle || handle == handle_)
+            return;
+        handle_ = handle;
+        handle->installEventFilter(this);
+    }
+
+    void take()
+    {
+        QBackingStore* store = window_->backingStore();
+        if (!store || store->size() == window_->size())
+            return;
+        store->resize(window_->size());
+        window_->repaint();  // the new buffer is blank: draw all of it now
+    }
+
+    void release()
+    {
+        releasePending_ = false;
+        if (QBackingStore* store = window_->backingStore(); store && window_->isVisible())
+            store->resize(QSize(1, 1));
+    }
+
+    QWidget* window_;
+    QPointer<QWindow> handle_;
+    bool releasePending_ = false;
+};
+
+}  // namespace
+
+void ReleaseBufferBetweenPaints(QWidget* window)
+{
+    new BufferReleaser(window);
+}
