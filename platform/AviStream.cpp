@@ -30,11 +30,14 @@ void quietLog()
 // as long on their bottom-up rows, and this runs for every frame the menu shows.
 void copyBgr24(const uint8_t* src, int stride, QImage& image)
 {
-    for (int y = 0; y < image.height(); ++y) {
+    const int w = image.width(), h = image.height();
+    uchar* const bits = image.bits();
+    const qsizetype line = image.bytesPerLine();
+    for (int y = 0; y < h; ++y) {
         const uint8_t* in = src + qptrdiff(y) * stride;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x, in += 3)
-            out[x] = qRgb(in[2], in[1], in[0]);
+        auto* out = reinterpret_cast<QRgb*>(bits + y * line);
+        for (int x = 0; x < w; ++x, in += 3)
+            out[x] = 0xff000000u | (uint32_t(in[2]) << 16) | (uint32_t(in[1]) << 8) | in[0];
     }
 }
 
