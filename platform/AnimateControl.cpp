@@ -20,6 +20,7 @@ bool AnimateControl::open(const QString& path)
     image_ = std::move(first);
     path_ = path;
     current_ = 0;
+    updateOpaque();
     update();
     return true;
 }
@@ -40,6 +41,7 @@ void AnimateControl::close()
     image_ = QImage();
     path_.clear();
     current_ = 0;
+    updateOpaque();
     update();
 }
 
@@ -58,6 +60,19 @@ void AnimateControl::advance()
     }
     current_ = stream_->position();
     update();
+}
+
+void AnimateControl::resizeEvent(QResizeEvent*)
+{
+    updateOpaque();
+}
+
+// A frame that covers the whole control hides the parent: then the parent's background need not
+// be painted under every frame.
+void AnimateControl::updateOpaque()
+{
+    const QSize frame = frameSize();
+    setAttribute(Qt::WA_OpaquePaintEvent, isOpen() && frame.width() >= width() && frame.height() >= height());
 }
 
 void AnimateControl::paintEvent(QPaintEvent*)

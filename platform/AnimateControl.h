@@ -40,9 +40,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     QSize sizeHint() const override;
 
 private:
+    void updateOpaque();
+
     std::unique_ptr<AviStream> stream_;
     QImage image_;
     QString path_;

@@ -130,6 +130,32 @@ private slots:
             QCOMPARE(shot.pixel(p + QPoint(10, 10)), frame.pixel(p));
     }
 
+    // Around a frame smaller than the control the parent shows through; a control the frame
+    // covers is opaque, so the parent is not painted beneath every frame.
+    void parentShowsOnlyAroundTheFrame()
+    {
+        QWidget parent;
+        parent.resize(300, 200);
+        QPalette red = parent.palette();
+        red.setColor(QPalette::Window, Qt::red);
+        parent.setPalette(red);
+        parent.setAutoFillBackground(true);
+        auto* control = new AnimateControl(&parent);
+        QVERIFY(control->open(builtClip(2)));
+        control->setGeometry(0, 0, 205, 140);
+        const QImage shot = parent.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!control->testAttribute(Qt::WA_OpaquePaintEvent));
+        QCOMPARE(QColor(shot.pixel(2, 2)), QColor(Qt::red));
+        QCOMPARE(QColor(shot.pixel(200, 135)), QColor(Qt::red));
+        QCOMPARE(shot.pixel(10, 10), control->currentImage().pixel(0, 0));
+
+        control->setGeometry(0, 0, 185, 120);
+        parent.grab();
+        QVERIFY(control->testAttribute(Qt::WA_OpaquePaintEvent));
+        control->close();
+        QVERIFY(!control->testAttribute(Qt::WA_OpaquePaintEvent));
+    }
+
     // Missing, cut or damaged files are refused and leave the control closed.
     void refusesDamagedFiles_data()
     {
