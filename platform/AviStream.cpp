@@ -215,9 +215,12 @@ std::unique_ptr<AviStream> AviStream::open(const QString& path)
 bool AviStream::rewind()
 {
     position_ = -1;
-    if (decoder_->seekStart())
-        return true;
-    // A container that cannot seek starts again from the file.
+    return (seekable_ && decoder_->seekStart()) || reopen();
+}
+
+bool AviStream::reopen()
+{
+    position_ = -1;
     std::unique_ptr<Decoder> fresh = Decoder::start(path_);
     if (!fresh)
         return false;
@@ -225,14 +228,33 @@ bool AviStream::rewind()
     return true;
 }
 
+bool AviStream::receiveNext()
+{
+    bool damaged = false;
+    if (decoder_->receive(damaged))
+        return true;
+    if (!seekable_)
+        return false;
+    // A seek in a damaged file can skip frames that reading from the start finds: from now on
+    // every round opens the file again, and this one is read up to here that way.
+    seekable_ = false;
+    const int wanted = position_ + 1;
+    if (!reopen())
+        return false;
+    for (int i = 0; i < wanted; ++i)
+        if (!decoder_->receive(damaged))
+            return false;
+    position_ = wanted - 1;
+    return decoder_->receive(damaged);
+}
+
 bool AviStream::next(QImage& image)
 {
     if (position_ + 1 >= frameCount_ && !rewind())
         return false;
-    Decoder& d = *decoder_;
-    bool damaged = false;
-    if (!d.receive(damaged))
+    if (!receiveNext())
         return false;
+    Decoder& d = *decoder_;
     const int w = d.frame->width, h = d.frame->height;
     if (QSize(w, h) != frameSize_)
         return false;

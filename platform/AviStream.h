@@ -38,6 +38,8 @@ private:
     struct Decoder;
     AviStream();
     bool rewind();
+    bool reopen();
+    bool receiveNext();
 
     QString path_;
     std::unique_ptr<Decoder> decoder_;
@@ -45,6 +47,7 @@ private:
     double frameRate_ = 0;
     QSize frameSize_;
     int position_ = -1;
+    bool seekable_ = true;  // until a seek proves unreliable for this file
 };
 
 // Every frame of a file at once, for tools and checks that want them side by side. Empty on
