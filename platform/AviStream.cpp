@@ -241,11 +241,13 @@ bool AviStream::receiveNext()
     const int wanted = position_ + 1;
     if (!reopen())
         return false;
-    for (int i = 0; i < wanted; ++i)
-        if (!decoder_->receive(damaged))
+    for (int i = 0; i <= wanted; ++i) {
+        bool bad = false;
+        if (!decoder_->receive(bad))
             return false;
+    }
     position_ = wanted - 1;
-    return decoder_->receive(damaged);
+    return true;
 }
 
 bool AviStream::next(QImage& image)
