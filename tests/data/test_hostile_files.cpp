@@ -6,6 +6,7 @@
 #include "data/KanjiFiles.h"
 #include "data/SaveFiles.h"
 #include "platform/HelpFile.h"
+#include "support/KeptInputs.h"
 #include "support/TestEnv.h"
 
 #include <QDialog>
@@ -22,33 +23,13 @@ QByteArray readAll(const QString& path)
     return f.readAll();
 }
 
-// Rows "<reader>/<seed|regression>/<file>" with the file's path and whether it is a seed.
-void keptInputs(const QString& reader)
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("seed");
-    const QString root = QStringLiteral(MOJI_SOURCE_DIR "/fuzz/");
-    int rows = 0;
-    for (const bool seed : {true, false}) {
-        const QDir dir(root + (seed ? QStringLiteral("corpus/") : QStringLiteral("regressions/")) +
-                       reader);
-        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-            QTest::addRow("%s/%s/%s", qPrintable(reader), seed ? "seed" : "regression",
-                          qPrintable(name))
-                << dir.filePath(name) << seed;
-            ++rows;
-        }
-    }
-    if (rows == 0)
-        QTest::addRow("%s/none", qPrintable(reader)) << QString() << true;  // fails: no seeds
-}
 }  // namespace
 
 class TestHostileFiles : public QObject {
     Q_OBJECT
 private slots:
     // "Kanji.dat": loaded records are whole kanji; a refused file leaves the table untouched.
-    void kanjiFile_data() { keptInputs(QStringLiteral("kanji")); }
+    void kanjiFile_data() { KeptInputs(QStringLiteral("kanji")); }
     void kanjiFile()
     {
         QFETCH(QString, path);
@@ -74,7 +55,7 @@ private slots:
     }
 
     // "Mondai2.dat": a loaded index holds only entries the sentence reader accepts.
-    void mondaiIndex_data() { keptInputs(QStringLiteral("mondai_idx")); }
+    void mondaiIndex_data() { KeptInputs(QStringLiteral("mondai_idx")); }
     void mondaiIndex()
     {
         QFETCH(QString, path);
@@ -99,7 +80,7 @@ private slots:
 
     // "Mondai1.dat" (after one index record, as the fuzz target reads it): the quiz gets every
     // sentence of an entry inside the file and nothing for one past its end.
-    void mondaiFile_data() { keptInputs(QStringLiteral("mondai")); }
+    void mondaiFile_data() { KeptInputs(QStringLiteral("mondai")); }
     void mondaiFile()
     {
         QFETCH(QString, path);
@@ -133,7 +114,7 @@ private slots:
 
     // "Player.dat": a loaded file saves back byte for byte; a refused one changes nothing and
     // names the file for the error report.
-    void playerFile_data() { keptInputs(QStringLiteral("player")); }
+    void playerFile_data() { KeptInputs(QStringLiteral("player")); }
     void playerFile()
     {
         QFETCH(QString, path);
@@ -161,7 +142,7 @@ private slots:
 
     // "Game.dat": every loaded entry shows its name and date, and the saved file loads again to
     // the same table.
-    void gameFile_data() { keptInputs(QStringLiteral("game")); }
+    void gameFile_data() { KeptInputs(QStringLiteral("game")); }
     void gameFile()
     {
         QFETCH(QString, path);
@@ -194,7 +175,7 @@ private slots:
     }
 
     // "Mojimaru.hlp": every topic read opens in the help window, its text escaped.
-    void helpFile_data() { keptInputs(QStringLiteral("help")); }
+    void helpFile_data() { KeptInputs(QStringLiteral("help")); }
     void helpFile()
     {
         QFETCH(QString, path);

@@ -4,6 +4,7 @@
 #include "platform/AnimateControl.h"
 #include "platform/MediaPlayer.h"
 #include "platform/WmfPicture.h"
+#include "support/KeptInputs.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -12,26 +13,6 @@
 #include <QtTest>
 
 namespace {
-// Rows "<reader>/<seed|regression>/<file>" with the file's path and whether it is a seed.
-void keptInputs(const QString& reader)
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("seed");
-    const QString root = QStringLiteral(MOJI_SOURCE_DIR "/fuzz/");
-    int rows = 0;
-    for (const bool seed : {true, false}) {
-        const QDir dir(root + (seed ? QStringLiteral("corpus/") : QStringLiteral("regressions/")) +
-                       reader);
-        for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-            QTest::addRow("%s/%s/%s", qPrintable(reader), seed ? "seed" : "regression",
-                          qPrintable(name))
-                << dir.filePath(name) << seed;
-            ++rows;
-        }
-    }
-    if (rows == 0)
-        QTest::addRow("%s/none", qPrintable(reader)) << QString() << true;  // fails: no seeds
-}
 
 // A copy under the name the program would give the file, so players that go by the suffix agree.
 QString copyAs(const TestEnv& env, const QString& path, const QString& name)
@@ -48,7 +29,7 @@ class TestHostileMedia : public QObject {
     Q_OBJECT
 private slots:
     // Metafiles: a loaded picture draws at any size, including off the surface's edge.
-    void metafile_data() { keptInputs(QStringLiteral("wmf")); }
+    void metafile_data() { KeptInputs(QStringLiteral("wmf")); }
     void metafile()
     {
         QFETCH(QString, path);
@@ -71,7 +52,7 @@ private slots:
 
     // Animations: an opened clip loops through all its frames; a refused one leaves the control
     // closed.
-    void animation_data() { keptInputs(QStringLiteral("avi")); }
+    void animation_data() { KeptInputs(QStringLiteral("avi")); }
     void animation()
     {
         QFETCH(QString, path);
@@ -101,7 +82,7 @@ private slots:
 
     // MIDI files on the real player (dummy audio): a damaged one fails to open, a seed opens
     // and plays when music can play at all.
-    void midi_data() { keptInputs(QStringLiteral("midi")); }
+    void midi_data() { KeptInputs(QStringLiteral("midi")); }
     void midi()
     {
         QFETCH(QString, path);
