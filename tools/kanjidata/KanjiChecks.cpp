@@ -5,7 +5,10 @@
 #include "tools/kanjidata/ReadingRules.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -40,6 +43,53 @@ int schoolYearOf(QChar c, const KanjiSources& src, const QHash<QString, KanjiDic
         return e->year;
     const int g = dic.value(QString(c)).grade;
     return g >= 1 && g <= KanjiYears ? g : 0;
+}
+
+// The kanji's readings in a word: dictionary readings, name readings too (奈良, 茨城).
+std::function<QSet<QString>(QChar)> formsFrom(const QHash<QString, KanjiDicEntry>& dic)
+{
+    auto cache = std::make_shared<QHash<QChar, QSet<QString>>>();
+    return [&dic, cache](QChar c) {
+        auto it = cache->find(c);
+        if (it == cache->end()) {
+            const KanjiDicEntry d = dic.value(QString(c));
+            it = cache->insert(c, AllReadingForms(d.on + d.kun + d.nanori));
+        }
+        return *it;
+    };
+}
+
+struct SentenceRef {
+    const KanjiEntry* kanji;
+    const SourceSentence* sentence;
+};
+
+// Every sentence with the kanji in place, parsed by MeCab.
+bool parseAll(const KanjiSources& src, QVector<SentenceRef>& refs, QVector<QVector<MecabWord>>& words,
+              QString& reason)
+{
+    QStringList withKanji;
+    for (auto it = src.sentences.cbegin(); it != src.sentences.cend(); ++it)
+        for (const SourceSentence& s : it.value()) {
+            refs.append({&src.kanji[it.key() - 1], &s});
+            withKanji << s.withKanji(src.kanji[it.key() - 1].kanji);
+        }
+    return MecabWords(withKanji, words, reason);
+}
+
+// The word that holds the kanji and the kanji's place in it; null when MeCab lost it.
+const MecabWord* wordOfKanji(const QVector<MecabWord>& words, const SentenceRef& ref, int& at)
+{
+    const int kanjiAt = static_cast<int>(ref.sentence->before().size());
+    int start = 0;
+    for (const MecabWord& w : words) {
+        if (kanjiAt < start + w.surface.size()) {
+            at = kanjiAt - start;
+            return w.surface.mid(at, 1) == ref.kanji->kanji ? &w : nullptr;
+        }
+        start += static_cast<int>(w.surface.size());
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -193,41 +243,17 @@ QVector<CheckFailure> CheckSentenceText(const KanjiSources& src, const QHash<QSt
 bool CheckMecab(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic,
                 const QVector<ExceptionEntry>& exceptions, QVector<CheckFailure>& failures, QString& reason)
 {
-    QStringList withKanji;
-    QVector<std::pair<const KanjiEntry*, const SourceSentence*>> refs;
-    for (auto it = src.sentences.cbegin(); it != src.sentences.cend(); ++it)
-        for (const SourceSentence& s : it.value()) {
-            refs.append({&src.kanji[it.key() - 1], &s});
-            withKanji << s.withKanji(src.kanji[it.key() - 1].kanji);
-        }
+    QVector<SentenceRef> refs;
     QVector<QVector<MecabWord>> words;
-    if (!MecabWords(withKanji, words, reason))
+    if (!parseAll(src, refs, words, reason))
         return false;
-    QHash<QChar, QSet<QString>> formsCache;
-    const auto formsOf = [&](QChar c) {
-        auto it = formsCache.find(c);
-        if (it == formsCache.end()) {
-            // The other characters of the word may also take name readings (奈良, 茨城).
-            const KanjiDicEntry d = dic.value(QString(c));
-            it = formsCache.insert(c, AllReadingForms(d.on + d.kun + d.nanori));
-        }
-        return *it;
-    };
+    const auto formsOf = formsFrom(dic);
     for (int i = 0; i < refs.size(); ++i) {
-        const auto [e, s] = refs[i];
-        // The word that holds the kanji, and the kanji's place in it.
-        const int kanjiAt = static_cast<int>(s->before().size());
-        int start = 0;
-        const MecabWord* word = nullptr;
-        for (const MecabWord& w : words[i]) {
-            if (kanjiAt < start + w.surface.size()) {
-                word = &w;
-                break;
-            }
-            start += static_cast<int>(w.surface.size());
-        }
-        if (word && word->surface.mid(kanjiAt - start, 1) == e->kanji &&
-            WordReadingAgrees(word->surface, kanjiAt - start, s->reading(), word->reading, formsOf))
+        const KanjiEntry* e = refs[i].kanji;
+        const SourceSentence* s = refs[i].sentence;
+        int at = 0;
+        const MecabWord* word = wordOfKanji(words[i], refs[i], at);
+        if (word && WordReadingAgrees(word->surface, at, s->reading(), word->reading, formsOf))
             continue;
         if (findException(exceptions, QStringLiteral("mecab"), *e, *s))
             continue;
@@ -246,5 +272,121 @@ QVector<CheckFailure> UnusedExceptions(const QVector<ExceptionEntry>& exceptions
         if (!x.used)
             out << fail(QStringLiteral("exceptions"), ExceptionsFile, x.line,
                         QStringLiteral("%1 %2 %3 matches no failing sentence; remove it").arg(x.check, x.kanji, x.sentence));
+    return out;
+}
+
+QVector<OtherReadingException> ReadOtherReadingExceptions(const QString& path, QVector<CheckFailure>& failures)
+{
+    QVector<OtherReadingException> out;
+    const QString name = QFileInfo(path).fileName();
+    QFile f(path);
+    if (!f.exists())
+        return out;
+    if (!f.open(QIODevice::ReadOnly)) {
+        failures << fail(QStringLiteral("exceptions"), name, 0, QStringLiteral("cannot read"));
+        return out;
+    }
+    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const int sep = static_cast<int>(line.indexOf(QLatin1String(" -- ")));
+        const QStringList head = line.left(sep).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        OtherReadingException x;
+        x.line = i + 1;
+        if (sep > 0 && head.size() == 3) {
+            x.kanji = head[0];
+            x.sentence = head[1];
+            x.readings = head[2].split(QLatin1Char(','), Qt::SkipEmptyParts);
+            x.reason = line.mid(sep + 4).trimmed();
+        }
+        if (x.readings.isEmpty() || x.reason.isEmpty()) {
+            failures << fail(QStringLiteral("exceptions"), name, x.line,
+                             QStringLiteral("expected \"<kanji> <a|{b}|c> <reading,...> -- <reason>\""));
+            continue;
+        }
+        out << x;
+    }
+    return out;
+}
+
+QStringList OtherReadings(const QString& word, int at, const QString& reading,
+                          const QVector<EdictReading>& readings, bool standsAlone,
+                          const std::function<QSet<QString>(QChar)>& formsOf)
+{
+    QSet<QString> others;
+    for (const EdictReading& r : readings) {
+        if (standsAlone && r.affixOnly())
+            continue;
+        if (WordReadingAgrees(word, at, reading, r.kana, formsOf))
+            continue;
+        // Prefer splits where the kanji, too, reads one of its own forms.
+        QSet<QString> split = ReadingsAt(word, at, r.kana, formsOf, true);
+        if (split.isEmpty())
+            split = ReadingsAt(word, at, r.kana, formsOf, false);
+        if (split.isEmpty())
+            others.insert(QLatin1Char('[') + r.kana + QLatin1Char(']'));
+        else
+            others.unite(split);
+    }
+    QStringList out(others.begin(), others.end());
+    out.sort();
+    return out;
+}
+
+bool CheckOtherReadings(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic, const Edict& edict,
+                        const QVector<OtherReadingException>& exceptions, QVector<CheckFailure>& failures,
+                        QString& reason)
+{
+    QVector<SentenceRef> refs;
+    QVector<QVector<MecabWord>> words;
+    if (!parseAll(src, refs, words, reason))
+        return false;
+    const auto formsOf = formsFrom(dic);
+    for (int i = 0; i < refs.size(); ++i) {
+        const KanjiEntry* e = refs[i].kanji;
+        const SourceSentence* s = refs[i].sentence;
+        int at = 0;
+        const MecabWord* w = wordOfKanji(words[i], refs[i], at);
+        if (!w)
+            continue;  // the MeCab check reports it
+        // An inflected word is listed in its dictionary form (高かっ: 高い), same stem.
+        const bool baseFits = w->base.left(at + 1) == w->surface.left(at + 1);
+        QString key = baseFits && edict.contains(w->base) ? w->base : w->surface;
+        const auto found = edict.constFind(key);
+        if (found == edict.cend())
+            continue;
+        const bool alone = !w->partOfSpeech.startsWith(QLatin1String("名詞,接尾")) &&
+                           !w->partOfSpeech.startsWith(QLatin1String("接頭詞"));
+        const QStringList others = OtherReadings(key, at, s->reading(), *found, alone, formsOf);
+        if (others.isEmpty())
+            continue;
+        const OtherReadingException* x = nullptr;
+        for (const OtherReadingException& c : exceptions)
+            if (c.kanji == e->kanji && c.sentence == s->sourceText())
+                x = &c;
+        QStringList unexplained;
+        for (const QString& o : others)
+            if (!x || !x->readings.contains(o))
+                unexplained << o;
+        // A line that names readings the word no longer has is out of date.
+        if (x && std::all_of(x->readings.begin(), x->readings.end(), [&](const QString& r) { return others.contains(r); }))
+            x->used = true;
+        if (!unexplained.isEmpty())
+            failures << fail(QStringLiteral("edict"), s->file, s->line,
+                             describe(*e, *s) + QStringLiteral(": edict also reads %1 so that %2 is %3")
+                                                    .arg(key, e->kanji, unexplained.join(QLatin1Char(','))));
+    }
+    return true;
+}
+
+QVector<CheckFailure> UnusedOtherReadingExceptions(const QVector<OtherReadingException>& exceptions)
+{
+    QVector<CheckFailure> out;
+    for (const OtherReadingException& x : exceptions)
+        if (!x.used)
+            out << fail(QStringLiteral("exceptions"), QStringLiteral("reading_exceptions.txt"), x.line,
+                        QStringLiteral("%1 %2 %3 matches no sentence whose word has those other readings").arg(x.kanji, x.sentence, x.readings.join(QLatin1Char(','))));
     return out;
 }

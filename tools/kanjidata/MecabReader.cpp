@@ -19,6 +19,8 @@ bool ParseMecabLine(const QString& line, MecabWord& word)
     // Unknown words carry no reading field.
     const bool known = features.size() > 7 && features[7] != QLatin1String("*");
     word.reading = ToHiragana(known ? features[7] : word.surface);
+    word.base = features.size() > 6 && features[6] != QLatin1String("*") ? features[6] : word.surface;
+    word.partOfSpeech = features.mid(0, 2).join(QLatin1Char(','));
     return true;
 }
 

@@ -8,6 +8,8 @@
 struct MecabWord {
     QString surface;
     QString reading;  // hiragana; the surface itself where the dictionary has no reading
+    QString base;     // dictionary form (高かっ: 高い); the surface where there is none
+    QString partOfSpeech;  // the first two feature fields, "名詞,接尾"
 };
 
 // The words of each input line (same order); false with a reason when MeCab cannot run.

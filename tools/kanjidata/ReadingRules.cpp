@@ -99,15 +99,17 @@ QSet<QString> AllReadingForms(const QStringList& dictionaryReadings)
     return all;
 }
 
-bool WordReadingAgrees(const QString& surface, int at, const QString& reading, const QString& wordReading,
-                       const std::function<QSet<QString>(QChar)>& formsOf)
+namespace {
+
+// The forms each character of a word may take; the one at `at` (if any) takes `atForms`.
+QVector<QSet<QString>> characterForms(const QString& surface, int at, const QSet<QString>& atForms,
+                                      const std::function<QSet<QString>(QChar)>& formsOf)
 {
-    // The forms each character of the word may take.
     QVector<QSet<QString>> units;
     for (int i = 0; i < surface.size(); ++i) {
         const QChar c = surface[i];
         if (i == at)
-            units << QSet<QString>{reading};
+            units << atForms;
         else if (IsKanjiChar(c))
             units << formsOf(c);
         else if (c == QChar(u'々') && i > 0)
@@ -115,14 +117,46 @@ bool WordReadingAgrees(const QString& surface, int at, const QString& reading, c
         else
             units << QSet<QString>{ToHiragana(QString(c))};
     }
-    const QString target = ToHiragana(wordReading);
-    // matched[i] holds the reading positions reachable after the first i characters.
-    QVector<QSet<int>> reach(units.size() + 1);
-    reach[0].insert(0);
-    for (int i = 0; i < units.size(); ++i)
-        for (int j : reach[i])
+    return units;
+}
+
+// The reading positions reached after units[first..last) read target on from position `from`.
+QSet<int> reachable(const QVector<QSet<QString>>& units, int first, int last, const QString& target, int from)
+{
+    QSet<int> reach{from};
+    for (int i = first; i < last; ++i) {
+        QSet<int> next;
+        for (int j : reach)
             for (const QString& f : units[i])
                 if (!f.isEmpty() && target.mid(j, f.size()) == f)
-                    reach[i + 1].insert(j + static_cast<int>(f.size()));
-    return reach[units.size()].contains(static_cast<int>(target.size()));
+                    next.insert(j + static_cast<int>(f.size()));
+        reach = next;
+    }
+    return reach;
+}
+
+}  // namespace
+
+bool WordReadingAgrees(const QString& surface, int at, const QString& reading, const QString& wordReading,
+                       const std::function<QSet<QString>(QChar)>& formsOf)
+{
+    const QVector<QSet<QString>> units = characterForms(surface, at, {reading}, formsOf);
+    const QString target = ToHiragana(wordReading);
+    return reachable(units, 0, static_cast<int>(units.size()), target, 0).contains(static_cast<int>(target.size()));
+}
+
+QSet<QString> ReadingsAt(const QString& surface, int at, const QString& wordReading,
+                         const std::function<QSet<QString>(QChar)>& formsOf, bool ownFormsOnly)
+{
+    const QSet<QString> own = ownFormsOnly ? formsOf(surface[at]) : QSet<QString>();
+    const QString target = ToHiragana(wordReading);
+    const QVector<QSet<QString>> units = characterForms(surface, at, {}, formsOf);
+    const int n = static_cast<int>(units.size());
+    QSet<QString> out;
+    for (int start : reachable(units, 0, at, target, 0))
+        for (int end = start + 1; end <= target.size(); ++end)
+            if ((!ownFormsOnly || own.contains(target.mid(start, end - start))) &&
+                reachable(units, at + 1, n, target, end).contains(static_cast<int>(target.size())))
+                out.insert(target.mid(start, end - start));
+    return out;
 }

@@ -21,3 +21,8 @@ QSet<QString> AllReadingForms(const QStringList& dictionaryReadings);
 // character one of its own forms (kana read as themselves, 々 as the kanji before it).
 bool WordReadingAgrees(const QString& surface, int at, const QString& reading, const QString& wordReading,
                        const std::function<QSet<QString>(QChar)>& formsOf);
+// Every reading the character at `at` takes when the word's reading is split so that each other
+// character reads one of its own forms (empty when no split exists); with ownFormsOnly, only
+// readings that are forms of that character too.
+QSet<QString> ReadingsAt(const QString& surface, int at, const QString& wordReading,
+                         const std::function<QSet<QString>(QChar)>& formsOf, bool ownFormsOnly);

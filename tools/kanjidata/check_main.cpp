@@ -36,8 +36,16 @@ int main(int argc, char** argv)
     failures += CheckSentenceText(src, dic, exceptions);
     if (!CheckMecab(src, dic, exceptions, failures, reason))
         out << reason << '\n';
-    if (onlyFiles.isEmpty())
+    Edict edict;
+    QString edictProblem;
+    const auto others = ReadOtherReadingExceptions(dir + QStringLiteral("/reading_exceptions.txt"), failures);
+    if (!ReadEdict(DefaultEdictPath, edict, edictProblem) ||
+        !CheckOtherReadings(src, dic, edict, others, failures, edictProblem))
+        out << edictProblem << '\n';
+    if (onlyFiles.isEmpty()) {
         failures += UnusedExceptions(exceptions);
+        failures += UnusedOtherReadingExceptions(others);
+    }
     int shown = 0;
     for (const CheckFailure& f : failures)
         if (onlyFiles.isEmpty() || onlyFiles.contains(f.file)) {
@@ -49,5 +57,5 @@ int main(int argc, char** argv)
         sentences += static_cast<int>(list.size());
     out << src.sentences.size() << " kanji with " << sentences << " sentences; " << shown << " failure(s), "
         << errors.size() << " source error(s)\n";
-    return shown == 0 && errors.isEmpty() && reason.isEmpty() ? 0 : 1;
+    return shown == 0 && errors.isEmpty() && reason.isEmpty() && edictProblem.isEmpty() ? 0 : 1;
 }

@@ -1,6 +1,6 @@
-// kanjiprint <kanji or number>... [--dir <program dir>]: prints a kanji's sentences from the
-// built data files, once as the quiz shows them (kanji in place) and once with the reading in
-// brackets.
+// kanjiprint <kanji or number>... | --all [--dir <program dir>]: prints a kanji's sentences (or
+// every kanji's, for a read-through) from the built data files, once as the quiz shows them
+// (kanji in place) and once with the reading in brackets.
 #include "data/KanjiFiles.h"
 #include "data/ProgramDir.h"
 #include "data/Tables.h"
@@ -35,8 +35,9 @@ int main(int argc, char** argv)
         dir = args[d + 1];
         args.remove(d, 2);
     }
-    if (args.isEmpty()) {
-        out << "usage: kanjiprint <kanji or number>... [--dir <program dir>]\n";
+    const bool all = args.removeAll(QStringLiteral("--all")) > 0;
+    if (args.isEmpty() == !all) {
+        out << "usage: kanjiprint <kanji or number>... | --all [--dir <program dir>]\n";
         return 2;
     }
     SetProgramDir(dir);
@@ -44,6 +45,10 @@ int main(int argc, char** argv)
         out << "cannot read Kanji.dat / Mondai2.dat in " << Exe_Dir << '\n';
         return 1;
     }
+    if (all)
+        for (int k = 1; k <= MaxKanji; ++k)
+            if (!Kanji_Tbl[k].Kanji.isEmpty())
+                args << QString::number(k);
     int status = 0;
     for (const QString& arg : args) {
         const int k = findKanji(arg);
