@@ -1,5 +1,6 @@
 // The real kanji sources: the list agrees with kanjidic and every sentence file that exists
-// passes the reading, wording and MeCab checks (accepted disagreements live in exceptions.txt).
+// passes the reading, wording, MeCab and edict checks (accepted disagreements live in
+// exceptions.txt and reading_exceptions.txt).
 #include "tools/kanjidata/KanjiChecks.h"
 
 #include "data/Tables.h"
@@ -18,6 +19,9 @@ struct Fixture {
     QString dicProblem;
     QVector<CheckFailure> exceptionProblems;
     QVector<ExceptionEntry> exceptions;
+    Edict edict;
+    QString edictProblem;
+    QVector<OtherReadingException> otherReadings;
 };
 
 Fixture& fixture()
@@ -27,6 +31,9 @@ Fixture& fixture()
         x.src = ReadKanjiSources(SourceDir, x.errors, x.warnings);
         ReadKanjiDic(DefaultKanjiDicPath, x.dic, x.dicProblem);
         x.exceptions = ReadExceptions(SourceDir + QStringLiteral("/exceptions.txt"), x.exceptionProblems);
+        ReadEdict(DefaultEdictPath, x.edict, x.edictProblem);
+        x.otherReadings =
+            ReadOtherReadingExceptions(SourceDir + QStringLiteral("/reading_exceptions.txt"), x.exceptionProblems);
         return x;
     }();
     return f;
@@ -62,6 +69,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(fixture().dicProblem.isEmpty(), qPrintable(fixture().dicProblem));
+        QVERIFY2(fixture().edictProblem.isEmpty(), qPrintable(fixture().edictProblem));
     }
 
     // The sources parse without a single source error.
@@ -134,7 +142,22 @@ private slots:
         QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
     }
 
-    // Every exceptions line is well-formed and still needed.
+    // No word that holds a quiz kanji lets edict read the kanji another way, unless
+    // reading_exceptions.txt says why that way cannot be meant in the sentence.
+    void noOtherReading_data() { sentenceFileRows(); }
+    void noOtherReading()
+    {
+        QFETCH(int, year);
+        QVERIFY2(fixture().src.yearFilePresent[year], qPrintable(SentenceFileName(year) + QStringLiteral(" is missing")));
+        QVector<CheckFailure> failures;
+        QString reason;
+        QVERIFY2(CheckOtherReadings(fixture().src, fixture().dic, fixture().edict, fixture().otherReadings, failures,
+                                    reason),
+                 qPrintable(reason));
+        QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+    }
+
+    // Every exceptions line (both files) is well-formed, gives a reason and is still needed.
     void exceptionsStillNeeded()
     {
         QVERIFY2(fixture().exceptionProblems.isEmpty(), qPrintable(listed(fixture().exceptionProblems)));
@@ -142,7 +165,10 @@ private slots:
         QString reason;
         CheckSentenceText(fixture().src, fixture().dic, fixture().exceptions);
         QVERIFY2(CheckMecab(fixture().src, fixture().dic, fixture().exceptions, ignored, reason), qPrintable(reason));
-        const auto unused = UnusedExceptions(fixture().exceptions);
+        QVERIFY2(CheckOtherReadings(fixture().src, fixture().dic, fixture().edict, fixture().otherReadings, ignored,
+                                    reason),
+                 qPrintable(reason));
+        const auto unused = UnusedExceptions(fixture().exceptions) + UnusedOtherReadingExceptions(fixture().otherReadings);
         QVERIFY2(unused.isEmpty(), qPrintable(listed(unused)));
     }
 };
