@@ -11,23 +11,24 @@
 namespace {
 
 // Enough of kanjidic for the words below.
-QSet<QString> formsOf(QChar c)
-{
+QSet<QString> formsOf(QChar c) {
     static const QHash<QChar, QStringList> dict{
-        {QChar(u'竹'), {"チク", "たけ"}}, {QChar(u'林'), {"リン", "はやし"}}, {QChar(u'山'), {"サン", "やま"}},
-        {QChar(u'日'), {"ニチ", "ジツ", "ひ", "-び", "-か"}}, {QChar(u'一'), {"イチ", "イツ", "ひと-"}},
-        {QChar(u'高'), {"コウ", "たか.い"}}, {QChar(u'大'), {"ダイ", "タイ", "おお-"}},
+        {QChar(u'竹'), {"チク", "たけ"}},
+        {QChar(u'林'), {"リン", "はやし"}},
+        {QChar(u'山'), {"サン", "やま"}},
+        {QChar(u'日'), {"ニチ", "ジツ", "ひ", "-び", "-か"}},
+        {QChar(u'一'), {"イチ", "イツ", "ひと-"}},
+        {QChar(u'高'), {"コウ", "たか.い"}},
+        {QChar(u'大'), {"ダイ", "タイ", "おお-"}},
         {QChar(u'人'), {"ジン", "ニン", "ひと"}}};
     return AllReadingForms(dict.value(c));
 }
 
-EdictReading reading(const QString& kana, const QStringList& tags = {QStringLiteral("n")})
-{
+EdictReading reading(const QString& kana, const QStringList& tags = {QStringLiteral("n")}) {
     return EdictReading{kana, tags};
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& text)
-{
+QString writeFile(const QTemporaryDir& dir, const QString& text) {
     const QString path = dir.filePath(QStringLiteral("reading_exceptions.txt"));
     QFile f(path);
     f.open(QIODevice::WriteOnly);
@@ -36,10 +37,10 @@ QString writeFile(const QTemporaryDir& dir, const QString& text)
 }
 
 // Two kanji (竹, 林) and one sentence each, as the sources would give them.
-KanjiSources twoSentences(const QString& first, const QString& second)
-{
+KanjiSources twoSentences(const QString& first, const QString& second) {
     KanjiSources src;
-    src.kanji = {KanjiEntry{1, QStringLiteral("竹"), 6, 1, 0, 1}, KanjiEntry{2, QStringLiteral("林"), 8, 1, 0, 2}};
+    src.kanji = {KanjiEntry{1, QStringLiteral("竹"), 6, 1, 0, 1},
+                 KanjiEntry{2, QStringLiteral("林"), 8, 1, 0, 2}};
     const QString texts[] = {first, second};
     for (int k = 0; k < 2; ++k) {
         SourceSentence s;
@@ -51,19 +52,19 @@ KanjiSources twoSentences(const QString& first, const QString& second)
     return src;
 }
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(EdictReading)
 
 class TestKanjiDataReadings : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // An edict line gives the written word, its reading in hiragana and every tag of its senses.
-    void edictLine()
-    {
+    void edictLine() {
         QString word;
         EdictReading r;
-        QVERIFY(ParseEdictLine(QStringLiteral("竹林 [ちくりん] /(n) bamboo thicket/bamboo grove/(P)/"), word, r));
+        QVERIFY(ParseEdictLine(
+            QStringLiteral("竹林 [ちくりん] /(n) bamboo thicket/bamboo grove/(P)/"), word, r));
         QCOMPARE(word, QStringLiteral("竹林"));
         QCOMPARE(r.kana, QStringLiteral("ちくりん"));
         QCOMPARE(r.tags, QStringList({"n", "P"}));
@@ -76,8 +77,7 @@ private slots:
 
     // Only a reading that is nothing but a suffix, prefix or counter is left out for a word
     // standing alone; usage marks (arch, P) do not make a word class.
-    void affixOnly_data()
-    {
+    void affixOnly_data() {
         QTest::addColumn<QStringList>("tags");
         QTest::addColumn<bool>("affix");
         QTest::newRow("suffix") << QStringList{"suf"} << true;
@@ -88,16 +88,14 @@ private slots:
         QTest::newRow("suffix noun") << QStringList{"n-suf"} << true;
         QTest::newRow("no tags") << QStringList{} << false;
     }
-    void affixOnly()
-    {
+    void affixOnly() {
         QFETCH(QStringList, tags);
         QFETCH(bool, affix);
         QCOMPARE(reading(QStringLiteral("さん"), tags).affixOnly(), affix);
     }
 
     // The kanji's part of a word reading, with the others reading their own forms.
-    void readingsAt_data()
-    {
+    void readingsAt_data() {
         QTest::addColumn<QString>("surface");
         QTest::addColumn<int>("at");
         QTest::addColumn<QString>("wordReading");
@@ -110,8 +108,7 @@ private slots:
         QTest::newRow("not one of its forms") << "竹林" << 0 << "ささりん" << true << QStringList{};
         QTest::newRow("free split") << "竹林" << 0 << "ささりん" << false << QStringList{"ささ"};
     }
-    void readingsAt()
-    {
+    void readingsAt() {
         QFETCH(QString, surface);
         QFETCH(int, at);
         QFETCH(QString, wordReading);
@@ -123,37 +120,42 @@ private slots:
     }
 
     // Other readings: each edict reading that does not give the sentence's reading.
-    void otherReadings_data()
-    {
+    void otherReadings_data() {
         QTest::addColumn<QString>("word");
         QTest::addColumn<int>("at");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QVector<EdictReading>>("readings");
         QTest::addColumn<bool>("alone");
         QTest::addColumn<QStringList>("others");
-        QTest::newRow("two readings") << "竹林" << 0 << "ちく"
-                                      << QVector<EdictReading>{reading("ちくりん"), reading("たけばやし")} << true
-                                      << QStringList{"たけ"};
-        QTest::newRow("one reading") << "竹林" << 0 << "ちく" << QVector<EdictReading>{reading("ちくりん")} << true
-                                     << QStringList{};
-        QTest::newRow("archaic counts") << "山" << 0 << "やま"
-                                        << QVector<EdictReading>{reading("やま"), reading("むれ", {"n", "arch"})}
-                                        << true << QStringList{"むれ"};
+        QTest::newRow("two readings")
+            << "竹林" << 0 << "ちく"
+            << QVector<EdictReading>{reading("ちくりん"), reading("たけばやし")} << true
+            << QStringList{"たけ"};
+        QTest::newRow("one reading")
+            << "竹林" << 0 << "ちく" << QVector<EdictReading>{reading("ちくりん")} << true
+            << QStringList{};
+        QTest::newRow("archaic counts")
+            << "山" << 0 << "やま"
+            << QVector<EdictReading>{reading("やま"), reading("むれ", {"n", "arch"})} << true
+            << QStringList{"むれ"};
         QTest::newRow("suffix only, word alone")
-            << "山" << 0 << "やま" << QVector<EdictReading>{reading("やま"), reading("さん", {"suf"})} << true
+            << "山" << 0 << "やま"
+            << QVector<EdictReading>{reading("やま"), reading("さん", {"suf"})} << true
             << QStringList{};
         QTest::newRow("suffix only, word a suffix")
-            << "山" << 0 << "やま" << QVector<EdictReading>{reading("やま"), reading("さん", {"suf"})} << false
+            << "山" << 0 << "やま"
+            << QVector<EdictReading>{reading("やま"), reading("さん", {"suf"})} << false
             << QStringList{"さん"};
         QTest::newRow("whole reading that does not split")
-            << "一日" << 0 << "いち" << QVector<EdictReading>{reading("いちにち"), reading("ついたち")} << true
+            << "一日" << 0 << "いち"
+            << QVector<EdictReading>{reading("いちにち"), reading("ついたち")} << true
             << QStringList{"[ついたち]"};
         QTest::newRow("small tsu is another reading")
-            << "一日" << 0 << "いち" << QVector<EdictReading>{reading("いちにち"), reading("いっぴ")} << true
+            << "一日" << 0 << "いち"
+            << QVector<EdictReading>{reading("いちにち"), reading("いっぴ")} << true
             << QStringList{"いっ"};
     }
-    void otherReadings()
-    {
+    void otherReadings() {
         QFETCH(QString, word);
         QFETCH(int, at);
         QFETCH(QString, expected);
@@ -164,24 +166,24 @@ private slots:
     }
 
     // Every exceptions line needs the kanji, the sentence, the readings and a reason.
-    void exceptionLines_data()
-    {
+    void exceptionLines_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("accepted");
         QTest::newRow("complete") << "竹 |{ちく}|林をあるく。 たけ -- たけばやし is rare" << true;
-        QTest::newRow("two readings") << "竹 |{ちく}|林をあるく。 たけ,[たかむら] -- both are rare" << true;
+        QTest::newRow("two readings")
+            << "竹 |{ちく}|林をあるく。 たけ,[たかむら] -- both are rare" << true;
         QTest::newRow("no reason") << "竹 |{ちく}|林をあるく。 たけ --" << false;
         QTest::newRow("blank reason") << "竹 |{ちく}|林をあるく。 たけ --   " << false;
         QTest::newRow("no separator") << "竹 |{ちく}|林をあるく。 たけ たけばやし is rare" << false;
         QTest::newRow("no readings") << "竹 |{ちく}|林をあるく。 -- rare" << false;
     }
-    void exceptionLines()
-    {
+    void exceptionLines() {
         QFETCH(QString, line);
         QFETCH(bool, accepted);
         QTemporaryDir dir;
         QVector<CheckFailure> failures;
-        const auto list = ReadOtherReadingExceptions(writeFile(dir, "# comment\n\n" + line + "\n"), failures);
+        const auto list =
+            ReadOtherReadingExceptions(writeFile(dir, "# comment\n\n" + line + "\n"), failures);
         QCOMPARE(list.size(), accepted ? 1 : 0);
         QCOMPARE(failures.size(), accepted ? 0 : 1);
         if (!accepted)
@@ -190,22 +192,24 @@ private slots:
 
     // Through MeCab: a sentence fails unless a line names all its other readings; a line whose
     // readings are no longer all found is reported as out of date.
-    void checkSentences_data()
-    {
+    void checkSentences_data() {
         QTest::addColumn<QString>("exceptions");
-        QTest::addColumn<QStringList>("failing");  // "check line"
+        QTest::addColumn<QStringList>("failing"); // "check line"
         const QString s = QStringLiteral("竹 |{ちく}|林をあるく。");
         QTest::newRow("no exception") << QString() << QStringList{"edict 10"};
         QTest::newRow("excused") << s + " たけ -- たけばやし is rare" << QStringList{};
-        QTest::newRow("reading not named") << s + " はやし -- wrong reading" << QStringList{"edict 10", "exceptions 1"};
-        QTest::newRow("a reading too many") << s + " たけ,たか -- one is gone" << QStringList{"exceptions 1"};
-        QTest::newRow("other sentence") << "林 |{はやし}|の中。 りん -- not needed" << QStringList{"edict 10", "exceptions 1"};
+        QTest::newRow("reading not named")
+            << s + " はやし -- wrong reading" << QStringList{"edict 10", "exceptions 1"};
+        QTest::newRow("a reading too many")
+            << s + " たけ,たか -- one is gone" << QStringList{"exceptions 1"};
+        QTest::newRow("other sentence")
+            << "林 |{はやし}|の中。 りん -- not needed" << QStringList{"edict 10", "exceptions 1"};
     }
-    void checkSentences()
-    {
+    void checkSentences() {
         QFETCH(QString, exceptions);
         QFETCH(QStringList, failing);
-        const KanjiSources src = twoSentences(QStringLiteral("|{ちく}|林をあるく。"), QStringLiteral("|{はやし}|の中。"));
+        const KanjiSources src = twoSentences(QStringLiteral("|{ちく}|林をあるく。"),
+                                              QStringLiteral("|{はやし}|の中。"));
         Edict edict;
         edict[QStringLiteral("竹林")] = {reading("ちくりん"), reading("たけばやし")};
         edict[QStringLiteral("林")] = {reading("はやし"), reading("りん", {"suf"})};

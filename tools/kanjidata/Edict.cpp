@@ -6,12 +6,13 @@
 #include <QFile>
 #include <QRegularExpression>
 
-bool EdictReading::affixOnly() const
-{
+bool EdictReading::affixOnly() const {
     // Part-of-speech tags; usage marks (arch, ok, P, abbr...) say nothing about the word class.
-    static const QSet<QString> affix{QStringLiteral("suf"), QStringLiteral("n-suf"), QStringLiteral("pref"),
-                                     QStringLiteral("n-pref"), QStringLiteral("ctr")};
-    static const QRegularExpression wordClass(QStringLiteral("^(n|adj|adv|v|exp|int|conj|pn|prt|aux|cop|num)"));
+    static const QSet<QString> affix{QStringLiteral("suf"), QStringLiteral("n-suf"),
+                                     QStringLiteral("pref"), QStringLiteral("n-pref"),
+                                     QStringLiteral("ctr")};
+    static const QRegularExpression wordClass(
+        QStringLiteral("^(n|adj|adv|v|exp|int|conj|pn|prt|aux|cop|num)"));
     bool anyAffix = false;
     for (const QString& t : tags) {
         if (affix.contains(t))
@@ -22,8 +23,7 @@ bool EdictReading::affixOnly() const
     return anyAffix;
 }
 
-bool ParseEdictLine(const QString& line, QString& word, EdictReading& reading)
-{
+bool ParseEdictLine(const QString& line, QString& word, EdictReading& reading) {
     const int open = static_cast<int>(line.indexOf(QLatin1String(" [")));
     const int close = static_cast<int>(line.indexOf(QLatin1String("] /")));
     if (open <= 0 || close < open)
@@ -42,8 +42,7 @@ bool ParseEdictLine(const QString& line, QString& word, EdictReading& reading)
     return !reading.kana.isEmpty();
 }
 
-bool ReadEdict(const QString& path, Edict& out, QString& reason)
-{
+bool ReadEdict(const QString& path, Edict& out, QString& reason) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         reason = QStringLiteral("cannot open %1 (install the edict package)").arg(path);

@@ -8,8 +8,8 @@
 #include <QVector>
 
 struct EdictReading {
-    QString kana;      // hiragana
-    QStringList tags;  // every "(...)" tag of the senses: n, suf, ctr, arch, ok, P, ...
+    QString kana;     // hiragana
+    QStringList tags; // every "(...)" tag of the senses: n, suf, ctr, arch, ok, P, ...
     // Only a suffix, prefix or counter: it cannot be what a word standing alone means.
     bool affixOnly() const;
 };
