@@ -8,8 +8,14 @@ PACKAGES = cmake make g++ pkg-config \
   libsdl2-mixer-dev timgm6mb-soundfont \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
   fonts-ipafont-gothic kanjidic edict mecab mecab-ipadic-utf8
+# The installed program's tests: a DESTDIR install run under Xvfb, the desktop files' validators.
+PACKAGES += xvfb xauth xdotool appstream desktop-file-utils
+# make deb and make test-install only.
+DEB_PACKAGES = dpkg-dev lintian
+PREFIX ?= /usr/local
 
-.PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean
+.PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean \
+  install deb test-install
 
 run: build
 	cd $(BUILD)/program && ./mojimaru
@@ -20,7 +26,10 @@ test: build
 
 # Installs only what is missing, so a prepared machine starts at once.
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
+	@$(MAKE) --no-print-directory install-missing WANT="$(PACKAGES)"
+
+install-missing:
+	@missing=$$(for p in $(WANT); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -33,6 +42,22 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Into PREFIX (default /usr/local), or a staging folder with DESTDIR=...
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# build/mojimaru_<version>_<arch>.deb through CPack, then lintian on it; the warnings we accept
+# are listed with their reasons in packaging/lintian-accepted.
+deb: build
+	@$(MAKE) --no-print-directory install-missing WANT="$(DEB_PACKAGES)"
+	rm -f $(BUILD)/mojimaru_*.deb
+	cd $(BUILD) && cpack -G DEB > cpack.log || { cat cpack.log; exit 1; }
+	lintian --fail-on error --suppress-tags-from-file packaging/lintian-accepted $(BUILD)/mojimaru_*.deb
+
+# The package installed with apt-get, started as an ordinary user, purged (needs root).
+test-install: deb
+	packaging/test-install.sh $(BUILD)
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

@@ -1,5 +1,7 @@
 #include "data/Rules.h"
 
+#include "data/RecordsChanges.h"
+
 #include <algorithm>
 
 void StartGame(int game)
@@ -27,6 +29,7 @@ void LevelUp(int game)
         p.Level[game] = static_cast<std::int16_t>(p.Level[game] + 1);
         p.Progress[game] = 0;
     }
+    RecordsChanged();
 }
 
 bool IsAllClear(int gakunen, int level)
@@ -90,6 +93,7 @@ RankingResult EnterResult(int game, std::int32_t score, double day)
             result.newRank = i + 1;
     }
     result.entries = list;
+    RecordsChanged();
     return result;
 }
 
@@ -100,4 +104,5 @@ void ApplyBestScore(int game, std::int32_t score)
     std::int32_t& best = Player_Tbl[Cur_Player].Best[game];
     if (best < score)
         best = score;
+    RecordsChanged();
 }

@@ -1,5 +1,6 @@
 // The rules that change a player's standing: starting a game, the level-up rule, the ranking rule
-// and the best-score rule; and the kanji set a level plays.
+// and the best-score rule; and the kanji set a level plays. Each rule that changes the tables
+// reports it (RecordsChanged), and the running program saves the records then.
 #pragma once
 
 #include "data/Tables.h"

@@ -1,12 +1,16 @@
 #include "data/SaveFiles.h"
 
 #include "data/BinaryRecords.h"
-#include "data/ProgramDir.h"
+#include "data/RecordsChanges.h"
+#include "data/RecordsDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,7 +41,7 @@ bool validPlayer(const TPlayerRec& p)
 
 bool readFile(const QString& name, QByteArray& bytes, bool& exists)
 {
-    const QString path = ProgramFile(name);
+    const QString path = RecordsFile(name);
     exists = QFileInfo::exists(path);
     if (!exists)
         return true;
@@ -48,16 +52,30 @@ bool readFile(const QString& name, QByteArray& bytes, bool& exists)
     return file.error() == QFileDevice::NoError;
 }
 
+// The new file is written beside the old one and only renamed over it when every byte is on the
+// disk. Unbuffered, a full disk shows at write() itself; QSaveFile's commit alone would flush a
+// buffer, ignore the failure and rename a cut file over the old one (Qt 6.4).
 bool writeFile(const QString& name, const QByteArray& bytes)
 {
-    QSaveFile file(ProgramFile(name));
-    if (!file.open(QIODevice::WriteOnly))
+    const QString path = RecordsFile(name);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0 ||
+        file.error() != QFileDevice::NoError) {
+        file.cancelWriting();  // the temporary file goes; the old file was never touched
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    // The rename itself reaches the disk, so a power cut later keeps the new file.
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
 }
 
 }  // namespace
@@ -175,6 +193,7 @@ QByteArray GameFileBytes()
 
 bool LoadPlayersAndRecords(QString* failedFile)
 {
+    ForgetRecordsOnDisk();
     QByteArray players, games;
     bool playersExist = false, gamesExist = false;
     if (!readFile(PlayerFileName, players, playersExist) ||
@@ -188,6 +207,7 @@ bool LoadPlayersAndRecords(QString* failedFile)
             *failedFile = GameFileName;
         return false;
     }
+    NoteRecordsOnDisk();
     return true;
 }
 
@@ -203,5 +223,6 @@ bool SavePlayersAndRecords(QString* failedFile)
             *failedFile = GameFileName;
         return false;
     }
+    NoteRecordsOnDisk();
     return true;
 }

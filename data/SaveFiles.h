@@ -25,7 +25,7 @@ bool ParseGameFile(const QByteArray& bytes);
 QByteArray PlayerFileBytes();
 QByteArray GameFileBytes();
 
-// Load from the program directory; a missing file is no failure (the table stays empty).
+// Load from the records folder (RecordsDir); a missing file is no failure (the table stays empty).
 // On false, *failedFile names the file for the error report.
 bool LoadPlayersAndRecords(QString* failedFile);
 // Save both files; on false, *failedFile names the file that could not be written.

@@ -1,5 +1,7 @@
 #include "data/Tables.h"
 
+#include "data/RecordsChanges.h"
+
 #include "platform/Cp932.h"
 
 #include <algorithm>
@@ -69,6 +71,7 @@ void SetConstantTables()
 
 void ClearPlayersAndRecords()
 {
+    ForgetRecordsOnDisk();
     Player_Count = 0;
     for (TPlayerRec& p : Player_Tbl) {
         p = TPlayerRec{};

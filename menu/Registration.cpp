@@ -1,5 +1,6 @@
 #include "menu/Registration.h"
 
+#include "data/RecordsChanges.h"
 #include "data/Tables.h"
 #include "platform/Cp932.h"
 
@@ -60,6 +61,7 @@ bool RegisterPlayer(const QByteArray& sjisName, int gakunen) {
     p.Name.setSjis(sjisName);
     p.Gakunen = static_cast<std::int16_t>(gakunen);
     p.Reserved = 0;
+    RecordsChanged();
     return true;
 }
 

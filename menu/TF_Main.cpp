@@ -14,6 +14,7 @@
 #include "menu/MenuEntries.h"
 #include "menu/MenuIcons.h"
 #include "menu/MenuMusic.h"
+#include "menu/RecordsSaving.h"
 #include "menu/Registration.h"
 #include "menu/TF_Pop.h"
 #include "menu/UpDown.h"
@@ -83,6 +84,7 @@ TF_Main::TF_Main(std::unique_ptr<DisplayModeSource> source, QWidget* parent)
 }
 
 TF_Main::~TF_Main() {
+    RecordsSaving::stop();
     // The screen's scale may change only while no window exists: ours goes first.
     destroy();
     FormDestroy();
@@ -144,6 +146,7 @@ void TF_Main::FormCreate() {
     Midi_Count = MidiDeviceCount();
     music_->setFiles();
     created_ = true;
+    RecordsSaving::start(this);
 }
 
 bool TF_Main::prepareDisplay() {
@@ -402,6 +405,13 @@ void TF_Main::hideEvent(QHideEvent* event) {
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager (Alt+F4, the session): save first; a save that fails keeps
+    // the menu open, as the end button does.
+    if (event->spontaneous() && created_ &&
+        !RecordsSaving::saveChanges(RecordsSaving::Report::Always)) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

@@ -1,5 +1,7 @@
-// The program's entry: one running copy, the hand cursor, the fonts, then the main menu.
+// The program's entry: one running copy per set of records, the hand cursor, the fonts, then the
+// main menu.
 #include "data/ProgramDir.h"
+#include "data/RecordsDir.h"
 #include "games/action/TF_Game5.h"
 #include "games/action/TF_Game6.h"
 #include "games/action/TF_Game7.h"
@@ -16,6 +18,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 // Each game's window, as the menu opens it. One line per game.
@@ -36,17 +39,20 @@ void RegisterGames()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (!AcquireSingleInstance())
-        return 0;  // another copy runs: end silently
+    SetProgramDirFromApplication();
+    if (!AcquireSingleInstance(RecordsDir()))
+        return 0;  // another copy runs on these records: end silently
     InstallHandCursor();
     QApplication::setApplicationDisplayName(QStringLiteral("もじまる（ゲーム）"));
+    // The desktop entry's name: task bars and docks show the installed icon for our windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOJI_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(MOJI_APP_ID)));
     InstallFontSubstitutions();
     if (!JapaneseFontAvailable()) {
         ShowMessage(nullptr, QStringLiteral("Japanese fonts are missing; install fonts-ipafont-gothic.\n"
                                             "日本語のフォントがありません。"));
         return 1;
     }
-    SetProgramDirFromApplication();
     RegisterGames();
 
     // An ending asked for during start-up leaves through the return below.

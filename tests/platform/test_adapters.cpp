@@ -5,12 +5,10 @@
 #include "platform/HelpFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
-#include "platform/SingleInstance.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFontInfo>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -50,16 +48,6 @@ private slots:
         });
         QCOMPARE(AskYesNo(nullptr, QStringLiteral("はじめますか？")), MsgAnswer::Yes);
         QCOMPARE(seen, QStringLiteral("はじめますか？"));
-    }
-
-    // A second holder of the lock is refused while the first holds it.
-    void singleInstance()
-    {
-        const QString name = QStringLiteral("Mojimaru_G_test_%1").arg(QCoreApplication::applicationPid());
-        QVERIFY(AcquireSingleInstance(name));
-        QLockFile other(QDir::temp().filePath(name + QStringLiteral(".lock")));
-        QVERIFY(!other.tryLock(0));
-        QCOMPARE(other.error(), QLockFile::LockFailedError);
     }
 
     // The hand cursor is the program's own picture with its hot spot on the fingertip.

@@ -1,6 +1,7 @@
 #include "support/TestEnv.h"
 
 #include "data/ProgramDir.h"
+#include "data/RecordsDir.h"
 #include "data/Tables.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
@@ -37,6 +38,7 @@ TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>()
         }
     }
     SetProgramDir(tmp_->path());
+    SetRecordsDir({});  // the records lie in the program directory, as in the build tree
 }
 
 TestEnv::~TestEnv()

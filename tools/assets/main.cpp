@@ -1,6 +1,7 @@
 // The asset tool: writes the program directory's music, sounds, pictures, animations and help.
 #include "Animations.h"
 #include "Help.h"
+#include "Icon.h"
 #include "Pictures.h"
 #include "Sounds.h"
 #include "Tunes.h"
@@ -16,6 +17,15 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
+    // moji_assets --icons <folder> <id>: the desktop icon in the hicolor theme's layout.
+    if (args.size() == 4 && args[1] == QLatin1String("--icons")) {
+        const QStringList icons = Icon::writeAll(args[2], args[3]);
+        if (icons.isEmpty()) {
+            err << "moji_assets: icons failed\n";
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 2) {
         err << "usage: moji_assets <program directory>\n";
         return 2;
