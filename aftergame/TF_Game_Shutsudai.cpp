@@ -213,7 +213,9 @@ void TF_Game_Shutsudai::showEvent(QShowEvent* event)
 
 bool TF_Game_Shutsudai::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+    // A click into a field clears its red mark; a key only does when it changes the text
+    // (textChanged), so a child may tab through the fields to find its mistakes.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         if (auto* e = qobject_cast<QLineEdit*>(watched))
             setTextColor(e, Qt::black);
     }
@@ -259,7 +261,7 @@ void TF_Game_Shutsudai::Btn_kotae_KinyuClick()
     ShowMessage(this, QStringLiteral("ざんねん！ はずれです"));
     if (tries_ >= QuizMaxTries) {
         ShowMessage(this, QStringLiteral("また、チャレンジしてね。"));
-        reject();
+        QDialog::reject();
         return;
     }
     Lbl_err_Msg->show();
@@ -271,5 +273,11 @@ void TF_Game_Shutsudai::Btn_CloseClick()
 {
     if (AskYesNoCancel(this, QStringLiteral("このまま終わるとゲームの結果が記ろくされません。"
                                             "終わってもよいですか？")) == MsgAnswer::Yes)
-        reject();
+        QDialog::reject();
+}
+
+void TF_Game_Shutsudai::reject()
+{
+    // Esc and closing the window are ways out like "もどる", and ask the same question first.
+    Btn_CloseClick();
 }

@@ -26,6 +26,7 @@ public:
 
     void Btn_kotae_KinyuClick();
     void Btn_CloseClick();
+    void reject() override;  // every way out but an answer asks as "もどる" does
 
     QLabel* Label1;
     QLabel* Label2;

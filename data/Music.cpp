@@ -42,21 +42,26 @@ WindowMusic::WindowMusic(QWidget* window, const QString& errorName)
 
 WindowMusic::~WindowMusic() { player_->setNotify(false); }
 
-bool WindowMusic::playFile(const QString& fileName)
+bool WindowMusic::startPlaying(const QString& errorName)
+{
+    player_->setNotify(true);
+    if (!player_->play()) {
+        player_->setNotify(false);
+        MediaErrorReport(window_, errorName);
+        return false;
+    }
+    return true;
+}
+
+bool WindowMusic::playFile(const QString& fileName, const QString& errorName)
 {
     file_ = fileName;
     player_->setFileName(ProgramFile(fileName));
     if (!player_->open()) {
-        MediaErrorReport(window_, errorName_.isEmpty() ? fileName : errorName_);
+        MediaErrorReport(window_, errorName);
         return false;
     }
-    player_->setNotify(true);
-    if (!player_->play()) {
-        player_->setNotify(false);
-        MediaErrorReport(window_, errorName_.isEmpty() ? fileName : errorName_);
-        return false;
-    }
-    return true;
+    return startPlaying(errorName);
 }
 
 void WindowMusic::start(const QString& fileName)
@@ -64,8 +69,28 @@ void WindowMusic::start(const QString& fileName)
     if (Midi_Count == 0)
         return;
     on_ = true;
-    if (!playFile(fileName))
+    if (!playFile(fileName, errorName_.isEmpty() ? fileName : errorName_))
         on_ = false;
+}
+
+bool WindowMusic::open(const QString& fileName)
+{
+    if (Midi_Count == 0)
+        return true;
+    file_ = fileName;
+    player_->setFileName(ProgramFile(fileName));
+    if (player_->open())
+        return true;
+    MediaErrorReport(window_, errorName_.isEmpty() ? fileName : errorName_);
+    return false;
+}
+
+void WindowMusic::play()
+{
+    if (Midi_Count == 0)
+        return;
+    player_->rewind();
+    on_ = startPlaying(errorName_.isEmpty() ? file_ : errorName_);
 }
 
 void WindowMusic::stop()
@@ -84,20 +109,38 @@ void WindowMusic::onCompletion()
         return;
     player_->close();
     const QString next = nextFile ? nextFile() : QString();
-    if (!playFile(next.isEmpty() ? file_ : next))
+    const QString file = next.isEmpty() ? file_ : next;
+    if (!playFile(file, namesTrackAtChange || errorName_.isEmpty() ? file : errorName_))
         on_ = false;
 }
 
 SoundEffect::SoundEffect(QWidget* window, const QString& fileName, const QString& errorName,
                          bool openNow)
-    : QObject(window), player_(new MediaPlayer(this))
+    : QObject(window), player_(new MediaPlayer(this)),
+      name_(errorName.isEmpty() ? fileName : errorName)
 {
     player_->setFileName(ProgramFile(fileName));
     if (openNow && !player_->open())
-        MediaErrorReport(window, errorName.isEmpty() ? fileName : errorName);
+        MediaErrorReport(window, name_);
 }
 
 bool SoundEffect::isOpen() const { return player_->isOpen(); }
+
+bool SoundEffect::open(QWidget* window)
+{
+    if (player_->open())
+        return true;
+    MediaErrorReport(window, name_);
+    return false;
+}
+
+void SoundEffect::reopen(QWidget* window, const QString& fileName)
+{
+    player_->close();
+    name_ = fileName;
+    player_->setFileName(ProgramFile(fileName));
+    open(window);
+}
 
 bool SoundEffect::play()
 {

@@ -23,6 +23,11 @@ public:
 
     // Starts file f (a name in the program directory) when Midi_Count is not 0.
     void start(const QString& fileName);
+    // For windows that open their music when they are created and play it at the start: opens
+    // f when Midi_Count is not 0 (false after the error report), and plays it from its beginning
+    // (a file that could not be opened fails again there, with its own report).
+    bool open(const QString& fileName);
+    void play();
     void stop();
     bool isOn() const { return on_; }
     QString currentFile() const { return file_; }
@@ -30,11 +35,14 @@ public:
 
     // Called at each completion to choose the next file; empty keeps the same file.
     std::function<QString()> nextFile;
+    // An error at a track change names the new track's file instead of errorName.
+    bool namesTrackAtChange = false;
 
     void onCompletion();  // the player's end-of-play report
 
 private:
-    bool playFile(const QString& fileName);
+    bool playFile(const QString& fileName, const QString& errorName);
+    bool startPlaying(const QString& errorName);
     QWidget* window_;
     QString errorName_;
     MediaPlayer* player_;
@@ -53,8 +61,14 @@ public:
                 bool openNow = true);
     bool isOpen() const;
     bool play();  // false on a device error (the caller decides whether to report it)
+    // Opens an effect made with openNow = false, reporting a failure; false when it failed.
+    bool open(QWidget* window);
+    // Closes the player and opens it on another file, reporting a failure as when created; the
+    // effect stays the same object, so a window never holds a pointer to a freed player.
+    void reopen(QWidget* window, const QString& fileName);
     MediaPlayer* player() const { return player_; }
 
 private:
     MediaPlayer* player_;
+    QString name_;  // as the error report names it
 };

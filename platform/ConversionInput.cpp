@@ -1,5 +1,6 @@
 #include "platform/ConversionInput.h"
 
+#include "platform/ConversionStrip.h"
 #include "platform/Fonts.h"
 #include "platform/HiraganaInput.h"
 
@@ -49,7 +50,6 @@ bool isConversionKey(int key)
     }
 }
 
-constexpr int StripPage = 8;  // candidates the strip lists at once
 }  // namespace
 
 ConversionInput::ConversionInput(QLineEdit* edit, Candidates candidates)
@@ -161,6 +161,17 @@ void ConversionInput::convertNext(int step)
     show(candidates_[index_], true);
 }
 
+void ConversionInput::choose(int index)
+{
+    if (!converting() || index < 0 || index >= candidates_.size())
+        return;
+    index_ = index;
+    show(candidates_[index_], true);
+    commit();
+}
+
+ConversionStrip* ConversionInput::strip() const { return strip_; }
+
 void ConversionInput::backToReading()
 {
     index_ = -1;
@@ -251,30 +262,10 @@ void ConversionInput::updateStrip()
         return;
     }
     if (!strip_) {
-        strip_ = new QLabel(host);
-        strip_->setFont(PixelFont(20, true));
-        strip_->setTextFormat(Qt::RichText);
-        strip_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        strip_->setStyleSheet(QStringLiteral(
-            "QLabel { background: white; color: black; border: 2px solid #404040; padding: 1px 4px; }"));
+        strip_ = new ConversionStrip(host);
+        connect(strip_, &ConversionStrip::chosen, this, &ConversionInput::choose);
     }
-    QString html = QStringLiteral("<u>%1</u>").arg(reading_.toHtmlEscaped());
-    if (converting()) {
-        const int n = static_cast<int>(candidates_.size());
-        const int first = index_ / StripPage * StripPage;
-        html += QStringLiteral("&nbsp;→");
-        for (int i = first; i < std::min(n, first + StripPage); ++i) {
-            const QString kanji = candidates_[i].toHtmlEscaped();
-            html += i == index_
-                        ? QStringLiteral("&nbsp;<span style=\"background:#2060e0; color:white\">"
-                                         "&nbsp;%1&nbsp;</span>").arg(kanji)
-                        : QStringLiteral("&nbsp;%1").arg(kanji);
-        }
-        if (n > 1)
-            html += QStringLiteral("&nbsp;&nbsp;<small>%1/%2</small>").arg(index_ + 1).arg(n);
-    }
-    strip_->setText(html);
-    strip_->adjustSize();
+    strip_->setContent(reading_, candidates_, index_);
     // Just above the field, kept inside the window; below it when there is no room above.
     const QRect field = edit_->geometry();
     int x = std::min(field.left(), host->width() - strip_->width());

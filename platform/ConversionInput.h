@@ -4,18 +4,18 @@
 // arrow go back); Enter, any further typing, a click or leaving the field commits what is shown;
 // Escape returns from a candidate to the reading, and on a reading drops it. A reading without
 // candidates stays as typed. The field may be too narrow for a whole reading, so a strip above it
-// shows the open reading and, while converting, the candidates with the shown one marked. Text a
-// system input method commits is taken as it comes.
+// shows the open reading and, while converting, the candidates with the shown one marked; a
+// click on a candidate chooses it, as Enter does. Text a system input method commits is taken
+// as it comes.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QLabel>
-
 #include <functional>
 
+class ConversionStrip;
 class QLineEdit;
 
 class ConversionInput : public QObject {
@@ -36,7 +36,7 @@ public:
     int candidateIndex() const { return index_; }
 
     // The strip showing the open reading and the candidates; hidden while nothing is open.
-    QLabel* strip() const { return strip_; }
+    ConversionStrip* strip() const;
 
     // Settles what is shown (a candidate, or the reading with a trailing "n" as "ん").
     void commit();
@@ -50,6 +50,7 @@ private:
     bool keyPress(class QKeyEvent* key);
     void typeLetter(const QString& letter);
     void convertNext(int step);
+    void choose(int index);
     void backToReading();
     void dropReading();
     void backspace();
@@ -68,5 +69,5 @@ private:
     QString reading_;      // hiragana, possibly ending in letters still being typed
     QStringList candidates_;
     int index_ = -1;       // the candidate shown, -1 while the reading shows
-    QPointer<QLabel> strip_;
+    QPointer<ConversionStrip> strip_;
 };

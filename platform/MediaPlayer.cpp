@@ -6,6 +6,8 @@
 #include <QMutex>
 #include <QPointer>
 
+#include <utility>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -23,6 +25,7 @@ QHash<int, QPointer<MediaPlayer>> livePlayers;
 // What the audio thread may touch: which player owns the music and each channel, under a lock.
 QMutex ownersLock;
 int musicOwner = 0;
+int lastMusicPlayer = 0;  // UI thread only: the player whose track the mixer played last
 QHash<int, int> channelOwner;
 
 enum class Audio { Untried, Open, Failed };
@@ -227,8 +230,18 @@ bool MediaPlayer::play()
         }
         if (Mix_PlayMusic(static_cast<Mix_Music*>(music_), 1) != 0)
             return false;
-        QMutexLocker lock(&ownersLock);
-        musicOwner = id_;
+        {
+            QMutexLocker lock(&ownersLock);
+            musicOwner = id_;
+        }
+        // The mixer plays one track at a time: the one just cut off will never report its end,
+        // so its synthesizer is released now rather than when its window closes.
+        const int cutOff = std::exchange(lastMusicPlayer, id_);
+        if (cutOff != id_) {
+            auto it = livePlayers.find(cutOff);
+            if (it != livePlayers.end() && *it)
+                (*it)->freeMusic();
+        }
         return true;
     }
     if (chunk_) {

@@ -27,6 +27,9 @@ public:
     bool rewind();
     bool isOpen() const { return open_; }
     bool isPlaying() const;
+    // Whether a MIDI track holds its synthesizer (loaded when it plays, released when it ends,
+    // stops or is cut off by another player's track).
+    bool trackLoaded() const { return music_ != nullptr; }
 
     // Ask for one report of the end of play (cleared when it fires, or by setNotify(false)).
     void setNotify(bool on) { notify_ = on; }

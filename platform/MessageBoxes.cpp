@@ -11,13 +11,21 @@ namespace {
 bool recording = false;
 QStringList shownTexts;
 QQueue<MsgAnswer> answers;
+std::function<void()> whileShown;
+
+void record(const QString& text)
+{
+    shownTexts << text;
+    if (whileShown)
+        whileShown();
+}
 
 QString title() { return QApplication::applicationDisplayName(); }
 
 MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
 {
     if (recording) {
-        shownTexts << text;
+        record(text);
         return answers.isEmpty() ? MsgAnswer::No : answers.dequeue();
     }
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
@@ -37,7 +45,7 @@ MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
 void ShowMessage(QWidget* parent, const QString& text)
 {
     if (recording) {
-        shownTexts << text;
+        record(text);
         return;
     }
     QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, parent);
@@ -54,7 +62,9 @@ void setRecording(bool on)
     recording = on;
     shownTexts.clear();
     answers.clear();
+    whileShown = nullptr;
 }
 QStringList& shown() { return shownTexts; }
 void queueAnswer(MsgAnswer answer) { answers.enqueue(answer); }
+void setWhileShown(std::function<void()> events) { whileShown = std::move(events); }
 }  // namespace MessageBoxes

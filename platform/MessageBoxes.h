@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 enum class MsgAnswer { Yes, No, Cancel };
@@ -17,4 +19,7 @@ namespace MessageBoxes {
 void setRecording(bool on);
 QStringList& shown();                 // every text shown while recording, in order
 void queueAnswer(MsgAnswer answer);   // the next question's answer (No when none is queued)
+// Runs while a recorded box is up, standing for the timer ticks and other events a real box's
+// own event loop delivers to the windows behind it.
+void setWhileShown(std::function<void()> events);
 }  // namespace MessageBoxes

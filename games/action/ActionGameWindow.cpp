@@ -11,6 +11,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramWindow.h"
+#include "platform/StartEndGuard.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -40,6 +41,7 @@ void ActionGameWindow::makeStartButton(const QString& text, const QRect& r, cons
         else
             Btn_StartClick();
     });
+    new StartEndGuard(Btn_Start, Btn_Start, [this] { return running_; });
 }
 
 void ActionGameWindow::failSetUp(const QString& file)

@@ -184,9 +184,12 @@ void TF_Game5::extended(int extensions)
 {
     PaddleGameWindow::extended(extensions);
     if (extensions == 4) {
-        // From the fourth extension on the launcher sounds different.
-        delete MP_Hassha;
-        MP_Hassha = new SoundEffect(this, QStringLiteral("Hassha2.wav"));
+        // From the fourth extension on the launcher sounds different. The same effect takes the
+        // new file: an error box runs ticks in its own loop, and they must find a live player.
+        if (MP_Hassha)
+            MP_Hassha->reopen(this, QStringLiteral("Hassha2.wav"));
+        else
+            MP_Hassha = new SoundEffect(this, QStringLiteral("Hassha2.wav"));
     }
 }
 

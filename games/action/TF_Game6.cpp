@@ -197,7 +197,9 @@ void TF_Game6::drawTick() { picture_.drawBoard(board_); }
 
 bool TF_Game6::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Img1 && event->type() == QEvent::MouseButtonPress) {
+    // A second press within the double-click time arrives as a double-click: it is a press too.
+    if (watched == Img1 && (event->type() == QEvent::MouseButtonPress ||
+                            event->type() == QEvent::MouseButtonDblClick)) {
         const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
         Img1MouseDown(p.x(), p.y());
         return true;

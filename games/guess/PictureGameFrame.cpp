@@ -20,6 +20,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
+#include "platform/StartEndGuard.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -188,6 +189,7 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
         else
             Btn_StartClick();
     });
+    new StartEndGuard(Btn_Start, Btn_Start, [this] { return started_; });
 
     Grp_Tokuten->hide();
     Grp_Level->hide();
@@ -213,6 +215,8 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
         if (!picture->load(ProgramFile(name))) {
             FileErrorReport(this, name);
             picturesLoaded_ = false;
+            // No game can start here: after the report the window closes and the menu shows.
+            QTimer::singleShot(0, this, [this] { leave(); });
             break;
         }
     }
@@ -222,10 +226,10 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
         Music_No = MusicVariant(game_, MusicMeasure());
         return GameMusicFile(game_, Music_No);
     };
-    // A device error stops the opening of the rest: one message, not one per sound.
-    MP_Atari = new SoundEffect(this, hitSound);
-    MP_Bang = new SoundEffect(this, QStringLiteral("Bang.wav"), {}, MP_Atari->isOpen());
-    MP_Hazure = new SoundEffect(this, QStringLiteral("Hazure.wav"), {}, MP_Bang->isOpen());
+    // Opened in the game's own order once it has made them all (OpenMedia).
+    MP_Atari = new SoundEffect(this, hitSound, {}, false);
+    MP_Bang = new SoundEffect(this, QStringLiteral("Bang.wav"), {}, false);
+    MP_Hazure = new SoundEffect(this, QStringLiteral("Hazure.wav"), {}, false);
 
     if (withPicker)
         F_Kanji_Sel = new TF_Kanji_Sel(Edt_Kotae);
@@ -301,7 +305,19 @@ void TPictureGameFrame::Btn_StartClick()
     Btn_Start->setText(QStringLiteral("ゲームおわり"));
     started_ = true;
     ShowBoard();
-    MP_Ate->start(QStringLiteral("game%1%2.mid").arg(game_).arg(1));
+    MP_Ate->play();
+}
+
+void TPictureGameFrame::OpenMedia(std::initializer_list<SoundEffect*> effects)
+{
+    if (!picturesLoaded_)
+        return;  // the window closes at once
+    // A device error stops the opening of the rest: one message, not one per sound.
+    if (!MP_Ate->open(QStringLiteral("game%1%2.mid").arg(game_).arg(1)))
+        return;
+    for (SoundEffect* e : effects)
+        if (!e->open(this))
+            return;
 }
 
 void TPictureGameFrame::ShowNokori()

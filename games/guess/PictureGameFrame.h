@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <initializer_list>
 
 class QButtonGroup;
 class QComboBox;
@@ -119,6 +120,8 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
+    // At the end of creation: the music ("game<N>1.mid") and then the effects, in this order.
+    void OpenMedia(std::initializer_list<SoundEffect*> effects);
     void LoadSeikai();
     void StartEnding(int kekka);
     // One step of the ending; false once the game has been left.

@@ -60,6 +60,7 @@ TF_Game2::TF_Game2(QWidget* parent)
 
     connect(Image1, &BoardView::pressed, this,
             [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
+    OpenMedia({MP_Atari, MP_Bang, MP_Hazure});
 }
 
 QRect TF_Game2::cellRect(int i, int j) const

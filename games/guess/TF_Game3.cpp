@@ -40,6 +40,7 @@ TF_Game3::TF_Game3(QWidget* parent)
     Btn_Kouho->setToolTip(QStringLiteral("答をえらぶ"));
     Btn_kotae->setToolTip(QStringLiteral("答のかんじを書く"));
     Lbl_Bunkatsu->clear();
+    OpenMedia({MP_Atari, MP_Bang, MP_Hazure});
 }
 
 QRect TF_Game3::cellRect(int i, int j) const

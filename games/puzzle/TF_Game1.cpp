@@ -18,6 +18,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramWindow.h"
 #include "platform/Random.h"
+#include "platform/StartEndGuard.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -110,6 +111,7 @@ TF_Game1::TF_Game1(QWidget* parent) : QWidget(parent)
     Btn_End->hide();
     connect(Btn_Start, &QPushButton::clicked, this, &TF_Game1::Btn_StartClick);
     connect(Btn_End, &QPushButton::clicked, this, &TF_Game1::Btn_CancelClick);
+    new StartEndGuard(Btn_Start, Btn_End, [this] { return !Btn_End->isHidden(); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(2000);
@@ -136,9 +138,12 @@ void TF_Game1::FormCreate()
         Music_No = MusicVariant(1, Board.Nokori_Count);
         return GameMusicFile(1, Music_No);
     };
+    MP_Eawase->namesTrackAtChange = true;
     Music_No = 1;
+    // A device error stops the opening of the remaining media.
+    if (!MP_Eawase->open(GameMusicFile(1, 1)))
+        return;
     MP_Atari = new SoundEffect(this, QStringLiteral("Seikai.wav"), QStringLiteral("Eawase.mid"));
-    // A device error stops the opening of the remaining sounds.
     if (MP_Atari->isOpen())
         MP_Select = new SoundEffect(this, QStringLiteral("Select.wav"), QStringLiteral("Eawase.mid"));
 }
@@ -256,7 +261,7 @@ void TF_Game1::Btn_StartClick()
     Btn_End->show();
 
     Music_No = 1;
-    MP_Eawase->start(GameMusicFile(1, 1));
+    MP_Eawase->play();
 }
 
 void TF_Game1::showCardKanji(int card, int label)

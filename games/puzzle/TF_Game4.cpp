@@ -33,7 +33,7 @@ TF_Game4::TF_Game4(QWidget* parent)
     F_Game4 = this;
     connect(this, &QObject::destroyed, [] { F_Game4 = nullptr; });
     stopsBang_ = true;
-    MP_Gacha = new SoundEffect(this, QStringLiteral("gacha.wav"), {}, MP_Hazure->isOpen());
+    MP_Gacha = new SoundEffect(this, QStringLiteral("gacha.wav"), {}, false);
     extraEffect_ = MP_Gacha;
     rightText_ = QStringLiteral("やった！");
     messagePoints_ = 60;
@@ -105,6 +105,7 @@ TF_Game4::TF_Game4(QWidget* parent)
         }
         resize(800, 600);
     }
+    OpenMedia({MP_Atari, MP_Hazure, MP_Gacha, MP_Bang});
 }
 
 int TF_Game4::startDivisionCount() const
@@ -331,9 +332,14 @@ void TF_Game4::Timer1Timer()
         Img_Shinkou->hide();
     }
     if (Board.dragging()) {
-        // A piece still in the hand goes back where it came from.
+        // A piece still in the hand goes back where it came from, and shows there again.
         Img_Drag->hide();
+        const bool fromTray = Board.Drag_From_Tray;
         Board.drop(QPoint());
+        if (fromTray)
+            Draw_Tray();
+        else
+            Draw_Board();
     }
     if (!endingBegun_) {
         endingBegun_ = true;

@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QSet>
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
@@ -214,6 +215,62 @@ private slots:
         QVERIFY(!MediaPlayers::log().contains(QStringLiteral("play Hassha1.wav")));
         MediaPlayers::finish(w->MP_MO_1->player());
         QCOMPARE(w->MP_MO_1->currentFile(), QStringLiteral("Game53.mid"));
+        w->Cancel();
+    }
+
+    // A missing "Hassha2.wav" at the fourth extension: while its error box is up (and its loop
+    // runs the game's ticks) the window holds only live players, the shots go on silently, and
+    // the game carries on after the box.
+    void fourthExtensionWithoutHassha2()
+    {
+        TestEnv env;
+        prepare(env);
+        env.removeFile(QStringLiteral("Hassha2.wav"));
+        QPointer<TF_Game5> w = new TF_Game5();
+        QSet<const QObject*> freed;
+        QObject watching;  // ends the watch with the test, before the window goes
+        for (SoundEffect* e : w->findChildren<SoundEffect*>())
+            connect(e, &QObject::destroyed, &watching, [&freed, e] { freed.insert(e); });
+        w->Btn_StartClick();
+        for (int i = 0; i < 3; ++i) {
+            tickUntilRemaining(w, 200);
+            w->game().score = 100;
+            w->game().possiblePoints = 100;
+            for (int t = 0; t < 20; ++t)
+                safeTick(w);
+        }
+        QCOMPARE(w->game().clock.extensions(), 3);
+        QVERIFY(MessageBoxes::shown().isEmpty());
+        int boxTicks = 0;
+        MessageBoxes::setWhileShown([&] {
+            QVERIFY(w);
+            QVERIFY(!freed.contains(w->MP_Hassha));
+            QVERIFY(!w->MP_Hassha || w->findChildren<SoundEffect*>().contains(w->MP_Hassha));
+            w->game().setHeld(HeldControl::Fire);
+            for (int t = 0; t < 40 && w->running(); ++t, ++boxTicks) {
+                safeTick(w);
+                QVERIFY(!freed.contains(w->MP_Hassha));
+            }
+        });
+        tickUntilRemaining(w, 200);
+        w->game().score = 100;
+        w->game().possiblePoints = 100;
+        for (int t = 0; t < 20 && !QTest::currentTestFailed(); ++t)
+            safeTick(w);
+        MessageBoxes::setWhileShown(nullptr);
+        QVERIFY(!QTest::currentTestFailed());
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("Hassha2.wav でエラーがおこりました。 ")});
+        QCOMPARE(boxTicks, 40);
+        QVERIFY(w->running());
+        QCOMPARE(w->game().clock.extensions(), 4);
+        QVERIFY(freed.isEmpty());
+        MediaPlayers::log().clear();
+        w->game().setHeld(HeldControl::Fire);
+        for (int i = 0; i < 40; ++i)
+            safeTick(w);
+        QVERIFY(!MediaPlayers::log().contains(QStringLiteral("play Hassha1.wav")));
+        QCOMPARE(MessageBoxes::shown().size(), 1);
         w->Cancel();
     }
 

@@ -162,6 +162,54 @@ private slots:
         w->Cancel();
     }
 
+    // Fast presses on the board: the second press of a double-click counts as a press, whether
+    // the toolkit makes the double-click (through the window) or it arrives at the board itself.
+    void fastPressesAllCount_data()
+    {
+        QTest::addColumn<bool>("throughWindow");
+        QTest::newRow("window") << true;
+        QTest::newRow("board") << false;
+    }
+    void fastPressesAllCount()
+    {
+        QFETCH(bool, throughWindow);
+        TestEnv env;
+        prepare(env);
+        QPointer<TF_Game6> w = new TF_Game6();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->Btn_StartClick();
+        MoleBoard& b = w->board();
+        const QPoint hole(72 + 36, 72 + 40);  // hole (2, 2)
+        b.holes[2][2] = {3, b.currentKanji()};
+        MediaPlayers::log().clear();
+        if (throughWindow) {
+            QWindow* win = w->windowHandle();
+            const QPoint at = w->Img1->mapTo(w, hole);
+            QTest::mouseClick(win, Qt::LeftButton, {}, at);
+            QCOMPARE(b.score, b.pointsFor(3));
+            b.holes[2][2] = {3, b.currentKanji()};
+            // press, release, press: the last comes within the double-click time of the first
+            QTest::mouseDClick(win, Qt::LeftButton, {}, at);
+        } else {
+            QTest::mouseClick(w->Img1, Qt::LeftButton, {}, hole);
+            QCOMPARE(b.score, b.pointsFor(3));
+            b.holes[2][2] = {3, b.currentKanji()};
+            QTest::mouseDClick(w->Img1, Qt::LeftButton, {}, hole);
+        }
+        QCOMPARE(b.score, 2 * b.pointsFor(3));
+        QCOMPARE(MediaPlayers::log().count(QStringLiteral("play Atari.wav")), 2);
+        // a fast second press on an empty hole is a miss, with its sound
+        MediaPlayers::log().clear();
+        if (throughWindow)
+            QTest::mouseDClick(w->windowHandle(), Qt::LeftButton, {}, w->Img1->mapTo(w, QPoint(5, 5)));
+        else
+            QTest::mouseDClick(w->Img1, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(MediaPlayers::log().count(QStringLiteral("play Hazure.wav")),
+                 throughWindow ? 2 : 1);
+        w->Cancel();
+    }
+
     // The board shows holes with their backgrounds filled navy and characters rising.
     void boardPicture()
     {

@@ -203,8 +203,51 @@ private slots:
         quiz.Edt_Kaitou[2]->setText(QStringLiteral("ちがう"));
         quiz.Btn_kotae_KinyuClick();
         QVERIFY(isRed(quiz.Edt_Kaitou[2]));
-        QTest::keyClick(quiz.Edt_Kaitou[2], Qt::Key_End);
+        QTest::keyClicks(quiz.Edt_Kaitou[2], QStringLiteral("a"));
         QVERIFY(!isRed(quiz.Edt_Kaitou[2]));
+    }
+
+    // Keys that change nothing (Tab, Shift, arrows, Home, End) leave the red marks, so a child
+    // can tab through the fields to find its mistakes; only a click or a change clears them.
+    void keysKeepRedMarks()
+    {
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        const int k = kanjiWithSentences(3);
+        Quiz_Kanji = k;
+        TF_Game_Shutsudai quiz;
+        quiz.show();
+        QVERIFY(QTest::qWaitForWindowActive(&quiz));
+        fillRight(quiz, k);
+        quiz.Edt_Kaitou[0]->setText(QStringLiteral("ちがう"));
+        quiz.Edt_Kaitou[2]->setText(QStringLiteral("ちがう"));
+        quiz.Edt_Kakusuu->setText(QStringLiteral("25"));
+        quiz.Btn_kotae_KinyuClick();
+        QVERIFY(isRed(quiz.Edt_Kaitou[0]));
+        QVERIFY(isRed(quiz.Edt_Kaitou[2]));
+        QVERIFY(isRed(quiz.Edt_Kakusuu));
+        QCOMPARE(QApplication::focusWidget(), quiz.Edt_Kaitou[0]);
+        const Qt::Key quiet[] = {Qt::Key_Shift, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                 Qt::Key_Down, Qt::Key_Home, Qt::Key_End};
+        for (QLineEdit* e : {quiz.Edt_Kaitou[0], quiz.Edt_Kaitou[1], quiz.Edt_Kaitou[2],
+                             quiz.Edt_Kakusuu}) {
+            QCOMPARE(QApplication::focusWidget(), e);
+            for (Qt::Key key : quiet)
+                QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), quiz.Edt_Kakusuu);
+        QVERIFY(isRed(quiz.Edt_Kaitou[0]));
+        QVERIFY(!isRed(quiz.Edt_Kaitou[1]));
+        QVERIFY(isRed(quiz.Edt_Kaitou[2]));
+        QVERIFY(isRed(quiz.Edt_Kakusuu));
+        QTest::mouseClick(quiz.Edt_Kakusuu, Qt::LeftButton);
+        QVERIFY(!isRed(quiz.Edt_Kakusuu));
+        QVERIFY(isRed(quiz.Edt_Kaitou[2]));
+        QTest::keyClick(quiz.Edt_Kaitou[2], Qt::Key_Backspace);
+        QVERIFY(!isRed(quiz.Edt_Kaitou[2]));
+        QVERIFY(isRed(quiz.Edt_Kaitou[0]));
     }
 
     // A wrong stroke count turns its field red; changing it turns it black.
@@ -319,6 +362,54 @@ private slots:
                                             "終わってもよいですか？")});
         QCOMPARE(quiz.isVisible(), !closes);
         QVERIFY(!Quiz_Passed);
+    }
+
+    // Esc (from the window or an answer field) and closing the window ask as "もどる" does;
+    // only yes leaves, and the quiz is not passed.
+    void otherWaysOutAsk_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        for (const char* way : {"esc", "esc in field", "close"}) {
+            QTest::addRow("%s, yes", way) << QString::fromLatin1(way) << int(MsgAnswer::Yes) << true;
+            QTest::addRow("%s, no", way) << QString::fromLatin1(way) << int(MsgAnswer::No) << false;
+            QTest::addRow("%s, cancel", way)
+                << QString::fromLatin1(way) << int(MsgAnswer::Cancel) << false;
+        }
+    }
+    void otherWaysOutAsk()
+    {
+        QFETCH(QString, way);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        const int k = kanjiWithSentences(2);
+        Quiz_Kanji = k;
+        TF_Game_Shutsudai quiz;
+        quiz.show();
+        QVERIFY(QTest::qWaitForWindowActive(&quiz));
+        fillRight(quiz, k);
+        MessageBoxes::queueAnswer(static_cast<MsgAnswer>(answer));
+        if (way == QLatin1String("esc"))
+            QTest::keyClick(&quiz, Qt::Key_Escape);
+        else if (way == QLatin1String("esc in field"))
+            QTest::keyClick(quiz.Edt_Kaitou[1], Qt::Key_Escape);
+        else
+            QVERIFY(quiz.close() == closes);
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("このまま終わるとゲームの結果が記ろくされません。"
+                                            "終わってもよいですか？")});
+        QCOMPARE(quiz.isVisible(), !closes);
+        QCOMPARE(quiz.result(), int(QDialog::Rejected));
+        QVERIFY(!Quiz_Passed);
+        if (!closes) {
+            // still answering: the right answers pass
+            quiz.Btn_kotae_KinyuClick();
+            QVERIFY(Quiz_Passed);
+            QVERIFY(!quiz.isVisible());
+        }
     }
 
     // The child can pass with the mouse alone: the hiragana table and the up-down arrows.

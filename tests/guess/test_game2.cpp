@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(g.Lbl_Bunkatsu->text(), QStringLiteral("225"));
     }
 
+    // Level 8 challenge (N = 12): with 66 cells open and 12 attempts the box shows 233 points,
+    // the score in extended precision (exactly 90 x 2.6 would be 234).
+    void level8ScoreInExtendedPrecision()
+    {
+        TestEnv env;
+        prepare(env, 2, 3, 8);
+        TF_Game2 g;
+        g.Btn_StartClick();
+        QCOMPARE(g.Bunkatsusu, 12);
+        QCOMPARE(g.Nokori_Kaisuu, 12);
+        QCOMPARE(g.Lbl_Tokuten->text(), QStringLiteral("今答えると405点です"));  // 156 x 2.6 = 405.6
+        arrangeBombs(g, {});
+        int opened = 0;
+        for (int j = 1; j <= 12 && opened < 66; ++j)
+            for (int i = 1; i <= 12 && opened < 66; ++i, ++opened)
+                clickCell(g, i, j);
+        QCOMPARE(g.Board.Open_Count, 66);
+        QCOMPARE(g.Game_Score, 233);
+        QCOMPARE(g.Lbl_Tokuten->text(), QStringLiteral("今答えると233点です"));
+    }
+
     // Practice mode takes N from the list and the kanji level from its box.
     void practiceSettings()
     {

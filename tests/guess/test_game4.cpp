@@ -136,6 +136,9 @@ private slots:
         QTest::newRow("N9 L5") << 9 << 5 << 2430 << 4870 << 2;
         QTest::newRow("N12 L9") << 12 << 9 << 4320 << 12106 << 2;
         QTest::newRow("N12 L10") << 12 << 10 << 4320 << 12970 << 3;
+        // Extended precision: 750 x 2.6 + 10 is 1959 here, 1960 exactly and in double.
+        QTest::newRow("N5 L8") << 5 << 8 << 750 << 1959 << 2;
+        QTest::newRow("N10 L8") << 10 << 8 << 3000 << 7809 << 2;
     }
     void startScore()
     {
@@ -297,6 +300,49 @@ private slots:
         dragTo(*g, g->Image1->pos() + QPoint(100, 100));
         QCOMPARE(g->Board.Board_Piece[1][4], piece);
         g->Btn_CancelClick();
+    }
+
+    // Time runs out while a piece is in the hand: it goes back where it came from, and a board
+    // piece shows in its cell again through the ending.
+    void timeUpWhileDragging_data()
+    {
+        QTest::addColumn<bool>("fromBoard");
+        QTest::newRow("board piece") << true;
+        QTest::newRow("tray piece") << false;
+    }
+    void timeUpWhileDragging()
+    {
+        QFETCH(bool, fromBoard);
+        TestEnv env;
+        prepare(env, 4, 1, 1);
+        QuizPasser modal;
+        modal.install();
+        QPointer<TF_Game4> g = new TF_Game4;
+        g->Btn_StartClick();
+        const QPoint piece = g->Board.Tray_Piece[2][1];
+        place(*g, piece, QPoint(3, 3));
+        const QRect cell = g->Board.cellRect(3, 3);
+        const QImage boardBefore = g->Image2->picture().copy(cell);
+        const QRect trayCell = g->Board.cellRect(1, 1);
+        const QImage trayBefore = g->Image1->picture().copy(trayCell);
+        if (fromBoard) {
+            g->Image2MouseDown(cell.center().x(), cell.center().y());
+            QVERIFY(g->Image2->picture().copy(cell) != boardBefore);
+        } else {
+            g->Image1MouseDown(trayCell.center().x(), trayCell.center().y());
+            QVERIFY(g->Image1->picture().copy(trayCell) != trayBefore);
+        }
+        QVERIFY(g->Board.dragging());
+        while (g->Kekka == 0)
+            g->Timer1Timer();
+        QCOMPARE(g->Kekka, 3);
+        QVERIFY(!g->Board.dragging());
+        QVERIFY(g->Img_Drag->isHidden());
+        QCOMPARE(g->Image2->picture().copy(cell), boardBefore);
+        if (!fromBoard)
+            QVERIFY(!g->Board.Tray_Taken[1][1]);  // the ending's flashes cover the tray picture
+        if (g)
+            g->Btn_CancelClick();
     }
 
     // An occupied target and a drop outside the board send the piece back; a tray piece shows

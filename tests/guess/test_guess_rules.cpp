@@ -69,6 +69,13 @@ private slots:
         QTest::newRow("level 2 start") << 6 << 0 << 6 << 2 << 58;    // 42 x 1.4 = 58.8
         QTest::newRow("level 9 start") << 15 << 0 << 15 << 9 << 672; // 240 x 2.8
         QTest::newRow("all open, one left") << 3 << 9 << 1 << 1 << 1;
+        // Extended precision (64-bit mantissa), not double, not exact: 90 x 2.6 is 233 here,
+        // 234 exactly and in double; 45 x 2.8 and 90 x 2.8 are 126 and 252 here and exactly,
+        // one less in double.
+        QTest::newRow("level 8, 66 open, 12 left") << 12 << 66 << 12 << 8 << 233;
+        QTest::newRow("level 8, 71 open, 12 left") << 12 << 71 << 12 << 8 << 220;   // 85: 221
+        QTest::newRow("level 9, 195 open, 15 left") << 15 << 195 << 15 << 9 << 126; // dbl 125
+        QTest::newRow("level 9, 150 open, 15 left") << 15 << 150 << 15 << 9 << 252; // dbl 251
     }
     void score()
     {

@@ -8,6 +8,7 @@
 #include "games/guess/TF_Kanji_Sel.h"
 #include "guess/GuessTestFiles.h"
 #include "platform/ConversionInput.h"
+#include "platform/ConversionStrip.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDir>
@@ -389,7 +390,7 @@ private slots:
         OpenGame o(16);
         o.g.show();
         press(o.g.Edt_Kotae, keys);
-        QLabel* strip = o.input->strip();
+        ConversionStrip* strip = o.input->strip();
         if (const QString shots = qEnvironmentVariable("MOJI_SHOT_DIR"); !shots.isEmpty())
             o.g.grab().save(QDir(shots).filePath(
                 QStringLiteral("strip-%1.png").arg(QString::fromUtf8(QTest::currentDataTag()))));
@@ -401,6 +402,47 @@ private slots:
             QVERIFY(o.g.rect().contains(strip->geometry()));
             QVERIFY(!strip->geometry().intersects(o.g.Edt_Kotae->geometry()));
         }
+    }
+
+    // A click on a candidate in the strip chooses it, as Enter does: the box keeps that kanji
+    // and the focus, nothing stays open, and the click goes no further.
+    void clickChoosesCandidate_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("clicked");
+        QTest::newRow("first, first shown") << "sen " << 0;
+        QTest::newRow("second, first shown") << "sen " << 1;
+        QTest::newRow("first, second shown") << "sen  " << 0;
+        QTest::newRow("after other text") << "yama #sen " << 1;
+    }
+    void clickChoosesCandidate()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, clicked);
+        TestEnv env;
+        prepare(env, 2, 1, 1);
+        const QStringList sen = sampleKanjiReading(QStringLiteral("せん"));
+        QVERIFY(sen.size() >= 2);
+        OpenGame o(16);
+        o.g.show();
+        QVERIFY(QTest::qWaitForWindowActive(&o.g));
+        o.g.Edt_Kotae->setFocus();
+        press(o.g.Edt_Kotae, keys);
+        QVERIFY(o.input->converting());
+        const QString before = keys.startsWith(QLatin1String("yama")) ? QStringLiteral("山") : QString();
+        QLabel* label = o.input->strip()->candidateLabel(clicked);
+        QVERIFY(label);
+        QCOMPARE(label->text(), sen.value(clicked));
+        // through the window, as the child's click arrives
+        QTest::mouseClick(o.g.windowHandle(), Qt::LeftButton, {},
+                          label->mapTo(&o.g, label->rect().center()));
+        QVERIFY(!o.input->composing());
+        QCOMPARE(o.g.Edt_Kotae->text(), before + sen.value(clicked));
+        QVERIFY(!o.input->strip()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), o.g.Edt_Kotae);
+        // typing goes on after the chosen kanji
+        press(o.g.Edt_Kotae, QStringLiteral("a#"));
+        QCOMPARE(o.g.Edt_Kotae->text(), before + sen.value(clicked) + QStringLiteral("あ"));
     }
 
     // Leaving the game with the answer box emptied hides the strip.

@@ -23,12 +23,17 @@ class TestMenuMusic : public QObject {
                               "open Menu4.mid", "play Menu1.mid"}));
         QVERIFY(menu->music()->isOn());
         QVERIFY(menu->MP_1->notifyRequested());
-        MediaPlayers::log().clear();
         MediaPlayer* order[] = {menu->MP_1, menu->MP_2, menu->MP_3, menu->MP_4};
-        for (int i = 0; i < 4; ++i)
+        const QStringList next{"Menu2.mid", "Menu3.mid", "Menu4.mid", "Menu1.mid"};
+        for (int i = 0; i < 4; ++i) {
+            // One end report starts exactly one new track, and only that one waits for its end.
+            MediaPlayers::log().clear();
             MediaPlayers::finish(order[i]);
-        QCOMPARE(MediaPlayers::log(), (QStringList{"play Menu2.mid", "play Menu3.mid",
-                                                   "play Menu4.mid", "play Menu1.mid"}));
+            QCOMPARE(MediaPlayers::log(), QStringList{"play " + next[i]});
+            QCOMPARE(menu->music()->track(), (i + 1) % 4 + 1);
+            for (int n = 0; n < 4; ++n)
+                QCOMPARE(order[n]->notifyRequested(), n == (i + 1) % 4);
+        }
         QCOMPARE(menu->music()->track(), 1);
         QVERIFY(menu->MP_1->notifyRequested());
         QVERIFY(!menu->MP_4->notifyRequested());

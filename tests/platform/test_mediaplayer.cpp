@@ -61,6 +61,7 @@ private slots:
     {
         write(dir.filePath("Atari.wav"), wav(150));
         write(dir.filePath("Menu1.mid"), midi());
+        write(dir.filePath("Menu2.mid"), midi());
         write(dir.filePath("Broken.wav"), "RIFF\x10\0\0\0WAVEjunk");
         write(dir.filePath("Broken.mid"), "MThd\0\0");
     }
@@ -114,6 +115,36 @@ private slots:
         QCOMPARE(spy.count(), 1);
         p.close();
         QVERIFY(!p.isOpen());
+    }
+
+    // One track at a time: a track cut off by another player's track reports no end and
+    // releases its synthesizer at once; a track that plays out releases its own.
+    void cutOffTrackReleased()
+    {
+        MediaPlayers::setRecording(false);
+        MediaPlayer first;
+        MediaPlayer second;
+        first.setFileName(dir.filePath("Menu1.mid"));
+        second.setFileName(dir.filePath("Menu2.mid"));
+        QVERIFY(first.open());
+        QVERIFY(second.open());
+        QSignalSpy firstEnd(&first, &MediaPlayer::notify);
+        QSignalSpy secondEnd(&second, &MediaPlayer::notify);
+        first.setNotify(true);
+        QVERIFY(first.play());
+        QVERIFY(first.trackLoaded());
+        second.setNotify(true);
+        QVERIFY(second.play());
+        QVERIFY(!first.trackLoaded());
+        QVERIFY(!first.isPlaying());
+        QVERIFY(second.trackLoaded());
+        QVERIFY(secondEnd.wait(5000));
+        QVERIFY(!second.trackLoaded());
+        QCOMPARE(firstEnd.count(), 0);
+        QVERIFY(first.isOpen());
+        QVERIFY(first.play());  // a cut-off track can play again
+        QVERIFY(first.trackLoaded());
+        QVERIFY(first.stop());
     }
 
     // Missing and broken files fail to open instead of crashing.

@@ -536,6 +536,57 @@ private slots:
         QCOMPARE(w.Music_No, MusicVariant(1, left));
     }
 
+    // The media open at creation: "Game11.mid", "Seikai.wav", "Select.wav"; the start plays the
+    // music opened then. A track that cannot be opened at a change is named by its own file,
+    // and the game goes on silent.
+    void musicOpenedAtCreation()
+    {
+        TestEnv env;
+        prepare(env);
+        MediaPlayers::log().clear();
+        TF_Game1 w;
+        QCOMPARE(MediaPlayers::log().filter(QStringLiteral("open ")),
+                 (QStringList{"open Game11.mid", "open Seikai.wav", "open Select.wav"}));
+        MediaPlayers::log().clear();
+        w.Btn_StartClick();
+        QVERIFY(MediaPlayers::log().filter(QStringLiteral("open ")).isEmpty());
+        QVERIFY(MediaPlayers::log().contains(QStringLiteral("play Game11.mid")));
+        QVERIFY(w.MP_Eawase->isOn());
+    }
+    void trackChangeErrorNamesTheTrack()
+    {
+        TestEnv env;
+        prepare(env);
+        env.removeFile(QStringLiteral("Game12.mid"));
+        TF_Game1 w;
+        w.Btn_StartClick();
+        QVERIFY(MessageBoxes::shown().isEmpty());
+        w.Board.Nokori_Count = 27;
+        MediaPlayers::finish(w.MP_Eawase->player());
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("Game12.mid でエラーがおこりました。 ")});
+        QVERIFY(!w.MP_Eawase->isOn());
+        MediaPlayers::finish(w.MP_Eawase->player());
+        QCOMPARE(MessageBoxes::shown().size(), 1);
+    }
+    // Game11.mid missing: named "Eawase.mid" at creation, where it stops the opening of the
+    // sounds, and again at the start.
+    void musicMissingAtCreation()
+    {
+        TestEnv env;
+        prepare(env);
+        env.removeFile(QStringLiteral("Game11.mid"));
+        MediaPlayers::log().clear();
+        TF_Game1 w;
+        QCOMPARE(MediaPlayers::log().filter(QStringLiteral("open ")),
+                 QStringList{"open Game11.mid"});
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("Eawase.mid でエラーがおこりました。 ")});
+        w.Btn_StartClick();
+        QCOMPARE(MessageBoxes::shown().size(), 2);
+        QVERIFY(!w.MP_Eawase->isOn());
+    }
+
     // Without MIDI no music starts, and the game still plays its sounds.
     void noMidi()
     {
