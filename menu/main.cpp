@@ -13,6 +13,7 @@
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ void RegisterGames()
 
 int main(int argc, char* argv[])
 {
+    AvoidBusAutolaunch();
     QApplication app(argc, argv);
     if (!AcquireSingleInstance())
         return 0;  // another copy runs: end silently
