@@ -3,6 +3,7 @@
 #include "aftergame/KirokuView.h"
 #include "data/Dates.h"
 #include "data/Tables.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
@@ -13,7 +14,7 @@
 #include <QTreeWidget>
 
 namespace {
-const QColor FaceColor(212, 208, 200);
+const QColor Navy(0, 0, 0x80);
 
 struct Column {
     const char* caption;
@@ -31,7 +32,7 @@ const Column Columns[] = {
 
 TF_Game_Kiroku::TF_Game_Kiroku(QWidget* parent) : QDialog(parent)
 {
-    PrepareProgramWindow(this, FaceColor);
+    PrepareProgramWindow(this, Navy);
     setModal(true);
     resize(640, 480);
 
@@ -40,6 +41,12 @@ TF_Game_Kiroku::TF_Game_Kiroku(QWidget* parent) : QDialog(parent)
     Lbl_Goukaku_Msg1->setFont(PixelFont(19, true));
     Lbl_Goukaku_Msg1->setWordWrap(true);
     Lbl_Goukaku_Msg1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The message keeps its black or red letters on a white band of its own over the navy.
+    Lbl_Goukaku_Msg1->setAutoFillBackground(true);
+    Lbl_Goukaku_Msg1->setMargin(6);
+    QPalette band = Lbl_Goukaku_Msg1->palette();
+    band.setColor(QPalette::Window, Qt::white);
+    Lbl_Goukaku_Msg1->setPalette(band);
 
     Lst_Kiroku = new QTreeWidget(this);
     Lst_Kiroku->setGeometry(32, 83, 433, 334);
@@ -71,6 +78,7 @@ TF_Game_Kiroku::TF_Game_Kiroku(QWidget* parent) : QDialog(parent)
     connect(BitBtn1, &QPushButton::clicked, this, &TF_Game_Kiroku::BitBtn1Click);
 
     FormCreate();
+    CentreLayout(this);
 }
 
 void TF_Game_Kiroku::FormCreate()

@@ -6,6 +6,7 @@
 #include "data/KanjiFiles.h"
 #include "data/MainMenu.h"
 #include "data/Tables.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/HiraganaInput.h"
@@ -46,6 +47,7 @@ void placeBelow(QWidget* w, const QWidget* above, int gap, int x)
 TF_Game_Shutsudai::TF_Game_Shutsudai(QWidget* parent) : QDialog(parent)
 {
     FormCreate();
+    CentreLayout(this);
 }
 
 TF_Game_Shutsudai::~TF_Game_Shutsudai() = default;

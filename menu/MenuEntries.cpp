@@ -37,3 +37,9 @@ QPoint MenuEntryPos(int game, int w, int h) {
     const int row = (game - 1) / 4;
     return {column * w / 4, row * h / 2};
 }
+
+QRect MenuEntryTile(int game, int w, int h) {
+    if (game < 1 || game > 7)
+        return {};
+    return QRect(MenuEntryPos(game, w, h), QSize(w / 4, h / 2));
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 QString GameCaption(int game); // "かんじ合わせ", ... for games 1..7
@@ -9,3 +10,6 @@ QString GameHint(int game);    // the caption's hint: "「" + caption + "」を�
 QString GameAnimationHint(int game);
 // Top-left of game n's animation on a panel of width w and height h (fractions dropped).
 QPoint MenuEntryPos(int game, int w, int h);
+// Game n's tile: its quarter of the panel's width and half of its height, from MenuEntryPos. The
+// entry's picture and caption stay inside it.
+QRect MenuEntryTile(int game, int w, int h);

@@ -19,6 +19,7 @@
 #include "menu/TF_Pop.h"
 #include "menu/UpDown.h"
 #include "platform/AnimateControl.h"
+#include "platform/CentredLayout.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
@@ -188,9 +189,7 @@ void TF_Main::buildControls() {
     setWindowTitle(QApplication::applicationDisplayName());
     setFont(PixelFont(S(16)));
 
-    Client = new QWidget(this);
-    Client->resize(S(634), S(450));
-    setBackground(Client, Navy);
+    Client = CentreLayout(this, QSize(S(634), S(450)));
 
     Lbl_Title = new QLabel(QStringLiteral("もじまる(ゲーム集）"), Client);
     Lbl_Title->setFont(PixelFont(S(27), true));
@@ -347,13 +346,6 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
             *failedFile = file;
             return false;
         }
-        // The clip sets the size, within the entry's quarter of the panel.
-        const QSize frame = anim->frameSize();
-        anim->setGeometry(QRect(MenuEntryPos(n, w, h), QSize(std::min(frame.width(), w / 4),
-                                                             std::min(frame.height(), h / 2))));
-        anim->play();
-        anim->lower();
-
         auto* label = new CaptionLabel(n, Pnl_Game);
         captions_[static_cast<size_t>(n)] = label;
         label->setText(GameCaption(n));
@@ -363,7 +355,24 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
         setTextColor(label, Qt::white);
         GiveHandCursor(label);
         label->adjustSize();
+
+        // The clip sets the size, within the entry's tile, leaving room for the caption below it:
+        // a clip taller than that shows its middle, and nothing of it reaches another entry.
+        const QRect tile = MenuEntryTile(n, w, h);
+        const QSize frame = anim->frameSize();
+        const int room = tile.height() - S(10) - label->height();
+        anim->setGeometry(
+            QRect(tile.topLeft(), QSize(std::min(frame.width(), tile.width()),
+                                        std::max(0, std::min(frame.height(), room)))));
+        label->resize(std::min(label->width(), tile.width()), label->height());
         label->move(anim->x(), anim->geometry().bottom() + 1 + S(10));
+        anim->play();
+        anim->lower();
+        // The big moving picture starts its game as the caption does.
+        anim->setMouseTracking(true);
+        GiveHandCursor(anim);
+        connect(anim, &AnimateControl::clicked, this, [this, n] { CaptionClick(n); });
+        connect(anim, &AnimateControl::mouseMoved, this, [this, n] { CaptionMouseMove(n); });
         connect(label, &CaptionLabel::clicked, this, &TF_Main::CaptionClick);
         connect(label, &CaptionLabel::mouseMoved, this, &TF_Main::CaptionMouseMove);
     }
@@ -414,13 +423,6 @@ void TF_Main::closeEvent(QCloseEvent* event) {
     }
     FormClose();
     event->accept();
-}
-
-void TF_Main::resizeEvent(QResizeEvent*) {
-    // On a screen wider than the layout (853 x 480 on 16:9 monitors) the menu stands in the middle.
-    if (Client)
-        Client->move(std::max(0, (width() - Client->width()) / 2),
-                     std::max(0, (height() - Client->height()) / 2));
 }
 
 void TF_Main::FormShow() {

@@ -15,6 +15,7 @@
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ void RegisterGames()
 
 int main(int argc, char* argv[])
 {
+    AvoidBusAutolaunch();
     QApplication app(argc, argv);
     SetProgramDirFromApplication();
     if (!AcquireSingleInstance(RecordsDir()))

@@ -1,5 +1,6 @@
 #include "platform/AnimateControl.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 AnimateControl::AnimateControl(QWidget* parent) : QWidget(parent)
@@ -82,6 +83,19 @@ void AnimateControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPoint at((width() - image_.width()) / 2, (height() - image_.height()) / 2);
     painter.drawImage(at, image_);
+}
+
+void AnimateControl::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+void AnimateControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 QSize AnimateControl::sizeHint() const

@@ -38,7 +38,14 @@ public:
     // longer reads (changed on disk) stops the animation on the frame it shows.
     void advance();
 
+signals:
+    // A left click released over the control, and the mouse moving over it (tracked).
+    void clicked();
+    void mouseMoved();
+
 protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     QSize sizeHint() const override;

@@ -1,6 +1,7 @@
 #include "platform/MessageBoxes.h"
 
 #include "platform/Fonts.h"
+#include "platform/MessagePlace.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -33,6 +34,7 @@ MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
     QAbstractButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
     if (withCancel)
         box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    PlaceMessageBox(&box, parent);
     box.exec();
     if (box.clickedButton() == yes)
         return MsgAnswer::Yes;
@@ -49,6 +51,7 @@ void ShowMessage(QWidget* parent, const QString& text)
         return;
     }
     QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, parent);
+    PlaceMessageBox(&box, parent);
     box.exec();
 }
 

@@ -8,6 +8,8 @@
 #include "data/Tables.h"
 #include "games/action/ActionControls.h"
 #include "games/action/BackBuffer.h"
+#include "games/action/ImageView.h"
+#include "platform/DisplayRefresh.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramWindow.h"
@@ -27,7 +29,19 @@ ActionGameWindow::ActionGameWindow(const QString& title)
     resize(640, 480);
     Lbl_Title =
         MakeActionLabel(this, title, QRect(8, 2, 200, 22), 18, true, QStringLiteral("yellow"));
+
+    displayTimer = new QTimer(this);
+    displayTimer->setTimerType(Qt::PreciseTimer);
+    connect(displayTimer, &QTimer::timeout, this, [this] {
+        if (!running_ || !Img1) {
+            displayTimer->stop();
+            return;
+        }
+        Img1->update();
+    });
 }
+
+qreal ActionGameWindow::DisplayScale(const QWidget* w) { return w->devicePixelRatioF(); }
 
 ActionGameWindow::~ActionGameWindow() = default;
 
@@ -65,6 +79,7 @@ bool ActionGameWindow::beginPlay(int intervalMs, const QString& music, int first
     }
     running_ = true;
     Btn_Start->setText(QStringLiteral("ゲームおわり"));
+    displayTimer->start(DisplayFrameMs(screen()));
     return true;
 }
 

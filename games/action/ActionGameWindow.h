@@ -10,6 +10,7 @@
 #include <memory>
 
 class ImageView;
+class QPainter;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -38,6 +39,7 @@ public:
     ImageView* Img1 = nullptr;
     QPushButton* Btn_Start = nullptr;
     QTimer* Timer1 = nullptr;
+    QTimer* displayTimer = nullptr;  // redraws the playfield at the screen's refresh rate
     WindowMusic* MP_MO_1 = nullptr;
     SoundEffect* MP_Atari = nullptr;
     SoundEffect* MP_Hazure = nullptr;
@@ -63,6 +65,9 @@ protected:
     void questionFileFailed();
     // A game played to its end: the verdict, the level credit for game `game`, the ranking.
     void announceResult(const QString& verdict, bool credit, int game, int score);
+
+    // Device pixels per logical pixel of the screen `w` shows on.
+    static qreal DisplayScale(const QWidget* w);
 
     int level_ = 1;
     bool running_ = false;

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 
 int SpriteBase(int level)
@@ -16,12 +17,14 @@ int SpriteBase(int level)
     return (m - 1) * Cur_PerLevel + Cur_First - 1;
 }
 
-CharacterSprites BuildCharacterSprites(int base)
+CharacterSprites BuildCharacterSprites(int base, qreal scale)
 {
     CharacterSprites sprites;
     const QFont font = PointFont(18);
+    const int side = qCeil(32 * scale);
     for (int k = 1; k <= 20; ++k) {
-        QImage img(32, 32, QImage::Format_RGB32);
+        QImage img(side, side, QImage::Format_RGB32);
+        img.setDevicePixelRatio(scale);
         img.fill(Navy);
         const int n = base + k;
         if (n >= 1 && n <= MaxKanji) {

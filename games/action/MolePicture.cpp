@@ -8,6 +8,7 @@
 #include "platform/Fonts.h"
 
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 constexpr int HoleW = 72;
@@ -33,7 +34,7 @@ QRect holeRect(int c, int r)
 }  // namespace
 
 bool MolePicture::setUp(int boardSize, const MoleBoard& board, double dispScale,
-                        QString& failedFile)
+                        QString& failedFile, qreal scale)
 {
     if (!loadHolePicture(QStringLiteral("Mogura.bmp"), hole_)) {
         failedFile = QStringLiteral("Mogura.bmp");
@@ -48,23 +49,34 @@ bool MolePicture::setUp(int boardSize, const MoleBoard& board, double dispScale,
     setBase_ = board.setBase;
     setCount_ = board.setCount;
     const QFont font = PointFont(static_cast<int>(40 / dispScale));
-    for (int i = 0; i < setCount_; ++i) {
-        QImage img(CharSize, CharSize, QImage::Format_RGB32);
+    auto character = [&font](int k, qreal s) {
+        QImage img(qCeil(CharSize * s), qCeil(CharSize * s), QImage::Format_RGB32);
+        img.setDevicePixelRatio(s);
         img.fill(Navy);
-        const int k = setBase_ + 1 + i;
         if (k >= 1 && k <= MaxKanji) {
             QPainter painter(&img);
             painter.setFont(font);
             painter.setPen(QColor(Aqua));
-            painter.drawText(img.rect(), Qt::AlignLeft | Qt::AlignTop, Kanji_Tbl[k].text());
+            painter.drawText(QRect(0, 0, CharSize, CharSize), Qt::AlignLeft | Qt::AlignTop,
+                             Kanji_Tbl[k].text());
         }
-        characters_[i] = img;
+        return img;
+    };
+    sharp_.clear();
+    sharp_.add(SharpBitmap(hole_, hole_.size(), scale, false));
+    sharp_.add(SharpBitmap(hit_, hit_.size(), scale, false));
+    for (int i = 0; i < setCount_; ++i) {
+        characters_[i] = character(setBase_ + 1 + i, 1);
+        sharp_.add(character(setBase_ + 1 + i, scale));
     }
+    clear();
     return true;
 }
 
-void MolePicture::drawBoard(const MoleBoard& board)
+void MolePicture::drawBoard(const MoleBoard& board, qint64 nowMs, int tickMs)
 {
+    scene_.clear();
+    hit_shown_.fill(false);
     FillRect(board_, board_.rect(), Navy);
     for (int c = 1; c <= MoleBoard::Size; ++c)
         for (int r = 1; r <= MoleBoard::Size; ++r) {
@@ -78,13 +90,40 @@ void MolePicture::drawBoard(const MoleBoard& board)
             const int rows = MoleBoard::VisibleRows(h.state);
             BlitTopRows(board_, characters_[i], rows, rect.x() + (HoleW - CharSize) / 2,
                         rect.bottom() + 1 - rows);
+            scene_.add({c * 10 + r, 2 + i, rect.x() + (HoleW - CharSize) / 2, rect.bottom() + 1,
+                        rows});
         }
+    frames_.step(scene_, nowMs, tickMs);
+    drawn_ = true;
 }
 
 void MolePicture::drawHit(int column, int row)
 {
     const QRect rect = holeRect(column, row);
     CopyRectTo(board_, rect.x(), rect.y(), hit_, hit_.rect());
+    if (column >= 1 && column <= MoleBoard::Size && row >= 1 && row <= MoleBoard::Size)
+        hit_shown_[static_cast<size_t>((column - 1) * MoleBoard::Size + row - 1)] = true;
 }
 
-void MolePicture::clear() { FillRect(board_, board_.rect(), Navy); }
+void MolePicture::clear()
+{
+    FillRect(board_, board_.rect(), Navy);
+    frames_.reset();
+    hit_shown_.fill(false);
+    drawn_ = false;
+}
+
+void MolePicture::paint(QPainter& painter, qint64 nowMs) const
+{
+    painter.fillRect(board_.rect(), QColor(Navy));
+    if (!drawn_)
+        return;
+    for (int c = 1; c <= MoleBoard::Size; ++c)
+        for (int r = 1; r <= MoleBoard::Size; ++r)
+            sharp_.draw(painter, {0, holeRect(c, r).topLeft(), -1});
+    sharp_.drawScene(painter, frames_, nowMs);
+    for (int c = 1; c <= MoleBoard::Size; ++c)
+        for (int r = 1; r <= MoleBoard::Size; ++r)
+            if (hit_shown_[static_cast<size_t>((c - 1) * MoleBoard::Size + r - 1)])
+                sharp_.draw(painter, {1, holeRect(c, r).topLeft(), -1});
+}

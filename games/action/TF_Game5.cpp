@@ -5,10 +5,12 @@
 #include "games/action/ActionControls.h"
 #include "games/action/ActionSounds.h"
 #include "games/action/ImageView.h"
+#include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -27,6 +29,7 @@ TF_Game5::TF_Game5()
     buildControls();
     FormCreate();
     takeKeysFromControls();
+    CentreLayout(this, {}, Img1);
 }
 
 TF_Game5::~TF_Game5() = default;
@@ -78,13 +81,15 @@ void TF_Game5::FormCreate()
     game_.setUp(size.width(), size.height(), level_, this);
     spriteBase_ = SpriteBase(level_);
     QString failed;
-    if (!picture_.setUp(size.width(), size.height(), spriteBase_, failed)) {
+    if (!picture_.setUp(size.width(), size.height(), spriteBase_, failed, DisplayScale(Img1))) {
         // Without its pictures the game cannot be played.
         failSetUp(failed);
         return;
     }
     Img1->setImage(&picture_.screen());
+    Img1->setPainter([this](QPainter& p) { picture_.paint(p, game_, Clock::elapsedMs()); });
     Img_Kakunouko->setImage(&picture_.store());
+    Img_Kakunouko->setPainter([this](QPainter& p) { picture_.paintStore(p, game_); });
     if (level_ != Cur_Levels)
         Cur_LastLevel = Cur_PerLevel;
 
@@ -193,7 +198,7 @@ void TF_Game5::extended(int extensions)
     }
 }
 
-void TF_Game5::drawFrame() { picture_.drawFrame(game_); }
+void TF_Game5::drawFrame() { picture_.drawFrame(game_, Clock::elapsedMs()); }
 
 void TF_Game5::drawTick() { picture_.drawTick(game_); }
 

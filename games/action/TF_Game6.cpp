@@ -6,12 +6,15 @@
 #include "games/action/ActionSounds.h"
 #include "games/action/ActionSprites.h"
 #include "games/action/ImageView.h"
+#include "platform/CentredLayout.h"
+#include "platform/Clock.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Random.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
@@ -38,6 +41,7 @@ TF_Game6::TF_Game6() : ActionGameWindow(QStringLiteral("かんじもぐらたた
     buildControls();
     FormCreate();
     Img1->installEventFilter(this);
+    CentreLayout(this, {}, Img1);
 }
 
 TF_Game6::~TF_Game6() = default;
@@ -87,11 +91,13 @@ void TF_Game6::FormCreate()
     // The set is fixed at start; the pictures need only its first kanji and its size.
     const int lastLevel = level_ != Cur_Levels ? Cur_PerLevel : Cur_LastLevel;
     board_.setUp(level_, SpriteBase(level_), lastLevel, this);
-    if (!picture_.setUp(static_cast<int>(450 * Disp_Scale), board_, Disp_Scale, failed)) {
+    if (!picture_.setUp(static_cast<int>(450 * Disp_Scale), board_, Disp_Scale, failed,
+                        DisplayScale(Img1))) {
         failSetUp(failed);
         return;
     }
     Img1->setImage(&picture_.board());
+    Img1->setPainter([this](QPainter& p) { picture_.paint(p, Clock::elapsedMs()); });
     Randomize();
     questions = std::make_unique<QuestionLabels>(this, Lbl_Title->geometry().bottom() + 1);
     openSounds();
@@ -193,7 +199,7 @@ void TF_Game6::playSound(ActionSound sound)
 
 bool TF_Game6::showQuestion(int kanji) { return questions->showQuestion(kanji); }
 
-void TF_Game6::drawTick() { picture_.drawBoard(board_); }
+void TF_Game6::drawTick() { picture_.drawBoard(board_, Clock::elapsedMs(), Timer1->interval()); }
 
 bool TF_Game6::eventFilter(QObject* watched, QEvent* event)
 {

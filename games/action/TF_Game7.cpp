@@ -5,10 +5,12 @@
 #include "games/action/ActionControls.h"
 #include "games/action/ActionSounds.h"
 #include "games/action/ImageView.h"
+#include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
@@ -27,6 +29,7 @@ TF_Game7::TF_Game7()
     buildControls();
     FormCreate();
     takeKeysFromControls();
+    CentreLayout(this, {}, Img1);
 }
 
 TF_Game7::~TF_Game7() = default;
@@ -70,12 +73,13 @@ void TF_Game7::FormCreate()
     level_ = Player_Tbl[Cur_Player].Level[7];
     game_.setUp(size.width(), size.height(), level_, this);
     spriteBase_ = SpriteBase(level_);
-    if (!picture_.setUp(size.width(), size.height(), spriteBase_)) {
+    if (!picture_.setUp(size.width(), size.height(), spriteBase_, DisplayScale(Img1))) {
         // Without its stars the game cannot be played.
         failSetUp(QStringLiteral("STARS2.bmp"));
         return;
     }
     Img1->setImage(&picture_.screen());
+    Img1->setPainter([this](QPainter& p) { picture_.paint(p, game_, Clock::elapsedMs()); });
     if (level_ != Cur_Levels)
         Cur_LastLevel = Cur_PerLevel;
     questions = std::make_unique<QuestionLabels>(this, Lbl_Title->geometry().bottom() + 1);
@@ -144,7 +148,7 @@ void TF_Game7::playSound(ActionSound sound)
         effect->play();
 }
 
-void TF_Game7::drawFrame() { picture_.drawFrame(game_); }
+void TF_Game7::drawFrame() { picture_.drawFrame(game_, Clock::elapsedMs()); }
 
 void TF_Game7::drawTick() { picture_.drawTick(game_); }
 

@@ -2,6 +2,7 @@
 
 #include "data/Tables.h"
 #include "games/guess/BoardView.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 
@@ -60,6 +61,7 @@ TF_Game2::TF_Game2(QWidget* parent)
 
     connect(Image1, &BoardView::pressed, this,
             [this](Qt::MouseButton b, QPoint p) { Image1MouseDown(b, p.x(), p.y()); });
+    CentreLayout(this, {}, Image1);
     OpenMedia({MP_Atari, MP_Bang, MP_Hazure});
 }
 

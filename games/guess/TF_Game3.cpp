@@ -4,6 +4,7 @@
 #include "games/guess/BoardView.h"
 #include "games/guess/PictureGameRules.h"
 #include "games/guess/ProgressClock.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/Random.h"
 
@@ -40,6 +41,7 @@ TF_Game3::TF_Game3(QWidget* parent)
     Btn_Kouho->setToolTip(QStringLiteral("答をえらぶ"));
     Btn_kotae->setToolTip(QStringLiteral("答のかんじを書く"));
     Lbl_Bunkatsu->clear();
+    CentreLayout(this, {}, Image1);
     OpenMedia({MP_Atari, MP_Bang, MP_Hazure});
 }
 

@@ -3,6 +3,7 @@
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "games/guess/KanjiSelLayout.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
@@ -72,6 +73,7 @@ TF_Kanji_Sel::TF_Kanji_Sel(QLineEdit* answerBox, QWidget* parent)
     });
 
     MP_Select = new SoundEffect(this, QStringLiteral("Select.wav"));
+    CentreLayout(this);
 }
 
 void TF_Kanji_Sel::showEvent(QShowEvent* event)

@@ -10,6 +10,7 @@
 #include "games/puzzle/CardPicture.h"
 #include "games/puzzle/ComputerMemory.h"
 #include "games/puzzle/MatchingPoints.h"
+#include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
@@ -117,6 +118,7 @@ TF_Game1::TF_Game1(QWidget* parent) : QWidget(parent)
     Timer1->setInterval(2000);
     connect(Timer1, &QTimer::timeout, this, &TF_Game1::Timer1Timer);
 
+    CentreLayout(this, {}, Grp_E);
     FormCreate();
 }
 
@@ -191,7 +193,7 @@ void TF_Game1::createCards()
     }
     const int wordTop = Label_Title->y() + Label_Title->height() + 10;
     for (int i = 1; i <= 3; ++i) {
-        auto* l = new QLabel(this);
+        auto* l = new QLabel(Label_Title->parentWidget());
         l->setFont(PointFont(S(16), true));
         setTextColor(l, Qt::white);
         l->move(10, wordTop);

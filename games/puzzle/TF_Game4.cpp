@@ -5,6 +5,7 @@
 #include "games/guess/BoardView.h"
 #include "games/guess/PictureGameRules.h"
 #include "games/guess/ProgressClock.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
@@ -90,7 +91,7 @@ TF_Game4::TF_Game4(QWidget* parent)
             [this](Qt::MouseButton, QPoint p) { Image2MouseDown(p.x(), p.y()); });
     for (BoardView* v : {Image1, Image2}) {
         connect(v, &BoardView::moved, this,
-                [this, v](QPoint p) { DragOver(v->mapTo(this, p)); });
+                [this, v](QPoint p) { DragOver(v->mapTo(v->parentWidget(), p)); });
         connect(v, &BoardView::released, this, [this](Qt::MouseButton, QPoint) {
             if (Board.dragging())
                 Img_DragEndDrag();
@@ -105,6 +106,7 @@ TF_Game4::TF_Game4(QWidget* parent)
         }
         resize(800, 600);
     }
+    CentreLayout(this, {}, Image2);
     OpenMedia({MP_Atari, MP_Hazure, MP_Gacha, MP_Bang});
 }
 
@@ -241,14 +243,14 @@ void TF_Game4::Image2MouseDown(int x, int y)
     Draw_Board();
 }
 
-void TF_Game4::DragOver(QPoint windowPos)
+void TF_Game4::DragOver(QPoint layoutPos)
 {
     if (!Board.dragging())
         return;
-    if (!Image1->geometry().contains(windowPos) && !Image2->geometry().contains(windowPos))
+    if (!Image1->geometry().contains(layoutPos) && !Image2->geometry().contains(layoutPos))
         return;  // only the two pictures accept the drag
     const int half = static_cast<int>(std::trunc(static_cast<double>(Side) / Bunkatsusu / 2));
-    Img_Drag->move(windowPos.x() - half, windowPos.y() - half);
+    Img_Drag->move(layoutPos.x() - half, layoutPos.y() - half);
 }
 
 void TF_Game4::Img_DragEndDrag()

@@ -19,7 +19,7 @@ public:
     void Image1MouseDown(int x, int y);
     void Image2MouseDown(int x, int y);
     // The pointer over either picture while a piece is dragged, in window coordinates.
-    void DragOver(QPoint windowPos);
+    void DragOver(QPoint layoutPos);
     void Img_DragEndDrag();
     void Btn_kotae_KinyuClick();  // "判定する"
     void Btn_BackClick();         // "やり直し"

@@ -12,7 +12,11 @@
 # the medians (also written to BUILD_DIR/measure-latest.md), then the median and 99th percentile
 # lines of the tick benchmarks found in BUILD_DIR/tests/bench_*.
 #
-# Environment: RUNS (5), SCREEN (1280x1024x24), SHOT_DIR (keep a picture of each window there).
+# Then STARTS (default 20) consecutive starts of each, to the drawn menu only, for the slowest
+# start; then games 5 and 7 played on a PLAY_SCREEN (1920x1080x24) Xvfb (play.sh).
+#
+# Environment: RUNS (5), SCREEN (1280x1024x24), SHOT_DIR (keep a picture of each window there),
+# STARTS (20), PLAY (1; 0 skips the games), PLAY_SCREEN, PLAY_SECONDS (10).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,7 +29,7 @@ screen=${SCREEN:-1280x1024x24}
 [ -x "$program_dir/mojimaru" ] || { echo "no $program_dir/mojimaru: build the program first (make build)" >&2; exit 1; }
 
 # Tools for the measurement only; the program's own build needs none of them.
-need=(xvfb gcc g++ pkg-config libx11-dev libxext-dev qt6-base-dev)
+need=(xvfb gcc g++ pkg-config libx11-dev libxext-dev libxdamage-dev xdotool imagemagick qt6-base-dev)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -113,6 +117,33 @@ for i in $(seq "$runs"); do
   done
 done
 
+starts=${STARTS:-20}
+echo "Consecutive starts..." >&2
+for i in $(seq "$starts"); do
+  for name in mojimaru bare_qt; do
+    if ! line=$(run "$name" --observe 1500 --memory-at 0 --cpu-for 0); then
+      echo "$name start $i failed:" >&2
+      tail -n 20 "$work/$name.log" >&2
+      exit 1
+    fi
+    echo "$name start $i: $line" >&2
+    echo "$line" >> "$work/$name.starts"
+  done
+done
+
+play_lines=""
+if [ "${PLAY:-1}" != 0 ]; then
+  echo "Games 5 and 7..." >&2
+  play_lines=$("$here/play.sh" "$work" "$work/program") || echo "play.sh failed" >&2
+fi
+
+# slowest KEY NAME: median and slowest of the consecutive starts
+slowest() {
+  sed -n "s/.*\b$1=\([-0-9.]*\).*/\1/p" "$work/$2.starts" | sort -g |
+    awk '{v[NR] = $1} END { if (!NR) { print "-"; exit }
+      printf "%d ms, slowest %d ms\n", v[int((NR + 1) / 2)] + 0.5, v[NR] + 0.5 }'
+}
+
 # cell KEY NAME UNIT: the median of the runs (the lower middle of an even count), then the range
 cell() {
   sed -n "s/.*\\b$1=\\([-0-9.]*\\).*/\\1/p" "$work/$2.results" | sort -g |
@@ -151,6 +182,15 @@ commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo "?")
   echo "| peak memory (VmHWM) at 10 s | $(cell hwm_kb mojimaru MiB) | $(cell hwm_kb bare_qt MiB) | 100 MB |"
   echo "| CPU from 10 s to 30 s, idle menu with animations and music (% of one core) | $(cell cpu_pct mojimaru %) | $(cell cpu_pct bare_qt %) | 3 % |"
   echo "| X server CPU meanwhile (drawing on the program's behalf) | $(cell xcpu_pct mojimaru %) | $(cell xcpu_pct bare_qt %) | |"
+  echo "| exec to fully drawn, $starts consecutive starts (median, slowest) | $(slowest drawn_ms mojimaru) | $(slowest drawn_ms bare_qt) | 500 ms |"
+  if [ -n "$play_lines" ]; then
+    echo
+    echo "Games 5 and 7 played on ${PLAY_SCREEN:-1920x1080x24} (program CPU of all threads, % of one core; drawn frames of the game window):"
+    echo
+    echo '```'
+    echo "$play_lines"
+    echo '```'
+  fi
 
   benches=()
   for b in "$build"/tests/bench_*; do

@@ -1,0 +1,19 @@
+#include "games/action/PlayfieldPainting.h"
+
+#include "games/action/BackBuffer.h"
+
+#include <QPainter>
+
+void DrawPlayfieldBorder(QPainter& painter, int w, int h) {
+    const QColor white(WhiteColour);
+    painter.fillRect(QRect(0, 0, w, 2), white);
+    painter.fillRect(QRect(0, h - 2, w, 2), white);
+    painter.fillRect(QRect(0, 0, 2, h), white);
+    painter.fillRect(QRect(w - 2, 0, 2, h), white);
+}
+
+void DrawPlayfieldStrip(QPainter& painter, int w, int h, int stripHeight, int blockX,
+                        int blockWidth) {
+    painter.fillRect(QRect(0, h - stripHeight, w, stripHeight), QColor(Navy));
+    painter.fillRect(QRect(blockX, h - stripHeight, blockWidth, stripHeight), QColor(Red));
+}

@@ -1,0 +1,33 @@
+// The action games' pictures at the screen's real resolution, for drawing the playfield between
+// frame steps: each picture has its playfield size in logical pixels and `scale` device pixels
+// per logical pixel, so a character is as sharp as a label at any screen size.
+#pragma once
+
+#include "games/action/FrameInterpolation.h"
+
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+class QPainter;
+
+// A bitmap shown at `logical` size: smoothly enlarged; pure white made transparent when asked
+// (the pictures' transparent colour).
+QImage SharpBitmap(const QImage& bitmap, QSize logical, qreal scale, bool whiteTransparent);
+
+class SharpPictures {
+  public:
+    void clear() { pictures_.clear(); }
+    // The picture's number.
+    int add(QImage picture);
+    const QImage& operator[](int id) const { return pictures_[static_cast<size_t>(id)]; }
+    int count() const { return static_cast<int>(pictures_.size()); }
+    // Draws one item (only its top rows when it rises out of a hole: `pos` is then the bottom
+    // line the rows stand on).
+    void draw(QPainter& painter, const DrawnItem& item) const;
+    // Every item of the latest step where it stands at nowMs.
+    void drawScene(QPainter& painter, const FrameInterpolation& frames, qint64 nowMs) const;
+
+  private:
+    std::vector<QImage> pictures_;
+};

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Games 5 and 7 played at a large screen: the program's CPU (all threads) while a game runs, the
+# playfield's drawn frames a second (DAMAGE events on the window, framecount.c) and the peak
+# memory, beside the idle menu's CPU on the same screen.
+#
+#   tools/measure/play.sh WORK_DIR PROGRAM_DIR
+#
+# Called by measure.sh with its scratch folder (helpers built there). Environment: PLAY_SCREEN
+# (1920x1080x24), PLAY_SECONDS (10). The program is driven as a child would, by clicks (xdotool):
+# the first player, the game's picture in the menu, the start button.
+set -euo pipefail
+work=$1
+program_dir=$2
+screen=${PLAY_SCREEN:-1920x1080x24}
+seconds=${PLAY_SECONDS:-10}
+here=$(cd "$(dirname "$0")" && pwd)
+
+cc -O2 -Wall -o "$work/framecount" "$here/framecount.c" -lX11 -lXdamage
+
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/play-display" 2>"$work/play-xvfb.log" &
+xvfb=$!
+prog=""
+finish() {
+  [ -n "$prog" ] && kill "$prog" 2>/dev/null && wait "$prog" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+}
+trap finish EXIT
+for _ in $(seq 100); do [ -s "$work/play-display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/play-display")"
+
+sw=${screen%%x*}; rest=${screen#*x}; sh=${rest%%x*}
+# The program's scale and where its logical layout stands (the centring rule: 640 x 480 layouts,
+# the menu's 634 x 450, in the middle of the logical screen).
+read -r scale lw lh < <(awk -v w="$sw" -v h="$sh" 'BEGIN {
+  s = w / 640 < h / 480 ? w / 640 : h / 480; printf "%.6f %d %d\n", s, int(w / s), int(h / s) }')
+# device point of logical point (x, y) of a layout of lwidth x lheight
+at() { awk -v s="$scale" -v W="$lw" -v H="$lh" -v x="$1" -v y="$2" -v cw="$3" -v ch="$4" 'BEGIN {
+  ox = int((W - cw) / 2); oy = int((H - ch) / 2); if (ox < 0) ox = 0; if (oy < 0) oy = 0
+  printf "%d %d\n", (ox + x) * s, (oy + y) * s }'; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+
+jiffies() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+hz=$(getconf CLK_TCK)
+
+play() {  # play GAME_NO ANIM_X ANIM_Y START_X START_Y
+  (cd "$work/program" && exec env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb \
+     SDL_AUDIODRIVER=dummy TMPDIR="$work/tmp" ./mojimaru 2>>"$work/play.log") &
+  prog=$!
+  local win=""
+  for _ in $(seq 100); do
+    win=$(xdotool search --onlyvisible --pid "$prog" 2>/dev/null | tail -n1 || true)
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  sleep 3
+  # idle menu, for comparison
+  local j0 j1
+  j0=$(jiffies "$prog"); sleep "$seconds"; j1=$(jiffies "$prog")
+  local menu_pct menu_rss
+  menu_rss=$(awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$prog/status")
+  menu_pct=$(awk -v a="$j0" -v b="$j1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", (b - a) * 100 / hz / s }')
+  # the first player, then the game's picture
+  click $(at $((17 + 10 + 40)) $((46 + 22 + 10)) 634 450)
+  sleep 0.5
+  click $(at "$2" "$3" 634 450)
+  sleep 2
+  click $(at "$4" "$5" 640 480)
+  sleep 2
+  win=$(xdotool search --onlyvisible --pid "$prog" 2>/dev/null | tail -n1)
+  j0=$(jiffies "$prog")
+  local frames
+  frames=$("$work/framecount" "$win" "$seconds")
+  j1=$(jiffies "$prog")
+  local play_pct hwm
+  play_pct=$(awk -v a="$j0" -v b="$j1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", (b - a) * 100 / hz / s }')
+  hwm=$(awk '/VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$prog/status")
+  [ -n "${SHOT_DIR:-}" ] && import -display "$DISPLAY" -window root "$SHOT_DIR/play-game$1.png" 2>/dev/null || true
+  echo "game $1: playing cpu_pct=$play_pct ${frames} | idle menu cpu_pct=$menu_pct, ${menu_rss} MiB | peak ${hwm} MiB"
+  kill "$prog"; wait "$prog" 2>/dev/null || true
+  prog=""
+}
+
+# Game 5's picture is the first of the second row, game 7's the third; a click on it starts the
+# game as the caption does. The start buttons stand at (533, 420) in both games.
+play 5 $((17 + 75)) $((146 + 150 + 60)) 533 420
+play 7 $((17 + 300 + 75)) $((146 + 150 + 60)) 533 420
