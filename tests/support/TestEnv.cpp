@@ -1,5 +1,6 @@
 #include "support/TestEnv.h"
 
+#include "data/KanjiHistory.h"
 #include "data/ProgramDir.h"
 #include "data/RecordsDir.h"
 #include "data/Tables.h"
@@ -25,6 +26,8 @@ TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>()
     ProgramEnd::reset();
     ProgramEnd::setHandler([] {});
     Modal::setHook({});
+    KanjiHistory::close();  // each test's history lies in its own folder
+    SetRecordsDir(QString());
     Clock::freeze(QDateTime(QDate(2026, 4, 10), QTime(10, 0)));
     RandomSeed(12345);
     InitTables();
@@ -44,6 +47,8 @@ TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>()
 TestEnv::~TestEnv()
 {
     Modal::setHook({});
+    KanjiHistory::close();
+    SetRecordsDir(QString());
     ProgramEnd::setHandler({});
     Clock::unfreeze();
 }
