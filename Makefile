@@ -13,6 +13,8 @@ PACKAGES += xvfb xauth xdotool appstream desktop-file-utils
 # make deb and make test-install only.
 DEB_PACKAGES = dpkg-dev lintian
 PREFIX ?= /usr/local
+# The writing pad: the zinnia recogniser, its Japanese model and the template fonts.
+PACKAGES += libzinnia-dev tegaki-zinnia-japanese fonts-ipafont-mincho fonts-vlgothic
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean \
   install deb test-install

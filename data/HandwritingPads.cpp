@@ -1,0 +1,72 @@
+#include "data/HandwritingPads.h"
+
+#include "data/ErrorReports.h"
+#include "data/ProgramDir.h"
+#include "data/Tables.h"
+#include "platform/handwriting/KanaSets.h"
+#include "platform/handwriting/Recognizer.h"
+
+#include <QHash>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<HandwritingRecognizer>& Shared() {
+    static std::unique_ptr<HandwritingRecognizer> r;
+    return r;
+}
+
+} // namespace
+
+QStringList PadKanji() {
+    QStringList out;
+    for (int k = 1; k <= MaxKanji; ++k)
+        if (!Kanji_Tbl[size_t(k)].Kanji.isEmpty())
+            out << Kanji_Tbl[size_t(k)].text();
+    return out;
+}
+
+const HandwritingRecognizer* SharedRecognizer() {
+    std::unique_ptr<HandwritingRecognizer>& r = Shared();
+    if (!r) {
+        auto made = std::make_unique<HandwritingRecognizer>();
+        if (!made->open(ProgramFile(TemplateFileName)))
+            return nullptr;
+        QHash<QString, int> counts;
+        for (int k = 1; k <= MaxKanji; ++k)
+            if (!Kanji_Tbl[size_t(k)].Kanji.isEmpty())
+                counts.insert(Kanji_Tbl[size_t(k)].text(), Kanji_Tbl[size_t(k)].Kakusuu);
+        made->setStrokeCounts(counts);
+        r = std::move(made);
+    }
+    return r.get();
+}
+
+HandwritingPad* OpenHandwritingPad(QWidget* host, HandwritingPad*& pad, PadFor kind,
+                                   QLineEdit* target, const QString& caption) {
+    if (!pad) {
+        const HandwritingRecognizer* r = SharedRecognizer();
+        if (!r) {
+            FileErrorReport(host, TemplateFileName);
+            return nullptr;
+        }
+        switch (kind) {
+        case PadFor::Kanji:
+            pad = new HandwritingPad(host, r, PadKanji(), HandwritingPad::Kana::None,
+                                     HandwritingPad::Writing::Replace);
+            break;
+        case PadFor::Hiragana:
+            pad = new HandwritingPad(host, r, KanaSets::hiragana(), HandwritingPad::Kana::Hiragana,
+                                     HandwritingPad::Writing::Append);
+            break;
+        case PadFor::Name:
+            pad = new HandwritingPad(host, r, KanaSets::hiragana() + KanaSets::katakana(),
+                                     HandwritingPad::Kana::HiraganaKatakana,
+                                     HandwritingPad::Writing::Append);
+            break;
+        }
+    }
+    pad->open(target, caption);
+    return pad;
+}

@@ -1,0 +1,27 @@
+// The writing pads of the program's windows and the one recogniser they share, opened from the
+// program directory the first time any pad opens (nothing is loaded before).
+#pragma once
+
+#include "platform/handwriting/HandwritingPad.h"
+
+#include <QString>
+#include <QStringList>
+
+class HandwritingRecognizer;
+class QLineEdit;
+class QWidget;
+
+enum class PadFor {
+    Kanji,    // the kanji of "Kanji.dat"; one character replaces the field's text
+    Hiragana, // appended at the cursor
+    Name,     // hiragana and katakana, appended at the cursor
+};
+
+// Null when "Tegaki.dat" cannot be read.
+const HandwritingRecognizer* SharedRecognizer();
+QStringList PadKanji(); // every kanji of Kanji_Tbl, in kanji-number order
+
+// Shows the host's pad for the field, creating it on first use; a missing "Tegaki.dat" is
+// reported with the file error message and no pad opens. Returns the pad or null.
+HandwritingPad* OpenHandwritingPad(QWidget* host, HandwritingPad*& pad, PadFor kind,
+                                   QLineEdit* target, const QString& caption);

@@ -1,0 +1,62 @@
+// The writing pad: the child writes one character, picks it among the best candidates, and the
+// pad writes it into the field it serves. Opened over its host window by a "てがき" button;
+// it stays alive hidden between openings.
+// Control names follow the program's naming convention (Btn_*, Lbl_*, Pnl_*); keep them.
+#pragma once
+
+#include <QLineEdit>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class HandwritingRecognizer;
+class QLabel;
+class QPushButton;
+class WritingSurface;
+
+class HandwritingPad : public QWidget {
+    Q_OBJECT
+  public:
+    // Replace: the field holds one character, which the choice replaces; the pad then closes.
+    // Append: the choice goes in at the field's cursor and the pad stays for the next one.
+    enum class Writing { Append, Replace };
+    enum class Kana { None, Hiragana, HiraganaKatakana };
+
+    HandwritingPad(QWidget* host, const HandwritingRecognizer* recognizer,
+                   const QStringList& candidates, Kana kana, Writing writing);
+
+    // Shows the pad for this field; caption names the field above the ink ("名前", "答1.").
+    void open(QLineEdit* target, const QString& caption);
+    QLineEdit* target() const { return target_; }
+    QStringList offered() const { return offered_; }
+    void choose(int i); // the i-th candidate button (from 0)
+
+    static constexpr int MaxOffered = 8;
+
+    QLabel* Lbl_Title;
+    QLabel* Lbl_Field;
+    WritingSurface* Pnl_Kaku;
+    QList<QPushButton*> Btn_Kouho;
+    QPushButton* Btn_Kesu;
+    QPushButton* Btn_Modosu;
+    QPushButton* Btn_Tojiru;
+
+  signals:
+    void written(QLineEdit* target, const QString& character);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void recognise();
+    void showField();
+    void closePad();
+    const HandwritingRecognizer* recognizer_;
+    QStringList candidates_;
+    Kana kana_;
+    Writing writing_;
+    QPointer<QLineEdit> target_;
+    QString caption_;
+    QStringList offered_;
+};

@@ -1,0 +1,7 @@
+// Every character the pad can offer: the kanji of "Kanji.dat" and the kana of names.
+#pragma once
+
+#include <QStringList>
+
+// The kanji in kanji-number order; empty when "Kanji.dat" of the folder cannot be read.
+QStringList KanjiOfProgramDir(const QString& programDir);
