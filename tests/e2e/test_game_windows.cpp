@@ -88,7 +88,15 @@ class TestGameWindows : public QObject {
         QVERIFY2(QFileInfo::exists(TestEnv::builtProgramDir() + QStringLiteral("/Kanji.dat")),
                  "build the kanjidata and assets targets first");
     }
-    void cleanup() { StartEndGuard::setIntervalForTests(-1); }
+    void cleanup()
+    {
+        StartEndGuard::setIntervalForTests(-1);
+        // A failed row must not leave its window for the next row to find.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                w->close();
+        settle();
+    }
 
     // A double-click on the start button starts the game and leaves it running; a press of the
     // end button after the double-click interval ends it and the menu shows again.
