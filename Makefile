@@ -7,7 +7,8 @@ PACKAGES = cmake make g++ pkg-config \
   qt6-base-dev qt6-base-private-dev libgl-dev \
   libsdl2-mixer-dev timgm6mb-soundfont \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
-  fonts-ipafont-gothic kanjidic mecab mecab-ipadic-utf8
+  fonts-ipafont-gothic kanjidic mecab mecab-ipadic-utf8 \
+  libqt6sql6-sqlite poppler-utils
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean
 

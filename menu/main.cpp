@@ -1,4 +1,5 @@
 // The program's entry: one running copy, the hand cursor, the fonts, then the main menu.
+#include "data/KanjiHistory.h"
 #include "data/ProgramDir.h"
 #include "games/action/TF_Game5.h"
 #include "games/action/TF_Game6.h"
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     menu->show();
+    OpenKanjiHistory(menu);  // says once when the notebook's history had to start anew
     const int code = app.exec();
     delete menu;
     return code;
