@@ -15,6 +15,8 @@ DEB_PACKAGES = dpkg-dev lintian
 PREFIX ?= /usr/local
 # The writing pad: the zinnia recogniser, its Japanese model and the template fonts.
 PACKAGES += libzinnia-dev tegaki-zinnia-japanese fonts-ipafont-mincho fonts-vlgothic
+# The kanji notebook: its SQLite driver; the tests render its PDF pages.
+PACKAGES += libqt6sql6-sqlite poppler-utils
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean \
   install deb test-install

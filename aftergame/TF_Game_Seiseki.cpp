@@ -1,10 +1,12 @@
 #include "aftergame/TF_Game_Seiseki.h"
 
+#include "aftergame/TF_Kanji_Note.h"
 #include "data/MainMenu.h"
 #include "data/Tables.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/HelpFile.h"
+#include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
 
 #include <QCloseEvent>
@@ -65,6 +67,12 @@ TF_Game_Seiseki::TF_Game_Seiseki(QWidget* parent) : QWidget(parent)
     Btn_Hyouji->hide();
     connect(Btn_Hyouji, &QPushButton::clicked, this, &TF_Game_Seiseki::Btn_HyoujiClick);
 
+    Btn_Note = new QPushButton(QStringLiteral("かんじノート"), this);
+    Btn_Note->setFont(PixelFont(13, true));
+    Btn_Note->setToolTip(QStringLiteral("かんじノートを見ます"));
+    Btn_Note->hide();
+    connect(Btn_Note, &QPushButton::clicked, this, &TF_Game_Seiseki::Btn_NoteClick);
+
     GRD_SEISEKI = new QTableWidget(this);
     GRD_SEISEKI->horizontalHeader()->hide();
     GRD_SEISEKI->verticalHeader()->hide();
@@ -93,6 +101,11 @@ void TF_Game_Seiseki::layoutControls()
     Btn_Hyouji->setGeometry(w - 148 - 196, 10, 188, 32);
     Lbl_Title->setGeometry(8, 6, w - 148 - 196 - 16, 40);
     GRD_SEISEKI->setGeometry(0, GridTop, w, std::max(0, height() - GridTop));
+    // The notebook's button stands left of the buttons shown; the title keeps the rest.
+    const int noteLeft = (Btn_Hyouji->isHidden() ? w - 148 : w - 148 - 196) - 108;
+    Btn_Note->setGeometry(noteLeft, 10, 100, 32);
+    if (!Btn_Note->isHidden())
+        Lbl_Title->setGeometry(8, 6, std::min(Lbl_Title->width(), noteLeft - 16), 40);
 }
 
 void TF_Game_Seiseki::showEvent(QShowEvent* event)
@@ -140,6 +153,9 @@ void TF_Game_Seiseki::FormShow()
     }
     GiveHandCursor(Btn_End);
     GiveHandCursor(Btn_Hyouji);
+    Btn_Note->setVisible(Cur_Player != 0);
+    GiveHandCursor(Btn_Note);
+    layoutControls();
 }
 
 void TF_Game_Seiseki::Btn_HyoujiClick()
@@ -161,6 +177,14 @@ void TF_Game_Seiseki::Btn_HyoujiClick()
 }
 
 void TF_Game_Seiseki::Btn_EndClick() { close(); }
+
+void TF_Game_Seiseki::Btn_NoteClick()
+{
+    if (Cur_Player == 0)
+        return;
+    TF_Kanji_Note note(Cur_Player, this);
+    ExecModal(&note);
+}
 
 void TF_Game_Seiseki::closeEvent(QCloseEvent* event)
 {

@@ -20,6 +20,7 @@ public:
     QLabel* Lbl_Title = nullptr;
     QPushButton* Btn_End = nullptr;
     QPushButton* Btn_Hyouji = nullptr;
+    QPushButton* Btn_Note = nullptr;  // the chosen player's kanji notebook
     QTableWidget* GRD_SEISEKI = nullptr;
 
     enum class View { None, OwnRecord, AllPlayers, GameRanking };
@@ -32,6 +33,7 @@ public slots:
     void FormShow();
     void Btn_HyoujiClick();
     void Btn_EndClick();
+    void Btn_NoteClick();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
 #include "data/KanjiFiles.h"
+#include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
@@ -248,6 +249,7 @@ void TF_Game_Shutsudai::Btn_kotae_KinyuClick()
     }
     const QuizVerdict v =
         CheckQuizAnswers(readings, expected_, kakusuu, Kanji_Tbl[Quiz_Kanji].Kakusuu);
+    RecordQuizTry(Quiz_Kanji, v.wrongReading, v.wrongKakusuu);
     for (int i = 0; i < Edt_Kaitou.size(); ++i)
         if (v.wrongReading.value(i))
             setTextColor(Edt_Kaitou[i], Red);

@@ -16,21 +16,24 @@
 
 namespace {
 const QString Connection = QStringLiteral("kanji_history");
-const QStringList Columns = {QStringLiteral("id"),     QStringLiteral("player_no"),
+const QStringList Columns = {QStringLiteral("id"),          QStringLiteral("player_no"),
                              QStringLiteral("player_name"), QStringLiteral("kanji"),
-                             QStringLiteral("game"),   QStringLiteral("asked"),
-                             QStringLiteral("correct"),QStringLiteral("answered_at")};
+                             QStringLiteral("game"),        QStringLiteral("asked"),
+                             QStringLiteral("correct"),     QStringLiteral("answered_at")};
 
 std::optional<KanjiHistory::OpenResult> opened;
 bool noticePending = false;
 bool noticeShown = false;
 
-QSqlDatabase db() { return QSqlDatabase::database(Connection, false); }
+QSqlDatabase db() {
+    return QSqlDatabase::database(Connection, false);
+}
 
-bool exec(QSqlQuery& q, const QString& sql) { return q.exec(sql); }
+bool exec(QSqlQuery& q, const QString& sql) {
+    return q.exec(sql);
+}
 
-bool createSchema()
-{
+bool createSchema() {
     QSqlQuery q(db());
     return exec(q, QStringLiteral("CREATE TABLE IF NOT EXISTS answers ("
                                   "id INTEGER PRIMARY KEY, player_no INTEGER NOT NULL, "
@@ -43,8 +46,7 @@ bool createSchema()
 
 // Whether the file holds our table (true for a new, empty database too, once created).
 enum class Check { Ours, Empty, Damaged };
-Check checkSchema()
-{
+Check checkSchema() {
     QSqlQuery q(db());
     if (!exec(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
         return Check::Damaged;
@@ -68,8 +70,7 @@ Check checkSchema()
     return Check::Ours;
 }
 
-bool connect(const QString& path)
-{
+bool connect(const QString& path) {
     QSqlDatabase d = QSqlDatabase::contains(Connection)
                          ? QSqlDatabase::database(Connection, false)
                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Connection);
@@ -81,8 +82,7 @@ bool connect(const QString& path)
     return true;
 }
 
-void disconnect()
-{
+void disconnect() {
     if (!QSqlDatabase::contains(Connection))
         return;
     db().close();
@@ -90,8 +90,7 @@ void disconnect()
 }
 
 // Moves an unreadable file aside (kept for whoever wants to look at it) and starts anew.
-bool rebuild(const QString& path)
-{
+bool rebuild(const QString& path) {
     disconnect();
     const QString aside = path + QStringLiteral(".damaged");
     QFile::remove(aside);
@@ -102,8 +101,7 @@ bool rebuild(const QString& path)
     return connect(path) && createSchema();
 }
 
-KanjiHistory::OpenResult openNow()
-{
+KanjiHistory::OpenResult openNow() {
     using R = KanjiHistory::OpenResult;
     const QString path = RecordsFile(KanjiHistory::FileName);
     const bool existed = QFile::exists(path);
@@ -125,28 +123,29 @@ KanjiHistory::OpenResult openNow()
     return rebuild(path) ? R::Rebuilt : R::Unavailable;
 }
 
-bool available()
-{
+bool available() {
     return KanjiHistory::open() != KanjiHistory::OpenResult::Unavailable;
 }
 
 // A read that fails on an opened database means the file was damaged after it was opened.
-void readFailed()
-{
+void readFailed() {
     if (!opened || *opened == KanjiHistory::OpenResult::Unavailable)
         return;
     const QString path = RecordsFile(KanjiHistory::FileName);
-    opened = rebuild(path) ? KanjiHistory::OpenResult::Rebuilt
-                           : KanjiHistory::OpenResult::Unavailable;
+    opened =
+        rebuild(path) ? KanjiHistory::OpenResult::Rebuilt : KanjiHistory::OpenResult::Unavailable;
     noticePending = true;
 }
 
-QString playerName(int player) { return Player_Tbl[player].Name.text().trimmed(); }
+QString playerName(int player) {
+    return Player_Tbl[player].Name.text().trimmed();
+}
 
-bool validPlayer(int player) { return player >= 1 && player <= MaxPlayers; }
+bool validPlayer(int player) {
+    return player >= 1 && player <= MaxPlayers;
+}
 
-HistoryAnswer rowOf(const QSqlQuery& q)
-{
+HistoryAnswer rowOf(const QSqlQuery& q) {
     HistoryAnswer a;
     a.id = q.value(0).toLongLong();
     a.kanji = q.value(1).toInt();
@@ -157,8 +156,7 @@ HistoryAnswer rowOf(const QSqlQuery& q)
     return a;
 }
 
-bool insert(QSqlQuery& q, int player, const HistoryAnswer& a)
-{
+bool insert(QSqlQuery& q, int player, const HistoryAnswer& a) {
     q.bindValue(0, Player_Tbl[player].No);
     q.bindValue(1, playerName(player));
     q.bindValue(2, a.kanji);
@@ -172,12 +170,11 @@ bool insert(QSqlQuery& q, int player, const HistoryAnswer& a)
 const QString InsertSql = QStringLiteral(
     "INSERT INTO answers (player_no, player_name, kanji, game, asked, correct, answered_at) "
     "VALUES (?, ?, ?, ?, ?, ?, ?)");
-}  // namespace
+} // namespace
 
 namespace KanjiHistory {
 
-OpenResult open()
-{
+OpenResult open() {
     if (!opened) {
         opened = openNow();
         noticePending = *opened == OpenResult::Rebuilt || *opened == OpenResult::Unavailable;
@@ -185,21 +182,18 @@ OpenResult open()
     return *opened;
 }
 
-void close()
-{
+void close() {
     disconnect();
     opened.reset();
     noticePending = false;
     noticeShown = false;
 }
 
-void add(int player, int kanji, int game, KanjiAsked asked, bool right)
-{
+void add(int player, int kanji, int game, KanjiAsked asked, bool right) {
     addMany(player, {HistoryAnswer{0, kanji, game, asked, right, Clock::now()}});
 }
 
-void addMany(int player, const QList<HistoryAnswer>& answers)
-{
+void addMany(int player, const QList<HistoryAnswer>& answers) {
     if (!validPlayer(player) || answers.isEmpty() || !available())
         return;
     QSqlDatabase d = db();
@@ -208,13 +202,12 @@ void addMany(int player, const QList<HistoryAnswer>& answers)
     q.prepare(InsertSql);
     for (const HistoryAnswer& a : answers)
         if (!insert(q, player, a))
-            break;  // a full disk or a lost file: the game goes on without the history
+            break; // a full disk or a lost file: the game goes on without the history
     if (batch)
         d.commit();
 }
 
-QList<HistoryAnswer> answersOf(int player)
-{
+QList<HistoryAnswer> answersOf(int player) {
     QList<HistoryAnswer> out;
     if (!validPlayer(player) || !available())
         return out;
@@ -235,8 +228,7 @@ QList<HistoryAnswer> answersOf(int player)
     return out;
 }
 
-QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit)
-{
+QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit) {
     QList<HistoryAnswer> out;
     if (!validPlayer(player) || !available())
         return out;
@@ -258,10 +250,9 @@ QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit)
     return out;
 }
 
-}  // namespace KanjiHistory
+} // namespace KanjiHistory
 
-void OpenKanjiHistory(QWidget* parent)
-{
+void OpenKanjiHistory(QWidget* parent) {
     const KanjiHistory::OpenResult r = KanjiHistory::open();
     if (!noticePending || noticeShown)
         return;
@@ -274,13 +265,11 @@ void OpenKanjiHistory(QWidget* parent)
                                              "新しく作りなおしました。"));
 }
 
-void RecordKanjiAnswer(int kanji, KanjiAsked asked, bool right)
-{
+void RecordKanjiAnswer(int kanji, KanjiAsked asked, bool right) {
     KanjiHistory::add(Cur_Player, kanji, Cur_Game, asked, right);
 }
 
-void RecordQuizTry(int kanji, const QList<bool>& wrongReading, bool wrongKakusuu)
-{
+void RecordQuizTry(int kanji, const QList<bool>& wrongReading, bool wrongKakusuu) {
     QList<HistoryAnswer> answers;
     const QDateTime now = Clock::now();
     for (bool wrong : wrongReading)

@@ -13,7 +13,7 @@ class QWidget;
 enum class KanjiAsked { Reading = 1, Kakusuu = 2, Kanji = 3 };
 
 struct HistoryAnswer {
-    qint64 id = 0;  // rises with every answer: the order they were given in
+    qint64 id = 0; // rises with every answer: the order they were given in
     int kanji = 0;
     int game = 0;
     KanjiAsked asked = KanjiAsked::Kanji;
@@ -27,7 +27,7 @@ inline const QString FileName = QStringLiteral("KanjiNote.db");
 enum class OpenResult { Opened, Created, Rebuilt, Unavailable };
 // Opens (or creates) the database in the records folder; later calls return the first result.
 OpenResult open();
-void close();  // tests: the next use opens again
+void close(); // tests: the next use opens again
 
 // One answer of player p (an index into Player_Tbl); nothing when the history is unavailable.
 void add(int player, int kanji, int game, KanjiAsked asked, bool right);
@@ -37,7 +37,7 @@ void addMany(int player, const QList<HistoryAnswer>& answers);
 QList<HistoryAnswer> answersOf(int player);
 // The newest `limit` answers of player p about kanji k, newest first.
 QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit);
-}  // namespace KanjiHistory
+} // namespace KanjiHistory
 
 // Opens the history at start-up (or when the notebook opens) and says, once per run, when it had
 // to be rebuilt or cannot be written.

@@ -3,8 +3,7 @@
 #include <QSet>
 #include <algorithm>
 
-NoteMark MarkOf(const QList<bool>& results)
-{
+NoteMark MarkOf(const QList<bool>& results) {
     if (results.isEmpty())
         return NoteMark::NotMet;
     const int from = std::max(0, int(results.size()) - KnownRun);
@@ -17,8 +16,7 @@ NoteMark MarkOf(const QList<bool>& results)
     return rightRun >= KnownRun ? NoteMark::Known : NoteMark::Met;
 }
 
-NoteSummary Summarise(const QList<HistoryAnswer>& answers)
-{
+NoteSummary Summarise(const QList<HistoryAnswer>& answers) {
     NoteSummary s;
     for (const HistoryAnswer& a : answers) {
         if (a.kanji < 1 || a.kanji > MaxKanji)
@@ -37,8 +35,7 @@ NoteSummary Summarise(const QList<HistoryAnswer>& answers)
     return s;
 }
 
-QList<int> WeakKanji(const QList<HistoryAnswer>& answers, int limit)
-{
+QList<int> WeakKanji(const QList<HistoryAnswer>& answers, int limit) {
     // Newest first by id: the order the answers were given in, whatever order they come in.
     QList<const HistoryAnswer*> misses;
     for (const HistoryAnswer& a : answers)

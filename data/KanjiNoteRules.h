@@ -22,14 +22,14 @@ NoteMark MarkOf(const QList<bool>& results);
 struct KanjiSummary {
     int answers = 0;
     int right = 0;
-    QList<bool> recent;    // the newest results, at most KnownRun, oldest first
-    qint64 lastMiss = 0;   // id of the newest wrong answer, 0 when never missed
+    QList<bool> recent;  // the newest results, at most KnownRun, oldest first
+    qint64 lastMiss = 0; // id of the newest wrong answer, 0 when never missed
     NoteMark mark() const { return MarkOf(recent); }
 };
 
 struct NoteSummary {
-    std::array<KanjiSummary, MaxKanji + 1> kanji{};  // [1..1024]
-    QList<int> weak;                         // the weak list, newest miss first
+    std::array<KanjiSummary, MaxKanji + 1> kanji{}; // [1..1024]
+    QList<int> weak;                                // the weak list, newest miss first
 };
 
 // One pass over a player's answers (oldest first).

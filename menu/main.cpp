@@ -1,5 +1,6 @@
 // The program's entry: one running copy per set of records, the hand cursor, the fonts, then the
 // main menu.
+#include "data/KanjiHistory.h"
 #include "data/ProgramDir.h"
 #include "data/RecordsDir.h"
 #include "games/action/TF_Game5.h"
@@ -65,6 +66,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     menu->show();
+    OpenKanjiHistory(menu);  // says once when the notebook's history had to start anew
     const int code = app.exec();
     delete menu;
     return code;

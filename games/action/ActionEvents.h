@@ -17,4 +17,7 @@ public:
     virtual void extended(int extensions) { Q_UNUSED(extensions) }
     virtual void drawFrame() {}  // once per frame step, after the characters moved
     virtual void drawTick() {}   // every tick, after everything moved
+    // The child hit or caught a character while the question asked for k (numbered as for
+    // showQuestion): the right one, or a wrong one.
+    virtual void characterHit(int k, bool right) { Q_UNUSED(k) Q_UNUSED(right) }
 };

@@ -152,8 +152,10 @@ void Catcher::moveCharacter(StarSlot& s)
             question.correctGone();
             if (s.x + 24 > catcherX && s.x < catcherX + catcherWidth) {
                 score = static_cast<std::int16_t>(score + level);
-                if (events_)
+                if (events_) {
+                    events_->characterHit(s.sprite, true);
                     events_->playSound(ActionSound::Atari);
+                }
             }
         }
     }

@@ -128,10 +128,14 @@ MoleBoard::ClickResult MoleBoard::click(int x, int y, int& column, int& row)
         h = Hole{};
         column = c;
         row = r;
-        if (events_)
+        if (events_) {
+            events_->characterHit(currentKanji(), true);
             events_->playSound(ActionSound::Atari);
+        }
         return ClickResult::Hit;
     }
+    if (events_ && dx > 8 && dy > 8 && h.state != 0 && h.kanji != 0 && visible)
+        events_->characterHit(currentKanji(), false);  // another character was hit
     if (events_)
         events_->playSound(ActionSound::Hazure);
     return ClickResult::Miss;

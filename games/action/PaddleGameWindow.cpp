@@ -1,5 +1,6 @@
 #include "games/action/PaddleGameWindow.h"
 
+#include "data/KanjiHistory.h"
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "games/action/ActionControls.h"
@@ -105,6 +106,11 @@ void PaddleGameWindow::keyPressEvent(QKeyEvent* event)
 bool PaddleGameWindow::showQuestion(int sprite)
 {
     return questions->showQuestion(spriteBase_ + sprite);
+}
+
+void PaddleGameWindow::characterHit(int sprite, bool right)
+{
+    RecordKanjiAnswer(spriteBase_ + sprite, KanjiAsked::Kanji, right);
 }
 
 void PaddleGameWindow::showStatus(qint64 remainingMs, int score)

@@ -46,6 +46,7 @@ protected:
     bool showQuestion(int sprite) override;
     void showStatus(qint64 remainingMs, int score) override;
     void extended(int extensions) override;
+    void characterHit(int sprite, bool right) override;
 
     int spriteBase_ = 0;
 

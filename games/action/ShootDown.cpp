@@ -170,9 +170,12 @@ void ShootDown::moveBullet(BulletSlot& b)
                 possiblePoints += c.points;
                 question.correctGone();
                 score = static_cast<std::int16_t>(score + c.points);
-                if (events_)
+                if (events_) {
+                    events_->characterHit(c.sprite, true);
                     events_->playSound(ActionSound::Atari);
+                }
             } else if (events_) {
+                events_->characterHit(question.current, false);
                 events_->playSound(ActionSound::Hazure);
             }
         }

@@ -1,5 +1,6 @@
 #include "games/action/TF_Game6.h"
 
+#include "data/KanjiHistory.h"
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "games/action/ActionControls.h"
@@ -198,6 +199,11 @@ void TF_Game6::playSound(ActionSound sound)
 }
 
 bool TF_Game6::showQuestion(int kanji) { return questions->showQuestion(kanji); }
+
+void TF_Game6::characterHit(int kanji, bool right)
+{
+    RecordKanjiAnswer(kanji, KanjiAsked::Kanji, right);
+}
 
 void TF_Game6::drawTick() { picture_.drawBoard(board_, Clock::elapsedMs(), Timer1->interval()); }
 

@@ -39,6 +39,7 @@ private:
     // ActionEvents
     void playSound(ActionSound sound) override;
     bool showQuestion(int kanji) override;
+    void characterHit(int kanji, bool right) override;
     void drawTick() override;
 
     MoleBoard board_;

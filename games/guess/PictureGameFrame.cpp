@@ -4,12 +4,14 @@
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
+#include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
 #include "data/Music.h"
 #include "data/ProgramDir.h"
 #include "data/Rules.h"
 #include "data/Tables.h"
 #include "games/guess/BoardView.h"
+#include "games/guess/NigateDraw.h"
 #include "games/guess/PictureGameRules.h"
 #include "games/guess/ReadingConversion.h"
 #include "games/guess/TF_Kanji_Sel.h"
@@ -23,6 +25,7 @@
 #include "platform/StartEndGuard.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -149,6 +152,16 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     Cmb_Bunkatsusu->addItems(DivisionItems(storedLevel()));
     Cmb_Bunkatsusu->setCurrentIndex(0);
     GiveHandCursor(Cmb_Bunkatsusu);
+    Chk_Nigate = new QCheckBox(QStringLiteral("にがて"), Grp_Level);
+    Chk_Nigate->setGeometry(10, 99, 170, 20);
+    Chk_Nigate->setFont(PixelFont(14, true));
+    Chk_Nigate->setToolTip(QStringLiteral("まちがえたかんじで練習します"));
+    {
+        QPalette pal = Chk_Nigate->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        Chk_Nigate->setPalette(pal);
+    }
+    GiveHandCursor(Chk_Nigate);
 
     Grp_Tokuten = makeGroup(this, QStringLiteral("進行状況"), QRect(432, 72, 185, 185));
     Label3 = makeLabel(Grp_Tokuten, QStringLiteral("分かつ数"), Qt::white, 15, true, 11, 24);
@@ -291,7 +304,9 @@ void TPictureGameFrame::Btn_StartClick()
         return;
     Bunkatsusu = startDivisionCount();
     Nokori_Kaisuu = Bunkatsusu;
-    Mondai_Kanji = ChooseQuestionKanji(questionLevel(), isChallenge());
+    Mondai_Kanji = !isChallenge() && Chk_Nigate->isChecked()
+                       ? ChooseNigateKanji(WeakKanjiOf(Cur_Player), questionLevel(), false)
+                       : ChooseQuestionKanji(questionLevel(), isChallenge());
     DrawQuestionKanji();
     Board_Bmp.fill(Navy);
     Kekka = 0;
@@ -396,6 +411,7 @@ void TPictureGameFrame::Btn_kotae_KinyuClick()
         Edt_Kotae->clear();
         return;
     case KanjiAnswer::Right:
+        RecordKanjiAnswer(Mondai_Kanji, KanjiAsked::Kanji, true);
         Kekka = 1;
         HideAnswerEntry();
         Lbl_Tokuten->hide();
@@ -403,6 +419,7 @@ void TPictureGameFrame::Btn_kotae_KinyuClick()
         AnswerDecided();
         return;
     case KanjiAnswer::Wrong:
+        RecordKanjiAnswer(Mondai_Kanji, KanjiAsked::Kanji, false);
         break;
     }
     PlayEffect(MP_Hazure);

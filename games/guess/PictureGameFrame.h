@@ -14,6 +14,7 @@
 #include <initializer_list>
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -64,6 +65,7 @@ public:
     TUpDown* UD_Kanji_Levelown1;
     QLabel* Label2;
     QComboBox* Cmb_Bunkatsusu;
+    QCheckBox* Chk_Nigate;  // practice: ask the kanji the child missed most recently
     QGroupBox* Grp_Tokuten;
     QLabel* Label3;
     QLabel* Lbl_Bunkatsu;

@@ -3,6 +3,7 @@
 #include "aftergame/Ranking.h"
 #include "data/ErrorReports.h"
 #include "data/KanjiFiles.h"
+#include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
 #include "data/Music.h"
 #include "data/Rules.h"
@@ -358,6 +359,7 @@ void TF_Game1::Btn_EClick(int c)
         lbl_ten->show();
         Man_Score += points;
         Lbl_Man_ten->setText(QString::number(Man_Score));
+        RecordKanjiAnswer(Board.Card_Kanji[a], KanjiAsked::Kanji, true);
         Board.removePair(a, b);
         Board.Seen_Turn[a] = Board.Seen_Turn[b] = static_cast<std::int16_t>(Board.Turn_No);
         Man_Pick = {0, NoCard, NoCard};

@@ -16,16 +16,14 @@
 Q_DECLARE_METATYPE(NoteMark)
 
 namespace {
-void addPlayer(int index, const char* name, int gakunen = 2)
-{
+void addPlayer(int index, const char* name, int gakunen = 2) {
     Player_Tbl[index].No = static_cast<std::int16_t>(index);
     Player_Tbl[index].Name.setSjis(QByteArray(name));
     Player_Tbl[index].Gakunen = static_cast<std::int16_t>(gakunen);
     Player_Count = std::max<std::int16_t>(Player_Count, static_cast<std::int16_t>(index));
 }
 
-HistoryAnswer answer(qint64 id, int kanji, bool right)
-{
+HistoryAnswer answer(qint64 id, int kanji, bool right) {
     HistoryAnswer a;
     a.id = id;
     a.kanji = kanji;
@@ -33,23 +31,22 @@ HistoryAnswer answer(qint64 id, int kanji, bool right)
     return a;
 }
 
-QList<bool> bools(const QString& pattern)
-{
+QList<bool> bools(const QString& pattern) {
     QList<bool> out;
     for (QChar c : pattern)
         out << (c == QLatin1Char('o'));
     return out;
 }
 
-const QString Rebuilt = QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。");
-}  // namespace
+const QString Rebuilt =
+    QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。");
+} // namespace
 
 class TestKanjiHistory : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // A kanji's mark from its results, oldest first: o right, x wrong.
-    void marks_data()
-    {
+    void marks_data() {
         QTest::addColumn<QString>("results");
         QTest::addColumn<NoteMark>("mark");
         QTest::newRow("never answered") << "" << NoteMark::NotMet;
@@ -63,16 +60,14 @@ private slots:
         QTest::newRow("miss just out of the run") << "xooo" << NoteMark::Known;
         QTest::newRow("miss then one right") << "xo" << NoteMark::Missed;
     }
-    void marks()
-    {
+    void marks() {
         QFETCH(QString, results);
         QFETCH(NoteMark, mark);
         QCOMPARE(MarkOf(bools(results)), mark);
     }
 
     // The weak list: each missed kanji once, by its newest miss, newest first, at most 20.
-    void weakOrder_data()
-    {
+    void weakOrder_data() {
         QTest::addColumn<QList<HistoryAnswer>>("answers");
         QTest::addColumn<QList<int>>("weak");
         QTest::newRow("nothing missed")
@@ -90,7 +85,8 @@ private slots:
             << QList<HistoryAnswer>{answer(9, 5, false), answer(2, 6, false), answer(4, 7, false)}
             << QList<int>{5, 7, 6};
         QTest::newRow("kanji numbers outside the table ignored")
-            << QList<HistoryAnswer>{answer(1, 0, false), answer(2, 1025, false), answer(3, 8, false)}
+            << QList<HistoryAnswer>{answer(1, 0, false), answer(2, 1025, false),
+                                    answer(3, 8, false)}
             << QList<int>{8};
         QList<HistoryAnswer> many;
         QList<int> newest;
@@ -100,8 +96,7 @@ private slots:
             newest << 100 + i;
         QTest::newRow("twenty at most") << many << newest;
     }
-    void weakOrder()
-    {
+    void weakOrder() {
         QFETCH(QList<HistoryAnswer>, answers);
         QFETCH(QList<int>, weak);
         QCOMPARE(WeakKanji(answers), weak);
@@ -109,10 +104,10 @@ private slots:
     }
 
     // The summary counts every answer and keeps the newest results for the mark.
-    void summary()
-    {
-        const NoteSummary s = Summarise({answer(1, 3, false), answer(2, 3, true), answer(3, 3, true),
-                                         answer(4, 3, true), answer(5, 4, true)});
+    void summary() {
+        const NoteSummary s =
+            Summarise({answer(1, 3, false), answer(2, 3, true), answer(3, 3, true),
+                       answer(4, 3, true), answer(5, 4, true)});
         QCOMPARE(s.kanji[3].answers, 4);
         QCOMPARE(s.kanji[3].right, 3);
         QCOMPARE(s.kanji[3].lastMiss, qint64(1));
@@ -122,8 +117,7 @@ private slots:
     }
 
     // What is written comes back per player (name and number), in order, with its time.
-    void roundTrip()
-    {
+    void roundTrip() {
         TestEnv env;
         addPlayer(1, "taro");
         addPlayer(2, "hana");
@@ -154,7 +148,7 @@ private slots:
 
         const QList<HistoryAnswer> recent = KanjiHistory::recentAnswers(1, 81, 2);
         QCOMPARE(recent.size(), 2);
-        QCOMPARE(recent[0].asked, KanjiAsked::Kakusuu);  // newest first
+        QCOMPARE(recent[0].asked, KanjiAsked::Kakusuu); // newest first
         QCOMPARE(KanjiHistory::answersOf(2).size(), 1);
 
         // A player registered later under the same name is somebody else.
@@ -168,15 +162,14 @@ private slots:
     }
 
     // A damaged file is set aside and the history starts empty; the program says so once.
-    void damaged_data()
-    {
+    void damaged_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("text") << QByteArray("this is not a database\n");
         QTest::newRow("random bytes") << QByteArray(5000, '\x5a');
-        QTest::newRow("header only") << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\xff');
+        QTest::newRow("header only")
+            << QByteArray("SQLite format 3\0", 16) + QByteArray(84, '\xff');
     }
-    void damaged()
-    {
+    void damaged() {
         QFETCH(QByteArray, bytes);
         TestEnv env;
         addPlayer(1, "taro");
@@ -190,16 +183,16 @@ private slots:
         RecordKanjiAnswer(250, KanjiAsked::Kanji, true);
         QCOMPARE(KanjiHistory::answersOf(1).size(), 1);
         OpenKanjiHistory(nullptr);
-        QCOMPARE(MessageBoxes::shown().size(), 1);  // once
+        QCOMPARE(MessageBoxes::shown().size(), 1); // once
     }
 
     // Another program's SQLite file, or ours cut short, is damaged too.
-    void foreignOrCutShort()
-    {
+    void foreignOrCutShort() {
         TestEnv env;
         addPlayer(1, "taro");
         {
-            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            QSqlDatabase d =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
             d.setDatabaseName(env.path(KanjiHistory::FileName));
             QVERIFY(d.open());
             QSqlQuery q(d);
@@ -230,8 +223,7 @@ private slots:
     }
 
     // A missing file is the first start: created without a word.
-    void missingIsCreatedQuietly()
-    {
+    void missingIsCreatedQuietly() {
         TestEnv env;
         OpenKanjiHistory(nullptr);
         QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Created);
@@ -240,8 +232,7 @@ private slots:
     }
 
     // A folder that cannot be written: the games go on, the program says so once.
-    void unwritable()
-    {
+    void unwritable() {
         TestEnv env;
         addPlayer(1, "taro");
         SetRecordsDir(env.path(QStringLiteral("no/such/folder")));

@@ -1,0 +1,211 @@
+#include "aftergame/TF_Kanji_Note.h"
+
+#include "aftergame/NoteDetail.h"
+#include "aftergame/NoteGrid.h"
+#include "aftergame/NotePainting.h"
+#include "aftergame/NotePrint.h"
+#include "data/KanjiHistory.h"
+#include "data/Tables.h"
+#include "platform/Fonts.h"
+#include "platform/HandCursor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Modal.h"
+#include "platform/ProgramWindow.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace {
+const QColor Navy(0, 0, 128);
+constexpr int NoteColumns = 10;
+constexpr int NoteSide = 38;
+constexpr int WeakColumns = 5;
+constexpr int WeakSide = 76;
+constexpr int RecentAnswers = 6;
+
+QLabel* makeLabel(QWidget* parent, int px, const QColor& colour, const QRect& r) {
+    auto* l = new QLabel(parent);
+    l->setFont(PixelFont(px, true));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    l->setGeometry(r);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& text, const QString& hint, const QRect& r) {
+    auto* b = new QPushButton(text, parent);
+    b->setFont(PixelFont(13, true));
+    b->setToolTip(hint);
+    b->setGeometry(r);
+    GiveHandCursor(b);
+    return b;
+}
+
+QPixmap legendPicture() {
+    QPixmap pm(400, 20);
+    pm.fill(Navy);
+    QPainter p(&pm);
+    PaintNoteLegend(p, 0, 1, 18, Qt::white);
+    return pm;
+}
+
+QString html(const QString& s) {
+    return s.toHtmlEscaped();
+}
+} // namespace
+
+TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
+    : QDialog(parent), player_(std::clamp(player, 1, MaxPlayers)) {
+    PrepareProgramWindow(this, Navy);
+    setWindowTitle(QStringLiteral("かんじノート"));
+    resize(640, 480);
+
+    Lbl_Title = makeLabel(this, 24, Qt::yellow, QRect(8, 10, 330, 34));
+    Lbl_Title->setText(Player_Tbl[player_].Name.text().trimmed() +
+                       QStringLiteral("のかんじノート"));
+    Btn_Nigate = makeButton(this, QStringLiteral("にがてなかんじ"),
+                            QStringLiteral("まちがえたかんじを見ます"), QRect(340, 10, 130, 32));
+    Btn_Insatsu =
+        makeButton(this, QStringLiteral("いんさつ"), QStringLiteral("かんじノートをいんさつします"),
+                   QRect(476, 10, 76, 32));
+    Btn_End = makeButton(this, QStringLiteral("もどる"), QStringLiteral("もどります"),
+                         QRect(558, 10, 74, 32));
+    connect(Btn_Nigate, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_NigateClick);
+    connect(Btn_Insatsu, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_InsatsuClick);
+    connect(Btn_End, &QPushButton::clicked, this, &QDialog::accept);
+
+    Scr_Note = new QScrollArea(this);
+    Scr_Note->setGeometry(8, 52, NoteColumns * NoteSide + 20, 392);
+    Scr_Note->setFrameShape(QFrame::NoFrame);
+    Scr_Note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Scr_Note->setStyleSheet(QStringLiteral("QScrollArea { background: #000080; }"));
+    Grd_Note = new KanjiNoteGrid;
+    Scr_Note->setWidget(Grd_Note);
+    Scr_Note->widget()->setAutoFillBackground(false);
+    connect(Grd_Note, &KanjiNoteGrid::kanjiClicked, this, &TF_Kanji_Note::Grd_NoteClick);
+
+    Lbl_Legend = new QLabel(this);
+    Lbl_Legend->setGeometry(8, 452, 400, 20);
+    Lbl_Legend->setPixmap(legendPicture());
+    Lbl_Empty = makeLabel(this, 16, Qt::white, QRect(16, 70, 380, 60));
+    Lbl_Empty->setWordWrap(true);
+    Lbl_Empty->setText(QStringLiteral("まちがえたかんじは、まだありません。"));
+    Lbl_Empty->hide();
+
+    Lbl_Kanji = makeLabel(this, 80, Qt::white, QRect(420, 52, 100, 96));
+    Lbl_Kanji->setAlignment(Qt::AlignCenter);
+    Lbl_Kakusuu = makeLabel(this, 16, Qt::white, QRect(526, 100, 106, 24));
+    Lbl_Bun = makeLabel(this, 14, Qt::white, QRect(420, 152, 212, 160));
+    Lbl_Bun->setWordWrap(true);
+    Lbl_Bun->setTextFormat(Qt::RichText);
+    Lbl_Kotae = makeLabel(this, 13, Qt::white, QRect(420, 316, 212, 156));
+    Lbl_Kotae->setWordWrap(true);
+    Lbl_Kotae->setTextFormat(Qt::RichText);
+
+    setWindowState(windowState() | Qt::WindowMaximized);
+
+    // One read of the history serves both views and the pages.
+    summary_ = std::make_unique<NoteSummary>(Summarise(KanjiHistory::answersOf(player_)));
+    Grd_Note->setSummary(summary_.get());
+    showNotebook();
+    showDetail(0);
+}
+
+TF_Kanji_Note::~TF_Kanji_Note() = default;
+
+void TF_Kanji_Note::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    OpenKanjiHistory(this); // says once when the history had to start anew
+}
+
+void TF_Kanji_Note::showNotebook() {
+    weakShown_ = false;
+    Btn_Nigate->setText(QStringLiteral("にがてなかんじ"));
+    Btn_Nigate->setToolTip(QStringLiteral("まちがえたかんじを見ます"));
+    Grd_Note->setCells(NoteYearCells(Player_Tbl[player_].Gakunen), NoteColumns, NoteSide);
+    Scr_Note->show();
+    Lbl_Empty->hide();
+    Scr_Note->verticalScrollBar()->setValue(0);
+}
+
+void TF_Kanji_Note::showWeakList() {
+    weakShown_ = true;
+    Btn_Nigate->setText(QStringLiteral("かんじノート"));
+    Btn_Nigate->setToolTip(QStringLiteral("かんじノートを見ます"));
+    QList<NoteCell> cells;
+    for (int k : summary_->weak)
+        cells << NoteCell{k, QString()};
+    Grd_Note->setCells(cells, WeakColumns, WeakSide);
+    Scr_Note->setVisible(!cells.isEmpty());
+    Lbl_Empty->setVisible(cells.isEmpty());
+    Scr_Note->verticalScrollBar()->setValue(0);
+}
+
+void TF_Kanji_Note::Btn_NigateClick() {
+    if (weakShown_)
+        showNotebook();
+    else
+        showWeakList();
+}
+
+void TF_Kanji_Note::Grd_NoteClick(int kanji) {
+    Grd_Note->setSelected(kanji);
+    showDetail(kanji);
+}
+
+void TF_Kanji_Note::showDetail(int kanji) {
+    chosen_ = kanji;
+    if (kanji < 1 || kanji > MaxKanji) {
+        Lbl_Kanji->clear();
+        Lbl_Kakusuu->clear();
+        Lbl_Bun->setText(html(QStringLiteral("かんじをおすと、ここに文と読みが出ます。")));
+        Lbl_Kotae->clear();
+        return;
+    }
+    Lbl_Kanji->setText(Kanji_Tbl[kanji].text());
+    Lbl_Kakusuu->setText(QStringLiteral("画数 ") + QString::number(Kanji_Tbl[kanji].Kakusuu));
+
+    const QString k = html(Kanji_Tbl[kanji].text());
+    QString bun;
+    for (const NoteSentence& s : NoteSentencesOf(kanji))
+        bun += QStringLiteral("・") + html(s.before) +
+               QStringLiteral("<span style='color:#ff6060'>") + k + QStringLiteral("</span>") +
+               html(s.after) + QStringLiteral("<br>　<span style='color:#ffff80'>") + k +
+               QStringLiteral("（") + html(s.reading) + QStringLiteral("）</span><br>");
+    Lbl_Bun->setText(bun);
+
+    const QList<HistoryAnswer> recent = KanjiHistory::recentAnswers(player_, kanji, RecentAnswers);
+    QString kotae = QStringLiteral("<span style='color:#ffff80'>") +
+                    html(QStringLiteral("さいきんの答")) + QStringLiteral("</span><br>");
+    if (recent.isEmpty())
+        kotae += html(QStringLiteral("まだ答えていません。"));
+    for (const HistoryAnswer& a : recent)
+        kotae += (a.right ? QStringLiteral("") : QStringLiteral("<span style='color:#ff9090'>")) +
+                 html(NoteAnswerLine(a)) + (a.right ? QString() : QStringLiteral("</span>")) +
+                 QStringLiteral("<br>");
+    Lbl_Kotae->setText(kotae);
+}
+
+void TF_Kanji_Note::Btn_InsatsuClick() {
+    const QString path = NotePdfPath(player_);
+    if (path.isEmpty() || !WriteNotePdf(path, player_, *summary_)) {
+        ShowMessage(this, QStringLiteral("PDFを書きこめませんでした。"));
+        return;
+    }
+    lastPdf_ = path;
+    ShowMessage(this, QStringLiteral("かんじノートをPDFにしました。\n") + path);
+    if (!NotePrinting::printerAvailable())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    if (ExecModal(&dialog) == QDialog::Accepted)
+        PaintNotePages(printer, player_, *summary_);
+}

@@ -1,0 +1,59 @@
+// The kanji notebook of one player: every kanji of the child's school years in the colour of what
+// the history says, the details of a clicked kanji, the list of the kanji missed most recently,
+// and the notebook printed or written as a PDF. Opened modally from the grades window.
+// Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep
+// them.
+#pragma once
+
+#include "data/KanjiNoteRules.h"
+
+#include <QDialog>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class KanjiNoteGrid;
+
+class TF_Kanji_Note : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TF_Kanji_Note(int player, QWidget* parent = nullptr);
+    ~TF_Kanji_Note() override;
+
+    QLabel* Lbl_Title = nullptr;
+    QPushButton* Btn_Nigate = nullptr; // switches between the notebook and the weak list
+    QPushButton* Btn_Insatsu = nullptr;
+    QPushButton* Btn_End = nullptr;
+    QScrollArea* Scr_Note = nullptr;
+    KanjiNoteGrid* Grd_Note = nullptr;
+    QLabel* Lbl_Legend = nullptr;
+    QLabel* Lbl_Kanji = nullptr;
+    QLabel* Lbl_Kakusuu = nullptr;
+    QLabel* Lbl_Bun = nullptr;
+    QLabel* Lbl_Kotae = nullptr;
+    QLabel* Lbl_Empty = nullptr; // the weak list when nothing was missed yet
+
+    bool weakShown() const { return weakShown_; }
+    int chosenKanji() const { return chosen_; }
+    const NoteSummary& summary() const { return *summary_; }
+    QString lastPdf() const { return lastPdf_; }
+
+    void Btn_NigateClick();
+    void Btn_InsatsuClick();
+    void Grd_NoteClick(int kanji);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void showNotebook();
+    void showWeakList();
+    void showDetail(int kanji);
+
+    const int player_;
+    std::unique_ptr<NoteSummary> summary_;
+    bool weakShown_ = false;
+    int chosen_ = 0;
+    QString lastPdf_;
+};
