@@ -3,6 +3,7 @@
 #include "aftergame/QuizCheck.h"
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
+#include "data/HandwritingPads.h"
 #include "data/KanjiFiles.h"
 #include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
@@ -182,6 +183,15 @@ void TF_Game_Shutsudai::FormCreate()
     }
     connect(Btn_kotae_Kinyu, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_kotae_KinyuClick);
     connect(Btn_Close, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_CloseClick);
+    Btn_Tegaki = new QPushButton(QStringLiteral("てがき"), this);
+    Btn_Tegaki->setToolTip(QStringLiteral("てがきで こたえを かきます"));
+    // At the end of the stroke-count line, which the hiragana table never reaches.
+    Btn_Tegaki->setGeometry(470, answersTop, 150, 30);
+    Btn_Tegaki->setFont(PixelFont(17, true));
+    Btn_Tegaki->setFocusPolicy(Qt::NoFocus);  // the answer field keeps the focus
+    Btn_Tegaki->setAutoDefault(false);
+    GiveHandCursor(Btn_Tegaki);
+    connect(Btn_Tegaki, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_TegakiClick);
     Label3 = makeLabel(this, QStringLiteral("項目間は、「Tab」Keyで移動します"), Qt::yellow,
                        PixelFont(13, true));
     Label3->move(330, 456);
@@ -205,6 +215,16 @@ void TF_Game_Shutsudai::FormCreate()
             setTabOrder(prev, w);
         prev = w;
     }
+}
+
+void TF_Game_Shutsudai::Btn_TegakiClick()
+{
+    if (Edt_Kaitou.isEmpty())
+        return;
+    QLineEdit* target = Kana_Table->target() ? Kana_Table->target() : Edt_Kaitou.first();
+    const qsizetype i = std::max<qsizetype>(0, Edt_Kaitou.indexOf(target));
+    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Hiragana, target,
+                       Lbl_Kaitou[i]->text().trimmed());
 }
 
 void TF_Game_Shutsudai::showEvent(QShowEvent* event)

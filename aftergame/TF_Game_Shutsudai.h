@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class HandwritingPad;
 class KanaTable;
 class TUpDown;
 
@@ -27,6 +28,7 @@ public:
     void Btn_kotae_KinyuClick();
     void Btn_CloseClick();
     void reject() override;  // every way out but an answer asks as "もどる" does
+    void Btn_TegakiClick();  // the writing pad for the answer field last in focus
 
     QLabel* Label1;
     QLabel* Label2;
@@ -41,6 +43,8 @@ public:
     QPushButton* Btn_kotae_Kinyu;
     QPushButton* Btn_Close;
     KanaTable* Kana_Table;
+    QPushButton* Btn_Tegaki;
+    HandwritingPad* Pad_Tegaki = nullptr;  // made on the first opening
     QList<QList<QLabel*>> Lbl_Bun;  // per sentence: number, part 1, part 2, part 3
     QList<QLabel*> Lbl_Kaitou;      // "答1. " ...
     QList<QLineEdit*> Edt_Kaitou;   // the answers

@@ -31,7 +31,7 @@ const HandwritingRecognizer* SharedRecognizer() {
     std::unique_ptr<HandwritingRecognizer>& r = Shared();
     if (!r) {
         auto made = std::make_unique<HandwritingRecognizer>();
-        if (!made->open(ProgramFile(TemplateFileName)))
+        if (!made->open(ProgramFile(TemplateFileName), ProgramFile(ZinniaModelFileName)))
             return nullptr;
         QHash<QString, int> counts;
         for (int k = 1; k <= MaxKanji; ++k)

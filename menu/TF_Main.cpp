@@ -2,6 +2,7 @@
 
 #include "aftergame/TF_Game_Seiseki.h"
 #include "data/ErrorReports.h"
+#include "data/HandwritingPads.h"
 #include "data/KanjiFiles.h"
 #include "data/MainMenu.h"
 #include "data/ProgramDir.h"
@@ -129,7 +130,7 @@ void TF_Main::FormCreate() {
         return;
     }
     for (QWidget* w : std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End, Lst_Player,
-                                                      Btn_N_Touroku, Btn_Kanahyou, UD_Gakunen,
+                                                      Btn_N_Touroku, Btn_Kanahyou, Btn_Tegaki, UD_Gakunen,
                                                       Spdbtn_Kiroku, Btn_Help})
         GiveHandCursor(w);
     GiveHandCursor(UD_Gakunen->upButton());
@@ -319,6 +320,12 @@ void TF_Main::buildControls() {
     Btn_N_Touroku->setToolTip(QStringLiteral("名前を登録します"));
     connect(Btn_N_Touroku, &QPushButton::clicked, this, &TF_Main::Btn_N_TourokuClick);
     connect(Edt_Name, &QLineEdit::returnPressed, this, &TF_Main::Btn_N_TourokuClick);
+    Btn_Tegaki = new QPushButton(QStringLiteral("てがき"), Grp_Touroku);
+    Btn_Tegaki->setFont(PixelFont(S(16), true));
+    Btn_Tegaki->setGeometry(S(362), S(84), S(110), S(40));
+    Btn_Tegaki->setToolTip(QStringLiteral("てがきで 名前を かきます"));
+    Btn_Tegaki->setFocusPolicy(Qt::NoFocus);
+    connect(Btn_Tegaki, &QPushButton::clicked, this, &TF_Main::Btn_TegakiClick);
     Kana_Table = new KanaTable(Grp_Touroku, S(28));
     Kana_Table->move((Grp_Touroku->width() - Kana_Table->width()) / 2, S(136));
     Kana_Table->setTargets({Edt_Name});
@@ -614,6 +621,10 @@ void TF_Main::Lst_PlayerClick() {
         return; // a click that chose no line
     Cur_Player = static_cast<std::int16_t>(row + 1);
     Lbl_Player_Nen->setText(QString::number(Player_Tbl[Cur_Player].Gakunen) + QStringLiteral("年"));
+}
+
+void TF_Main::Btn_TegakiClick() {
+    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Name, Edt_Name, QStringLiteral("名前"));
 }
 
 void TF_Main::Btn_KanahyouClick() {

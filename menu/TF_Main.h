@@ -12,6 +12,7 @@
 
 class AnimateControl;
 class CaptionLabel;
+class HandwritingPad;
 class KanaSwitch;
 class KanaTable;
 class MediaPlayer;
@@ -62,6 +63,7 @@ class TF_Main : public QWidget {
     void Btn_N_TourokuClick();
     void Lst_PlayerClick();
     void Btn_KanahyouClick(); // opens or closes the hiragana table under the name field
+    void Btn_TegakiClick();   // the writing pad for the name field
 
     bool isRecordMode() const;
     CaptionLabel* caption(int game) const { return captions_[static_cast<size_t>(game)]; }
@@ -94,6 +96,8 @@ class TF_Main : public QWidget {
     QToolButton* Spdbtn_Eiji = nullptr;
     QPushButton* Btn_Kanahyou = nullptr;
     KanaTable* Kana_Table = nullptr;
+    QPushButton* Btn_Tegaki = nullptr;
+    HandwritingPad* Pad_Tegaki = nullptr; // made on the first opening
     MediaPlayer* MP_1 = nullptr;
     MediaPlayer* MP_2 = nullptr;
     MediaPlayer* MP_3 = nullptr;

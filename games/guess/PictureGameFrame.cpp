@@ -4,6 +4,7 @@
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
+#include "data/HandwritingPads.h"
 #include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
 #include "data/Music.h"
@@ -42,6 +43,8 @@ const QColor TPictureGameFrame::Navy(0, 0, 0x80);
 
 namespace {
 const QColor Red(0xff, 0x30, 0x30);
+// Under the start button, the one free place of the answer column.
+const QRect TegakiButtonRect(432, 446, 185, 30);
 
 QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& color, int px, bool bold,
                   int x, int y)
@@ -196,6 +199,9 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     connect(Btn_kotae, &QPushButton::clicked, this, &TPictureGameFrame::Btn_kotaeClick);
     connect(Btn_kotae_Kinyu, &QPushButton::clicked, this, &TPictureGameFrame::Btn_kotae_KinyuClick);
     connect(Btn_Kouho, &QPushButton::clicked, this, &TPictureGameFrame::Btn_KouhoClick);
+    Btn_Tegaki = makeButton(this, QStringLiteral("てがき"), QStringLiteral("てがきで こたえを かきます"),
+                            TegakiButtonRect);
+    connect(Btn_Tegaki, &QPushButton::clicked, this, &TPictureGameFrame::Btn_TegakiClick);
     connect(Btn_Start, &QPushButton::clicked, this, [this] {
         if (started_)
             Btn_CancelClick();
@@ -210,6 +216,7 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     Edt_Kotae->clear();
     Edt_Kotae->hide();
     Btn_Kouho->hide();
+    Btn_Tegaki->hide();
     Btn_kotae_Kinyu->hide();
     Lbl_Kotae->hide();
     Lbl_Mode->hide();
@@ -369,6 +376,7 @@ void TPictureGameFrame::Btn_kotaeClick()
     Edt_Kotae->clear();
     Edt_Kotae->show();
     Btn_Kouho->setVisible(F_Kanji_Sel != nullptr);
+    Btn_Tegaki->setVisible(F_Kanji_Sel != nullptr);
     Lbl_Kotae->show();
     Edt_Kotae->setFocus(Qt::OtherFocusReason);
     AnswerBoxOpened();
@@ -391,6 +399,11 @@ void TPictureGameFrame::Btn_KouhoClick()
     F_Kanji_Sel->activateWindow();
 }
 
+void TPictureGameFrame::Btn_TegakiClick()
+{
+    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Kanji, Edt_Kotae, QStringLiteral("答"));
+}
+
 void TPictureGameFrame::HideAnswerEntry()
 {
     Btn_kotae_Kinyu->hide();
@@ -398,6 +411,9 @@ void TPictureGameFrame::HideAnswerEntry()
     Edt_Kotae->clear();
     Edt_Kotae->hide();
     Btn_Kouho->hide();
+    Btn_Tegaki->hide();
+    if (Pad_Tegaki)
+        Pad_Tegaki->hide();
     Lbl_Kotae->hide();
 }
 

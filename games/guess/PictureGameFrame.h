@@ -23,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class BoardView;
+class HandwritingPad;
 class SoundEffect;
 class TF_Kanji_Sel;
 class TUpDown;
@@ -44,6 +45,7 @@ public:
     void Edt_KotaeChange();
     void Btn_kotae_KinyuClick();
     void Btn_KouhoClick();
+    void Btn_TegakiClick();  // opens the writing pad for the answer box
     virtual void Timer1Timer();
 
     bool isChallenge() const;
@@ -77,6 +79,8 @@ public:
     QPushButton* Btn_kotae;
     QPushButton* Btn_kotae_Kinyu;
     QPushButton* Btn_Kouho;
+    QPushButton* Btn_Tegaki;
+    HandwritingPad* Pad_Tegaki = nullptr;  // made on the first opening
     QPushButton* Btn_Start;
     WindowMusic* MP_Ate;
     SoundEffect* MP_Atari;

@@ -55,6 +55,8 @@ HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recog
     }
     Btn_Kesu = makeButton(this, QStringLiteral("けす"), QRect(16, 436, 110, 38), 18);
     Btn_Modosu = makeButton(this, QStringLiteral("1画もどす"), QRect(136, 436, 140, 38), 18);
+    Btn_Moji_Kesu = makeButton(this, QStringLiteral("1もじけす"), QRect(286, 436, 140, 38), 18);
+    Btn_Moji_Kesu->setVisible(writing_ == Writing::Append);
     Btn_Tojiru = makeButton(this, QStringLiteral("とじる"), QRect(514, 436, 110, 38), 18);
     connect(Btn_Kesu, &QPushButton::clicked, this, [this] {
         Pnl_Kaku->clear();
@@ -63,6 +65,11 @@ HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recog
     connect(Btn_Modosu, &QPushButton::clicked, this, [this] {
         Pnl_Kaku->undoStroke();
         recognise();
+    });
+    connect(Btn_Moji_Kesu, &QPushButton::clicked, this, [this] {
+        if (target_)
+            target_->backspace();
+        showField();
     });
     connect(Btn_Tojiru, &QPushButton::clicked, this, &HandwritingPad::closePad);
 }

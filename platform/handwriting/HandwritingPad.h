@@ -40,6 +40,7 @@ class HandwritingPad : public QWidget {
     QList<QPushButton*> Btn_Kouho;
     QPushButton* Btn_Kesu;
     QPushButton* Btn_Modosu;
+    QPushButton* Btn_Moji_Kesu; // takes the last character back out of the field (Append only)
     QPushButton* Btn_Tojiru;
 
   signals:

@@ -15,9 +15,6 @@
 
 struct zinnia_recognizer_t;
 
-inline const QString ZinniaModelPath =
-    QStringLiteral("/usr/share/tegaki/models/zinnia/handwriting-ja.model");
-
 struct RecognizerWeights {
     double zinnia = 0.05;  // distance taken off per unit of zinnia's score above its median
     int zinniaPool = 30;   // how many of the matcher's best zinnia may reorder
@@ -32,7 +29,7 @@ class HandwritingRecognizer {
     HandwritingRecognizer& operator=(const HandwritingRecognizer&) = delete;
 
     // The templates are needed; without zinnia's model the matcher works alone.
-    bool open(const QString& templateFile, const QString& zinniaModel = ZinniaModelPath);
+    bool open(const QString& templateFile, const QString& zinniaModel);
     bool isOpen() const { return !templates_.isEmpty(); }
     bool hasZinnia() const { return zinnia_ != nullptr; }
     bool knows(const QString& character) const;

@@ -9,6 +9,8 @@
 #include <QVector>
 
 inline const QString TemplateFileName = QStringLiteral("Tegaki.dat");
+// Zinnia's Japanese model cut down to the same characters, beside it.
+inline const QString ZinniaModelFileName = QStringLiteral("Tegaki.model");
 
 struct GlyphTemplate {
     char32_t character = 0;

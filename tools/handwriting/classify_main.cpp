@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     HandwritingRecognizer recognizer;
-    if (!recognizer.open(QDir(programDir).filePath(TemplateFileName))) {
+    if (!recognizer.open(QDir(programDir).filePath(TemplateFileName),
+                         QDir(programDir).filePath(ZinniaModelFileName))) {
         std::fprintf(stderr, "classify: cannot read %s in %s\n", qPrintable(TemplateFileName),
                      MOJI_PROGRAM_DIR);
         return 1;

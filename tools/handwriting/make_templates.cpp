@@ -1,10 +1,12 @@
 // Writes "Tegaki.dat": the direction features of every kanji of "Kanji.dat" and every kana, each
-// drawn as the skeleton of its glyph in the IPA Gothic and IPA Mincho fonts.
+// drawn as the skeleton of its glyph in the IPA Gothic and IPA Mincho fonts; and "Tegaki.model",
+// zinnia's Japanese model cut down to the same characters.
 #include "platform/handwriting/DirectionFeatures.h"
 #include "platform/handwriting/KanaSets.h"
 #include "platform/handwriting/TemplateFile.h"
 #include "tools/handwriting/CandidateChars.h"
 #include "tools/handwriting/GlyphSkeleton.h"
+#include "tools/handwriting/ZinniaModel.h"
 
 #include <QGuiApplication>
 
@@ -12,8 +14,9 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_templates PROGRAM_DIR OUTPUT\n");
+    if (argc != 5) {
+        std::fprintf(stderr,
+                     "usage: make_templates PROGRAM_DIR TEMPLATES ZINNIA_MODEL MODEL_OUT\n");
         return 2;
     }
     QStringList chars = KanjiOfProgramDir(QString::fromLocal8Bit(argv[1]));
@@ -38,5 +41,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_templates: cannot write %s\n", argv[2]);
         return 1;
     }
+    int kept = 0;
+    if (!ReduceZinniaModel(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]), chars,
+                           &kept)) {
+        std::fprintf(stderr, "make_templates: cannot cut %s down into %s\n", argv[3], argv[4]);
+        return 1;
+    }
+    std::printf("%lld templates, %d characters of zinnia's model\n",
+                static_cast<long long>(templates.size()), kept);
     return 0;
 }
