@@ -1,4 +1,5 @@
 // The program's entry: one running copy, the hand cursor, the fonts, then the main menu.
+#include "data/FuriganaReader.h"
 #include "data/ProgramDir.h"
 #include "games/action/TF_Game5.h"
 #include "games/action/TF_Game6.h"
@@ -10,6 +11,7 @@
 #include "menu/GameWindows.h"
 #include "menu/TF_Main.h"
 #include "platform/Fonts.h"
+#include "platform/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
@@ -46,6 +48,13 @@ int main(int argc, char* argv[])
                                             "日本語のフォントがありません。"));
         return 1;
     }
+    if (!StrokeOrderFontAvailable()) {
+        ShowMessage(nullptr, QStringLiteral("Kanji stroke order font is missing; install "
+                                            "fonts-kanjistrokeorders.\n書きじゅんのフォントがありません。"));
+        return 1;
+    }
+    InstallFuriganaReader();
+    InstallFurigana(app);
     SetProgramDirFromApplication();
     RegisterGames();
 
