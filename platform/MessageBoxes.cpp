@@ -1,10 +1,9 @@
 #include "platform/MessageBoxes.h"
 
-#include "platform/Fonts.h"
+#include "platform/MessageDialog.h"
 
 #include <QApplication>
-#include <QPushButton>
-#include <QMessageBox>
+#include <QAbstractButton>
 #include <QQueue>
 
 namespace {
@@ -20,11 +19,11 @@ MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
         shownTexts << text;
         return answers.isEmpty() ? MsgAnswer::No : answers.dequeue();
     }
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
-    QAbstractButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    QAbstractButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    MessageDialog box(MessageDialog::Question, title(), text, parent);
+    QAbstractButton* yes = box.addButton(QStringLiteral("はい"));
+    QAbstractButton* no = box.addButton(QStringLiteral("いいえ"));
     if (withCancel)
-        box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.addButton(QStringLiteral("キャンセル"));
     box.exec();
     if (box.clickedButton() == yes)
         return MsgAnswer::Yes;
@@ -40,7 +39,8 @@ void ShowMessage(QWidget* parent, const QString& text)
         shownTexts << text;
         return;
     }
-    QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, parent);
+    MessageDialog box(MessageDialog::Information, title(), text, parent);
+    box.addButton(QStringLiteral("OK"));
     box.exec();
 }
 
