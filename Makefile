@@ -7,7 +7,7 @@ PACKAGES = cmake make g++ pkg-config \
   qt6-base-dev qt6-base-private-dev libgl-dev \
   libsdl2-mixer-dev timgm6mb-soundfont \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
-  fonts-ipafont-gothic kanjidic mecab mecab-ipadic-utf8
+  fonts-ipafont-gothic fonts-kanjistrokeorders kanjidic mecab mecab-ipadic-utf8
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean
 
