@@ -17,6 +17,8 @@ PREFIX ?= /usr/local
 PACKAGES += libzinnia-dev tegaki-zinnia-japanese fonts-ipafont-mincho fonts-vlgothic
 # The kanji notebook: its SQLite driver; the tests render its PDF pages.
 PACKAGES += libqt6sql6-sqlite poppler-utils
+# Furigana and the quiz's answers: numbered strokes of each kanji.
+PACKAGES += fonts-kanjistrokeorders
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean \
   install deb test-install

@@ -7,6 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
+#include "platform/RubyItemViews.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -49,6 +50,7 @@ TF_Game_Kiroku::TF_Game_Kiroku(QWidget* parent) : QDialog(parent)
     Lbl_Goukaku_Msg1->setPalette(band);
 
     Lst_Kiroku = new QTreeWidget(this);
+    Lst_Kiroku->setHeader(new RubyHeaderView(Qt::Horizontal, Lst_Kiroku));
     Lst_Kiroku->setGeometry(32, 83, 433, 334);
     Lst_Kiroku->setFont(PixelFont(13, true));
     Lst_Kiroku->setRootIsDecorated(false);

@@ -8,6 +8,7 @@
 #include "platform/HelpFile.h"
 #include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
+#include "platform/RubyItemViews.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -80,6 +81,7 @@ TF_Game_Seiseki::TF_Game_Seiseki(QWidget* parent) : QWidget(parent)
     GRD_SEISEKI->setSelectionMode(QAbstractItemView::NoSelection);
     GRD_SEISEKI->setFocusPolicy(Qt::NoFocus);
     GRD_SEISEKI->setWordWrap(false);
+    GRD_SEISEKI->setItemDelegate(new RubyItemDelegate(GRD_SEISEKI));
     GRD_SEISEKI->setTextElideMode(Qt::ElideNone);
     GRD_SEISEKI->setGridStyle(Qt::SolidLine);
     // Cells are white; the grid's area past the last row or column shows the window's navy.
@@ -198,6 +200,10 @@ void TF_Game_Seiseki::closeEvent(QCloseEvent* event)
 
 void TF_Game_Seiseki::showView(View v)
 {
+    // The all-players view is read by every child: its texts are set for year 1.
+    everyPlayer_.reset();
+    if (v == View::AllPlayers)
+        everyPlayer_.emplace();
     view_ = v;
     const int w = GRD_SEISEKI->width();
     const int h = GRD_SEISEKI->height();

@@ -4,8 +4,11 @@
 #pragma once
 
 #include "aftergame/SeisekiViews.h"
+#include "data/FuriganaReader.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -49,6 +52,7 @@ private:
 
     View view_ = View::None;
     bool allPlayers_ = false;  // the view flag: all players' levels shown
+    std::optional<EveryPlayerReading> everyPlayer_;
     bool shown_ = false;
     bool menuShown_ = false;
 };

@@ -1,6 +1,7 @@
 #include "aftergame/TF_Game_Shutsudai.h"
 
 #include "aftergame/QuizCheck.h"
+#include "aftergame/TF_Game_Kotae.h"
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
 #include "data/HandwritingPads.h"
@@ -11,11 +12,14 @@
 #include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
+#include "platform/Furigana.h"
 #include "platform/HiraganaInput.h"
 #include "platform/KanaTable.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Modal.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramWindow.h"
+#include "platform/RubyText.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -66,20 +70,20 @@ void TF_Game_Shutsudai::FormCreate()
     QPalette bp = banner->palette();
     bp.setColor(QPalette::Window, Banner);
     banner->setPalette(bp);
-    banner->setGeometry(0, 0, 640, 34);
+    banner->setGeometry(0, 0, 640, 36);
 
     Label1 = makeLabel(this, QStringLiteral("ゲームのかんじについての問題です。"), Qt::black,
                        PixelFont(21, true));
-    Label1->move(8, 6);
+    Label1->move(8, 11);  // room above for the furigana of 問題
     Label2 = makeLabel(this, QStringLiteral("３回まちがえると、不合格になるよ。"), Qt::white,
                        PixelFont(16, true));
-    Label2->move(80, 42);
+    Label2->move(80, 50);
     lbl_Kanji = makeLabel(this, Kanji_Tbl[std::clamp(Quiz_Kanji, 1, MaxKanji)].text(), Red,
                           PixelFont(48, true));
     lbl_Kanji->move(12, 38);
     Lbl_Mondai1 = makeLabel(this, QStringLiteral("問１．「読み」をひらがなで書いてください。"),
                             Qt::white, PixelFont(17, true));
-    Lbl_Mondai1->move(80, 66);
+    Lbl_Mondai1->move(80, 78);
     Lbl_Mondai2 = makeLabel(this, QStringLiteral("問２．「画数」をえらんでください。"),
                             Qt::white, PixelFont(17, true));
 
@@ -111,6 +115,8 @@ void TF_Game_Shutsudai::FormCreate()
                 line << makeLabel(this, rec.partString(j), Qt::white, lineFont);
             }
         }
+        for (QLabel* l : line)
+            NoFurigana(l);  // the sentence asks for the reading: it never shows it
         const QWidget* above = i == 1 ? static_cast<QWidget*>(Lbl_Mondai1) : Lbl_Bun.last()[0];
         int x = Lbl_Mondai1->x() + 10;
         for (QLabel* l : line) {
@@ -119,8 +125,10 @@ void TF_Game_Shutsudai::FormCreate()
         }
         Lbl_Bun << line;
         expected_ << expected;
+        asked_ << rec;
     }
-    placeBelow(Lbl_Mondai2, c > 0 ? static_cast<QWidget*>(Lbl_Bun.last()[0]) : Lbl_Mondai1, 5,
+    placeBelow(Lbl_Mondai2, c > 0 ? static_cast<QWidget*>(Lbl_Bun.last()[0]) : Lbl_Mondai1,
+               5 + RubyHeight(Lbl_Mondai2->font()),
                Lbl_Mondai1->x());
 
     Lbl_Kakusuu = makeLabel(this, QStringLiteral("画数．"), Qt::white, lineFont);
@@ -194,7 +202,7 @@ void TF_Game_Shutsudai::FormCreate()
     connect(Btn_Tegaki, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_TegakiClick);
     Label3 = makeLabel(this, QStringLiteral("項目間は、「Tab」Keyで移動します"), Qt::yellow,
                        PixelFont(13, true));
-    Label3->move(330, 456);
+    Label3->move(330, 460);
 
     Lbl_err_Msg = makeLabel(this, QStringLiteral("赤い字のところがまちがっているよ。"), Red,
                             PixelFont(16, true));
@@ -279,18 +287,26 @@ void TF_Game_Shutsudai::Btn_kotae_KinyuClick()
     if (v.right) {
         Quiz_Passed = true;
         ShowMessage(this, QStringLiteral("おめでとう！ 合格です。"));
+        showAnswers();
         accept();
         return;
     }
     ShowMessage(this, QStringLiteral("ざんねん！ はずれです"));
     if (tries_ >= QuizMaxTries) {
         ShowMessage(this, QStringLiteral("また、チャレンジしてね。"));
+        showAnswers();
         QDialog::reject();
         return;
     }
     Lbl_err_Msg->show();
     if (!Edt_Kaitou.isEmpty())
         Edt_Kaitou.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void TF_Game_Shutsudai::showAnswers()
+{
+    TF_Game_Kotae answers(Quiz_Kanji, asked_, this);
+    ExecModal(&answers);
 }
 
 void TF_Game_Shutsudai::Btn_CloseClick()

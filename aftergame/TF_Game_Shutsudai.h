@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QList>
 
+#include "data/Tables.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,7 +58,9 @@ protected:
 private:
     void FormCreate();
     static void setTextColor(QLineEdit* edit, const QColor& color);
+    void showAnswers();  // when the quiz ends, passed or failed, before the window closes
     QList<QByteArray> expected_;
+    QList<TMondaiRec> asked_;  // the sentences as asked, for the answers
     int tries_ = 0;
     bool loaded_ = true;
 };

@@ -23,6 +23,7 @@
 #include "platform/CentredLayout.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
+#include "platform/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/HelpFile.h"
 #include "platform/HiraganaInput.h"
@@ -620,6 +621,7 @@ void TF_Main::Lst_PlayerClick() {
     if (row < 0 || row >= Player_Count)
         return; // a click that chose no line
     Cur_Player = static_cast<std::int16_t>(row + 1);
+    RefreshFurigana();  // the new player's year decides which readings show
     Lbl_Player_Nen->setText(QString::number(Player_Tbl[Cur_Player].Gakunen) + QStringLiteral("年"));
 }
 

@@ -1,6 +1,7 @@
 // The program's entry: one running copy per set of records, the hand cursor, the fonts, then the
 // main menu.
 #include "data/KanjiHistory.h"
+#include "data/FuriganaReader.h"
 #include "data/ProgramDir.h"
 #include "data/RecordsDir.h"
 #include "games/action/TF_Game5.h"
@@ -13,6 +14,7 @@
 #include "menu/GameWindows.h"
 #include "menu/TF_Main.h"
 #include "platform/Fonts.h"
+#include "platform/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
@@ -56,6 +58,13 @@ int main(int argc, char* argv[])
                                             "日本語のフォントがありません。"));
         return 1;
     }
+    if (!StrokeOrderFontAvailable()) {
+        ShowMessage(nullptr, QStringLiteral("Kanji stroke order font is missing; install "
+                                            "fonts-kanjistrokeorders.\n書きじゅんのフォントがありません。"));
+        return 1;
+    }
+    InstallFuriganaReader();
+    InstallFurigana(app);
     RegisterGames();
 
     // An ending asked for during start-up leaves through the return below.

@@ -17,6 +17,11 @@ bool JapaneseFontAvailable()
     return !families.isEmpty();
 }
 
+bool StrokeOrderFontAvailable()
+{
+    return QFontDatabase::families().contains(FaceStrokeOrder, Qt::CaseInsensitive);
+}
+
 QFont PixelFont(int pixels, bool bold, const QString& face)
 {
     QFont font(face);

@@ -7,9 +7,12 @@
 
 inline const QString FacePGothic = QStringLiteral("ＭＳ Ｐゴシック");  // proportional
 inline const QString FaceGothic = QStringLiteral("ＭＳ ゴシック");     // fixed pitch
+// Debian's fonts-kanjistrokeorders: each kanji drawn with its numbered strokes.
+inline const QString FaceStrokeOrder = QStringLiteral("KanjiStrokeOrders");
 
 void InstallFontSubstitutions();
 bool JapaneseFontAvailable();  // false when no Japanese face resolves (text would show boxes)
+bool StrokeOrderFontAvailable();
 
 QFont PixelFont(int pixels, bool bold = false, const QString& face = FacePGothic);
 QFont PointFont(int points, bool bold = false, const QString& face = FacePGothic);

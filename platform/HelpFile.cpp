@@ -2,57 +2,85 @@
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
+#include "platform/RubyTextView.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QStringList>
-#include <QTextBrowser>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
 
 QString helpPath;
 
-QString layoutText(const QStringList& lines)
+RubyText rubyOf(const QString& line)
 {
-    QString html;
-    bool inList = false;
-    QString paragraph;
-    auto flushParagraph = [&] {
-        if (!paragraph.isEmpty())
-            html += QStringLiteral("<p>") + paragraph + QStringLiteral("</p>");
-        paragraph.clear();
-    };
-    auto closeList = [&] {
-        if (inList)
-            html += QStringLiteral("</ul>");
-        inList = false;
-    };
+    RubyText t;
+    if (!ParseRubyMarkup(line, t))
+        t = RubyText{{line, {}}};  // markup that does not parse shows as it stands
+    return t;
+}
+
+void appendRuby(RubyText& to, const RubyText& more)
+{
+    for (const RubySegment& s : more) {
+        if (s.readings.isEmpty() && !to.isEmpty() && to.last().readings.isEmpty())
+            to.last().base += s.base;
+        else
+            to.append(s);
+    }
+}
+
+QList<HelpBlock> layoutBlocks(const QStringList& lines)
+{
+    QList<HelpBlock> blocks;
+    bool inParagraph = false;
     for (const QString& raw : lines) {
         const QString line = raw.trimmed();
         if (line.isEmpty()) {
-            flushParagraph();
-            closeList();
+            inParagraph = false;
         } else if (line.startsWith(QLatin1String("== "))) {
-            flushParagraph();
-            closeList();
-            html += QStringLiteral("<h3>") + line.mid(3).toHtmlEscaped() + QStringLiteral("</h3>");
+            blocks.append({HelpBlock::Heading, rubyOf(line.mid(3))});
+            inParagraph = false;
         } else if (line.startsWith(QLatin1String("* "))) {
-            flushParagraph();
+            blocks.append({HelpBlock::Bullet, rubyOf(line.mid(2))});
+            inParagraph = false;
+        } else if (inParagraph) {
+            appendRuby(blocks.last().text, RubyText{{QStringLiteral("\n"), {}}});
+            appendRuby(blocks.last().text, rubyOf(line));
+        } else {
+            blocks.append({HelpBlock::Paragraph, rubyOf(line)});
+            inParagraph = true;
+        }
+    }
+    return blocks;
+}
+
+QString layoutHtml(const QList<HelpBlock>& blocks)
+{
+    QString html;
+    bool inList = false;
+    for (const HelpBlock& b : blocks) {
+        const QString text = PlainText(b.text).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+        if (b.kind != HelpBlock::Bullet && inList) {
+            html += QStringLiteral("</ul>");
+            inList = false;
+        }
+        if (b.kind == HelpBlock::Heading) {
+            html += QStringLiteral("<h3>") + text + QStringLiteral("</h3>");
+        } else if (b.kind == HelpBlock::Bullet) {
             if (!inList)
                 html += QStringLiteral("<ul>");
             inList = true;
-            html += QStringLiteral("<li>") + line.mid(2).toHtmlEscaped() + QStringLiteral("</li>");
+            html += QStringLiteral("<li>") + text + QStringLiteral("</li>");
         } else {
-            closeList();
-            if (!paragraph.isEmpty())
-                paragraph += QStringLiteral("<br>");
-            paragraph += line.toHtmlEscaped();
+            html += QStringLiteral("<p>") + text + QStringLiteral("</p>");
         }
     }
-    flushParagraph();
-    closeList();
+    if (inList)
+        html += QStringLiteral("</ul>");
     return html;
 }
 
@@ -67,7 +95,8 @@ QMap<int, HelpTopic> ParseHelpFile(const QByteArray& bytes)
     bool open = false;
     auto finish = [&] {
         if (open) {
-            current.html = layoutText(body);
+            current.blocks = layoutBlocks(body);
+            current.html = layoutHtml(current.blocks);
             topics.insert(current.number, current);
         }
         body.clear();
@@ -84,7 +113,10 @@ QMap<int, HelpTopic> ParseHelpFile(const QByteArray& bytes)
             const int number = numberText.toInt(&ok);
             if (!ok)
                 continue;  // an unreadable heading: its text is skipped with it
-            current = HelpTopic{number, rest.section(QLatin1Char(' '), 1).trimmed(), {}};
+            current = HelpTopic{};
+            current.number = number;
+            current.titleRuby = rubyOf(rest.section(QLatin1Char(' '), 1).trimmed());
+            current.title = PlainText(current.titleRuby);
             open = true;
             continue;
         }
@@ -102,19 +134,19 @@ QString HelpFilePath() { return helpPath; }
 void ShowHelp(QWidget* parent, int topic)
 {
     QString title = QStringLiteral("ヘルプ");
-    QString html;
+    QList<HelpBlock> blocks;
     QFile file(helpPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        html = QStringLiteral("<p>ヘルプのファイルが見つかりません。</p>");
+        blocks.append({HelpBlock::Paragraph, rubyOf(QStringLiteral("ヘルプのファイルが見つかりません。"))});
     } else {
         const QMap<int, HelpTopic> topics = ParseHelpFile(file.read(1 << 20));
         const auto it = topics.constFind(topic);
         if (it == topics.constEnd()) {
-            html = QStringLiteral("<p>このページのヘルプはありません。</p>");
+            blocks.append({HelpBlock::Paragraph, RubyText{{QStringLiteral("このページのヘルプはありません。"), {}}}});
         } else {
             title = it->title;
-            html = QStringLiteral("<h2>") + it->title.toHtmlEscaped() + QStringLiteral("</h2>") +
-                   it->html;
+            blocks.append({HelpBlock::Heading, it->titleRuby});
+            blocks += it->blocks;
         }
     }
 
@@ -123,11 +155,34 @@ void ShowHelp(QWidget* parent, int topic)
     dialog->setWindowTitle(title);
     dialog->setObjectName(QStringLiteral("HelpWindow"));
     auto* layout = new QVBoxLayout(dialog);
-    auto* browser = new QTextBrowser(dialog);
-    browser->setObjectName(QStringLiteral("HelpText"));
-    browser->setFont(PixelFont(16));
-    browser->setHtml(html);
-    layout->addWidget(browser);
+    auto* scroll = new QScrollArea(dialog);
+    scroll->setObjectName(QStringLiteral("HelpText"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* page = new QWidget;
+    page->setAutoFillBackground(true);
+    QPalette pal = page->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    page->setPalette(pal);
+    auto* text = new QVBoxLayout(page);
+    text->setSpacing(6);
+    for (int i = 0; i < blocks.size(); ++i) {
+        const HelpBlock& b = blocks[i];
+        auto* view = new RubyTextView(page);
+        const bool heading = b.kind == HelpBlock::Heading;
+        view->setFont(PixelFont(i == 0 && heading ? 22 : heading ? 19 : 16, heading));
+        RubyText t = b.text;
+        if (b.kind == HelpBlock::Bullet)
+            t.prepend({QStringLiteral("・"), {}});
+        view->setRubyText(t);
+        view->setMaxTextWidth(480);
+        if (heading && i > 0)
+            text->addSpacing(8);
+        text->addWidget(view);
+    }
+    text->addStretch(1);
+    scroll->setWidget(page);
+    layout->addWidget(scroll);
     auto* close = new QPushButton(QStringLiteral("とじる"), dialog);
     close->setFont(PixelFont(16, true));
     GiveHandCursor(close);

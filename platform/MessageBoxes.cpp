@@ -1,11 +1,10 @@
 #include "platform/MessageBoxes.h"
 
-#include "platform/Fonts.h"
+#include "platform/MessageDialog.h"
 #include "platform/MessagePlace.h"
 
 #include <QApplication>
-#include <QPushButton>
-#include <QMessageBox>
+#include <QAbstractButton>
 #include <QQueue>
 
 namespace {
@@ -29,11 +28,11 @@ MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
         record(text);
         return answers.isEmpty() ? MsgAnswer::No : answers.dequeue();
     }
-    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::NoButton, parent);
-    QAbstractButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-    QAbstractButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    MessageDialog box(MessageDialog::Question, title(), text, parent);
+    QAbstractButton* yes = box.addButton(QStringLiteral("はい"));
+    QAbstractButton* no = box.addButton(QStringLiteral("いいえ"));
     if (withCancel)
-        box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+        box.addButton(QStringLiteral("キャンセル"));
     PlaceMessageBox(&box, parent);
     box.exec();
     if (box.clickedButton() == yes)
@@ -50,7 +49,8 @@ void ShowMessage(QWidget* parent, const QString& text)
         record(text);
         return;
     }
-    QMessageBox box(QMessageBox::Information, title(), text, QMessageBox::Ok, parent);
+    MessageDialog box(MessageDialog::Information, title(), text, parent);
+    box.addButton(QStringLiteral("OK"));
     PlaceMessageBox(&box, parent);
     box.exec();
 }

@@ -37,10 +37,10 @@ void PaddleGameWindow::buildClockPanel()
     TBar_Speed->setValue(3);
     TBar_Speed->setPageStep(1);
     TBar_Speed->setTickPosition(QSlider::TicksBelow);
-    TBar_Speed->setGeometry(10, 22, 166, 28);
+    TBar_Speed->setGeometry(10, 20, 166, 26);
     GiveHandCursor(TBar_Speed);
-    MakeActionLabel(GroupBox2, QStringLiteral("おそい"), QRect(8, 52, 60, 18), 12, false, white);
-    MakeActionLabel(GroupBox2, QStringLiteral("速い"), QRect(118, 52, 60, 18), 12, false, white)
+    MakeActionLabel(GroupBox2, QStringLiteral("おそい"), QRect(8, 56, 60, 18), 12, false, white);
+    MakeActionLabel(GroupBox2, QStringLiteral("速い"), QRect(118, 56, 60, 18), 12, false, white)
         ->setAlignment(Qt::AlignRight);
 
     GroupBox1 = MakeActionGroup(this, QStringLiteral("とくてん"), QRect(440, 150, 186, 140));

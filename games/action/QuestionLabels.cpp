@@ -4,6 +4,7 @@
 #include "data/KanjiFiles.h"
 #include "data/MainMenu.h"
 #include "platform/Fonts.h"
+#include "platform/Furigana.h"
 #include "platform/ProgramEnd.h"
 
 #include <QLabel>
@@ -16,6 +17,7 @@ QuestionLabels::QuestionLabels(QWidget* window, int top)
         l->move(left_, top);
         l->setAutoFillBackground(false);
         l->show();
+        NoFurigana(l);  // the sentence follows the school-year writing as it is
         labels_[i] = l;
     }
 }

@@ -8,8 +8,10 @@
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
 #include "platform/ProgramWindow.h"
+#include "platform/StrokeOrderView.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +76,21 @@ TF_Kanji_Sel::TF_Kanji_Sel(QLineEdit* answerBox, QWidget* parent)
 
     MP_Select = new SoundEffect(this, QStringLiteral("Select.wav"));
     CentreLayout(this);
+
+    Img_Kakijun = new StrokeOrderView(this);
+    Img_Kakijun->resize(196, 196);
+    Img_Kakijun->hide();
+    Img_Kakijun->installEventFilter(this);
+    GiveHandCursor(Img_Kakijun);
+}
+
+bool TF_Kanji_Sel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Img_Kakijun && event->type() == QEvent::MouseButtonPress) {
+        Img_Kakijun->hide();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TF_Kanji_Sel::showEvent(QShowEvent* event)
@@ -86,6 +103,18 @@ void TF_Kanji_Sel::Grd_KanjiSelectCell(int col, int row)
 {
     const QTableWidgetItem* item = Grd_Kanji->item(row, col);
     lbl_Kotae->setText(item ? item->text() : QString());
+    Img_Kakijun->setKanji(lbl_Kotae->text());
+    if (lbl_Kotae->text().isEmpty()) {
+        Img_Kakijun->hide();
+    } else {
+        const QRect cell = Grd_Kanji->visualRect(Grd_Kanji->model()->index(row, col));
+        const bool leftHalf = cell.center().x() < Grd_Kanji->viewport()->width() / 2;
+        const QRect grid = Grd_Kanji->geometry();
+        const int x = leftHalf ? grid.right() - 8 - Img_Kakijun->width() : grid.left() + 8;
+        Img_Kakijun->move(x, grid.top() + (grid.height() - Img_Kakijun->height()) / 2);
+        Img_Kakijun->show();
+        Img_Kakijun->raise();
+    }
     MP_Select->player()->stop();
     MP_Select->play();
 }

@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class SoundEffect;
+class StrokeOrderView;
 
 class TF_Kanji_Sel : public QWidget {
     Q_OBJECT
@@ -26,9 +27,13 @@ public:
     QTableWidget* Grd_Kanji;
     QPushButton* Btn_End;
     SoundEffect* MP_Select;
+    // The chosen kanji with its stroke order, over the grid on the side away from the choice;
+    // a click on it puts it away.
+    StrokeOrderView* Img_Kakijun;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPointer<QLineEdit> answerBox_;

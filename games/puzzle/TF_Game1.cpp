@@ -14,6 +14,7 @@
 #include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
+#include "platform/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
@@ -199,6 +200,7 @@ void TF_Game1::createCards()
         setTextColor(l, Qt::white);
         l->move(10, wordTop);
         l->show();
+        NoFurigana(l);  // example sentence: shown as written
         WordLabels[i] = l;
     }
     for (int i = 1; i <= 2; ++i) {

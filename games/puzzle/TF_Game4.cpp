@@ -66,7 +66,7 @@ TF_Game4::TF_Game4(QWidget* parent)
     Cmb_Bunkatsusu->addItems(Disp_Mode == 1 ? DivisionItems(storedLevel())
                                             : JigsawDivisionItems(storedLevel()));
     Cmb_Bunkatsusu->setCurrentIndex(0);
-    Grp_Tokuten->setGeometry(16, 323, 311, 119);
+    Grp_Tokuten->setGeometry(16, 329, 311, 119);  // room for the caption's furigana
     Lbl_Nokori->hide();
     Lbl_Tokuten->setGeometry(11, 64, 190, 22);
     Img_Shinkou = new QLabel(Grp_Tokuten);

@@ -25,7 +25,8 @@ TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>()
     MediaPlayers::setRecording(true);
     ProgramEnd::reset();
     ProgramEnd::setHandler([] {});
-    Modal::setHook({});
+    // A modal window no test drives closes at once instead of waiting for a person.
+    Modal::setHook([](QDialog*) { return 0; });
     KanjiHistory::close();  // each test's history lies in its own folder
     SetRecordsDir(QString());
     Clock::freeze(QDateTime(QDate(2026, 4, 10), QTime(10, 0)));

@@ -1,0 +1,128 @@
+#include "aftergame/TF_Game_Kotae.h"
+
+#include "platform/Fonts.h"
+#include "platform/Furigana.h"
+#include "platform/HandCursor.h"
+#include "platform/ProgramWindow.h"
+#include "platform/StrokeOrderView.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QColor Background(0x1c, 0x2c, 0x5c);
+const QColor Red(0xff, 0x50, 0x50);
+constexpr int LineLeft = 16;
+constexpr int LineWidth = 384; // the sentences' column; the kanji stands to the right
+constexpr int LinePixels = 20;
+constexpr int ReadingPixels = 16;
+
+QFont lineFont(const QStringList& parts) {
+    // A long sentence is set smaller rather than cut.
+    int px = LinePixels;
+    while (px > 12 &&
+           QFontMetrics(PixelFont(px, true)).horizontalAdvance(parts.join(QString())) > LineWidth)
+        --px;
+    return PixelFont(px, true);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& color, int pixels) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(PixelFont(pixels, true));
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    l->adjustSize();
+    return l;
+}
+} // namespace
+
+TAnswerLine::TAnswerLine(int number, const TMondaiRec& sentence, const QString& kanji,
+                         QWidget* parent)
+    : QWidget(parent) {
+    QString before = QStringLiteral("%1) ").arg(number);
+    QString after;
+    for (int j = 1; j <= 3; ++j) {
+        if (j == sentence.Pos)
+            reading_ = sentence.partString(j);
+        else
+            (j < sentence.Pos ? before : after) += sentence.partString(j);
+    }
+    parts_ = {before, kanji, after};
+    setFont(lineFont(parts_));
+}
+
+QString TAnswerLine::text() const {
+    return parts_.join(QString());
+}
+
+QSize TAnswerLine::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {LineWidth, QFontMetrics(PixelFont(ReadingPixels, true)).height() + fm.height()};
+}
+
+void TAnswerLine::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFontMetrics fm(font());
+    const QFont readingFont = PixelFont(ReadingPixels, true);
+    const QFontMetrics rfm(readingFont);
+    const int baseline = rfm.height() + fm.ascent();
+    int x = 0;
+    for (int i = 0; i < parts_.size(); ++i) {
+        const int w = fm.horizontalAdvance(parts_[i]);
+        p.setFont(font());
+        p.setPen(i == 1 ? Red : Qt::white);
+        p.drawText(x, baseline, parts_[i]);
+        if (i == 1) {
+            // The reading stands over the kanji; a long one spreads over its neighbours.
+            const int rw = rfm.horizontalAdvance(reading_);
+            const int rx = std::max(0, x + (w - rw) / 2);
+            p.setFont(readingFont);
+            p.setPen(Red);
+            p.drawText(rx, rfm.ascent(), reading_);
+        }
+        x += w;
+    }
+}
+
+TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget* parent)
+    : QDialog(parent) {
+    PrepareProgramWindow(this, Background);
+    resize(640, 480);
+    setObjectName(QStringLiteral("F_Game_Kotae"));
+    const QString kanji = Kanji_Tbl[std::clamp(k, 1, MaxKanji)].text();
+
+    Lbl_Title = makeLabel(this, QStringLiteral("こたえを見てみよう"), Qt::yellow, 26);
+    Lbl_Title->move(LineLeft, 18);
+
+    int top = 74;
+    for (int i = 0; i < sentences.size(); ++i) {
+        auto* line = new TAnswerLine(i + 1, sentences[i], kanji, this);
+        line->setGeometry(LineLeft, top, LineWidth, line->sizeHint().height());
+        top += line->height() + 18;
+        Lbl_Kotae << line;
+    }
+
+    Lbl_Kakijun = makeLabel(this, QStringLiteral("書きじゅん"), Qt::white, 18);
+    Img_Kakijun = new StrokeOrderView(this);
+    Img_Kakijun->setGeometry(412, 82, 212, 212);
+    Img_Kakijun->setKanji(kanji);
+    Lbl_Kakijun->move(412, 82 - Lbl_Kakijun->height() - 2);
+    Lbl_Kakusuu = makeLabel(
+        this, QStringLiteral("画数 %1").arg(Kanji_Tbl[std::clamp(k, 1, MaxKanji)].Kakusuu),
+        Qt::white, 26);
+    Lbl_Kakusuu->move(412 + (212 - Lbl_Kakusuu->width()) / 2, 318);
+
+    Btn_Wakatta = new QPushButton(QStringLiteral("わかった"), this);
+    Btn_Wakatta->setFont(PixelFont(22, true));
+    Btn_Wakatta->setGeometry(456, 412, 168, 48);
+    Btn_Wakatta->setDefault(true);
+    GiveHandCursor(Btn_Wakatta);
+    connect(Btn_Wakatta, &QPushButton::clicked, this, &TF_Game_Kotae::Btn_WakattaClick);
+}
+
+void TF_Game_Kotae::Btn_WakattaClick() {
+    accept();
+}

@@ -1,0 +1,143 @@
+// The answers after the quiz: they open when the quiz ends, passed or failed, and show each
+// sentence's expected reading over the kanji, the stroke count from "Kanji.dat" and the kanji's
+// stroke-order picture; "わかった" closes them. Passing is decided as before.
+#include "aftergame/TF_Game_Kotae.h"
+#include "aftergame/TF_Game_Shutsudai.h"
+#include "data/KanjiFiles.h"
+#include "data/Tables.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Modal.h"
+#include "platform/StrokeOrderView.h"
+#include "support/SampleData.h"
+#include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+int kanjiWithSentences(int count) {
+    for (int k = 1; k <= SampleKanjiCount(); ++k)
+        if (SampleSentenceCount(k) == count)
+            return k;
+    return 0;
+}
+
+struct SeenAnswers {
+    int opened = 0;
+    QStringList readings;
+    QStringList sentences;
+    QString kakusuu;
+    QString strokeKanji;
+    QStringList messagesBefore;
+
+    void install() {
+        Modal::setHook([this](QDialog* d) {
+            auto* a = qobject_cast<TF_Game_Kotae*>(d);
+            if (!a)
+                return 0;
+            ++opened;
+            messagesBefore = MessageBoxes::shown();
+            for (TAnswerLine* l : a->Lbl_Kotae) {
+                readings << l->reading();
+                sentences << l->text();
+            }
+            kakusuu = a->Lbl_Kakusuu->text();
+            strokeKanji = a->Img_Kakijun->kanji();
+            a->show();
+            QTest::mouseClick(a->Btn_Wakatta, Qt::LeftButton);
+            return a->result();
+        });
+    }
+};
+} // namespace
+
+class TestKotae : public QObject {
+    Q_OBJECT
+  private slots:
+    void answersShowEveryReadingAndTheStrokeCount_data() {
+        QTest::addColumn<bool>("pass");
+        QTest::addColumn<int>("sentences");
+        QTest::newRow("passed, one sentence") << true << 1;
+        QTest::newRow("passed, three sentences") << true << 3;
+        QTest::newRow("failed, two sentences") << false << 2;
+        QTest::newRow("failed, three sentences") << false << 3;
+    }
+    void answersShowEveryReadingAndTheStrokeCount() {
+        QFETCH(bool, pass);
+        QFETCH(int, sentences);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        const int k = kanjiWithSentences(sentences);
+        QVERIFY(k > 0);
+        Quiz_Kanji = k;
+        SeenAnswers seen;
+        seen.install();
+        TF_Game_Shutsudai quiz;
+        quiz.show();
+        const int tries = pass ? 1 : 3;
+        for (int t = 0; t < tries; ++t) {
+            for (int i = 0; i < quiz.Edt_Kaitou.size(); ++i)
+                quiz.Edt_Kaitou[i]->setText(pass ? SampleReading(k, i + 1)
+                                                 : QStringLiteral("ちがう"));
+            quiz.Edt_Kakusuu->setText(QString::number(SampleKanjiAt(k).strokes));
+            QTest::mouseClick(quiz.Btn_kotae_Kinyu, Qt::LeftButton);
+            if (t + 1 < tries)
+                QCOMPARE(seen.opened, 0); // a wrong try with tries left shows no answers yet
+        }
+        QCOMPARE(seen.opened, 1);
+        QCOMPARE(Quiz_Passed, pass);
+        QCOMPARE(quiz.result(), pass ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        // The answers come after the last message, before the quiz closes.
+        QCOMPARE(seen.messagesBefore.last(), pass ? QStringLiteral("おめでとう！ 合格です。")
+                                                  : QStringLiteral("また、チャレンジしてね。"));
+        QStringList expected;
+        for (int i = 1; i <= sentences; ++i)
+            expected << SampleReading(k, i);
+        QCOMPARE(seen.readings, expected);
+        const QString kanji = QString::fromUtf8(SampleKanjiAt(k).kanji);
+        for (int i = 0; i < sentences; ++i) {
+            // the sentence with the kanji in its place (the reading stands over it)
+            QVERIFY2(
+                seen.sentences[i].startsWith(QStringLiteral("%1) れい%1の").arg(i + 1) + kanji),
+                qPrintable(seen.sentences[i]));
+        }
+        QCOMPARE(seen.kakusuu, QStringLiteral("画数 %1").arg(Kanji_Tbl[k].Kakusuu));
+        QCOMPARE(seen.strokeKanji, kanji);
+    }
+
+    void leavingWithModoruShowsNoAnswers() {
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        Quiz_Kanji = kanjiWithSentences(2);
+        SeenAnswers seen;
+        seen.install();
+        TF_Game_Shutsudai quiz;
+        MessageBoxes::queueAnswer(MsgAnswer::Yes);
+        quiz.Btn_CloseClick();
+        QCOMPARE(seen.opened, 0);
+        QVERIFY(!Quiz_Passed);
+    }
+
+    void strokeCountComesFromTheKanjiFile() {
+        // The real "Kanji.dat": the answers show its stroke count for the kanji.
+        TestEnv env(true);
+        QVERIFY(LoadKanjiTable());
+        QVERIFY(LoadMondaiIndex());
+        for (int k : {1, 80, 441, 640}) {
+            QVector<TMondaiRec> recs;
+            QVERIFY(ReadAllMondai(k, recs));
+            TF_Game_Kotae answers(k, QList<TMondaiRec>(recs.begin(), recs.end()));
+            QCOMPARE(answers.Lbl_Kakusuu->text(),
+                     QStringLiteral("画数 %1").arg(Kanji_Tbl[k].Kakusuu));
+            QVERIFY(Kanji_Tbl[k].Kakusuu > 0);
+            QCOMPARE(answers.Lbl_Kotae.size(), recs.size());
+            for (int i = 0; i < recs.size(); ++i)
+                QCOMPARE(answers.Lbl_Kotae[i]->reading(), recs[i].partString(recs[i].Pos));
+        }
+    }
+};
+
+QTEST_MAIN(TestKotae)
+#include "test_kotae.moc"
