@@ -89,8 +89,15 @@ void WindowMusic::play()
 {
     if (Midi_Count == 0)
         return;
+    const QString name = errorName_.isEmpty() ? file_ : errorName_;
+    if (!player_->isOpen()) {
+        // Not opened at creation: the device cannot play it now either.
+        MediaErrorReport(window_, name);
+        on_ = false;
+        return;
+    }
     player_->rewind();
-    on_ = startPlaying(errorName_.isEmpty() ? file_ : errorName_);
+    on_ = startPlaying(name);
 }
 
 void WindowMusic::stop()

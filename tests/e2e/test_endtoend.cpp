@@ -795,8 +795,9 @@ class TestEndToEnd : public QObject {
                     QVERIFY2(
                         errs.contains(QStringLiteral("game%1%2.mid ").arg(game).arg(1) + ErrorTail),
                         qPrintable(errs.join(QLatin1Char('\n'))));
-                    // The right answer's sound, loaded for the ending.
-                    QVERIFY(errs.contains(QStringLiteral("Seikai.wav ") + ErrorTail));
+                    // The missing music stops the opening of the sounds at creation; game 2
+                    // loads the right answer's sound for its ending and names it then.
+                    QCOMPARE(errs.contains(QStringLiteral("Seikai.wav ") + ErrorTail), game == 2);
                     if (game != 4) // the candidate picker's click
                         QVERIFY(errs.contains(QStringLiteral("Select.wav ") + ErrorTail));
                     break;
