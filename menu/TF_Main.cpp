@@ -20,6 +20,7 @@
 #include "menu/TF_Pop.h"
 #include "menu/UpDown.h"
 #include "platform/AnimateControl.h"
+#include "platform/BufferBetweenPaints.h"
 #include "platform/CentredLayout.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
@@ -83,6 +84,7 @@ TF_Main::TF_Main(std::unique_ptr<DisplayModeSource> source, QWidget* parent)
     F_Main = this;
     SetMainMenu(this);
     PrepareProgramWindow(this, Navy);
+    ReleaseBufferWhileHidden(this);
     FormCreate();
 }
 

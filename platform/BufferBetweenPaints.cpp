@@ -75,9 +75,35 @@ private:
     bool releasePending_ = false;
 };
 
+class HiddenReleaser : public QObject {
+public:
+    explicit HiddenReleaser(QWidget* window) : QObject(window), window_(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::Hide)
+            if (QBackingStore* store = window_->backingStore())
+                store->resize(QSize(1, 1));
+        if (watched == window_ && event->type() == QEvent::Show)
+            window_->update();  // the whole window, into a buffer of its size again
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
 }  // namespace
 
 void ReleaseBufferBetweenPaints(QWidget* window)
 {
     new BufferReleaser(window);
+}
+
+void ReleaseBufferWhileHidden(QWidget* window)
+{
+    new HiddenReleaser(window);
 }

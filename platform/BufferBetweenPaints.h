@@ -7,3 +7,7 @@
 class QWidget;
 
 void ReleaseBufferBetweenPaints(QWidget* window);
+
+// A window that hides while another one is in front (the main menu during a game) gives its
+// buffer back as it hides; showing it again draws it whole.
+void ReleaseBufferWhileHidden(QWidget* window);

@@ -2,7 +2,9 @@
 
 #include "platform/WmfPicture.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QtMath>
 
 QList<QPixmap> ImgLst_Pop;
 
@@ -14,6 +16,9 @@ bool BuildPopPictures(int side, const std::function<QString(const QString&)>& fi
                       QString* failedFile) {
     ImgLst_Pop.clear();
     QList<QPixmap> list;
+    // Drawn at the screen's own resolution: the pictures stay side x side in the layout.
+    const qreal dpr = qApp ? qApp->devicePixelRatio() : 1.0;
+    const int pixels = qCeil(side * dpr);
     for (int n = 1; n <= 10; ++n) {
         const QString name = QStringLiteral("Pop%1.wmf").arg(n);
         WmfPicture picture;
@@ -23,7 +28,7 @@ bool BuildPopPictures(int side, const std::function<QString(const QString&)>& fi
             return false;
         }
         QImage image =
-            picture.render(QSize(side, side), Qt::white).convertToFormat(QImage::Format_ARGB32);
+            picture.render(QSize(pixels, pixels), Qt::white).convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
             for (int x = 0; x < image.width(); ++x) {
@@ -31,7 +36,9 @@ bool BuildPopPictures(int side, const std::function<QString(const QString&)>& fi
                     line[x] = qRgba(0, 0, 0, 0);
             }
         }
-        list.append(QPixmap::fromImage(image));
+        QPixmap pixmap = QPixmap::fromImage(image);
+        pixmap.setDevicePixelRatio(dpr);
+        list.append(pixmap);
     }
     ImgLst_Pop = list;
     return true;

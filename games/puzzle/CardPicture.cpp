@@ -2,9 +2,11 @@
 
 #include "platform/PopPictures.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QtMath>
 
 CardPicture::CardPicture(int tag, QWidget* parent) : QLabel(parent), tag_(tag)
 {
@@ -20,7 +22,10 @@ void CardPicture::mouseReleaseEvent(QMouseEvent* event)
 
 QPixmap CardBack(int side, int pop)
 {
-    QPixmap pix(side, side);
+    // At the screen's own resolution, so the picture on the back stays sharp.
+    const qreal dpr = qApp->devicePixelRatio();
+    QPixmap pix(qCeil(side * dpr), qCeil(side * dpr));
+    pix.setDevicePixelRatio(dpr);
     pix.fill(QColor(0, 0, 128));
     QPainter p(&pix);
     p.setPen(Qt::white);

@@ -13,6 +13,7 @@
 #include "platform/MessageBoxes.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QtTest>
 
 namespace {
@@ -70,7 +71,11 @@ class TestMenuPictures : public QObject {
             menu->Spdbtn_KirokuClick();
         AnimateControl* picture = menu->animation(game);
         QCOMPARE(picture->cursor().shape(), Qt::BitmapCursor);
-        QTest::mouseMove(picture, picture->rect().center());
+        // The mouse moving over it, as the window system reports it (no button held).
+        const QPointF at = picture->rect().center();
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(picture, &move);
         QCOMPARE(menu->caption(game)->palette().color(QPalette::WindowText), QColor(Qt::red));
         QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
         if (!recordMode) {
