@@ -152,7 +152,8 @@ HistoryAnswer rowOf(const QSqlQuery& q) {
     a.game = q.value(2).toInt();
     a.asked = static_cast<KanjiAsked>(q.value(3).toInt());
     a.right = q.value(4).toInt() != 0;
-    a.at = QDateTime::fromString(q.value(5).toString(), Qt::ISODate);
+    if (q.record().count() > 5)  // the notebook's whole read leaves the times out: parsing is slow
+        a.at = QDateTime::fromString(q.value(5).toString(), Qt::ISODate);
     return a;
 }
 
@@ -213,7 +214,7 @@ QList<HistoryAnswer> answersOf(int player) {
         return out;
     QSqlQuery q(db());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT id, kanji, game, asked, correct, answered_at FROM answers "
+    q.prepare(QStringLiteral("SELECT id, kanji, game, asked, correct FROM answers "
                              "WHERE player_no = ? AND player_name = ? ORDER BY id"));
     q.bindValue(0, Player_Tbl[player].No);
     q.bindValue(1, playerName(player));

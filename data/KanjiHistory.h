@@ -33,7 +33,7 @@ void close(); // tests: the next use opens again
 void add(int player, int kanji, int game, KanjiAsked asked, bool right);
 // Many answers in one transaction (benchmarks and tests fill large histories with this).
 void addMany(int player, const QList<HistoryAnswer>& answers);
-// Every answer of player p, oldest first.
+// Every answer of player p, oldest first, without their times.
 QList<HistoryAnswer> answersOf(int player);
 // The newest `limit` answers of player p about kanji k, newest first.
 QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit);
