@@ -133,8 +133,8 @@ void TF_Main::FormCreate() {
         return;
     }
     for (QWidget* w : std::initializer_list<QWidget*>{Btn_Seiseki, Btn_Touroku, Btn_End, Lst_Player,
-                                                      Btn_N_Touroku, Btn_Kanahyou, Btn_Tegaki, UD_Gakunen,
-                                                      Spdbtn_Kiroku, Btn_Help})
+                                                      Btn_N_Touroku, Btn_Kanahyou, Btn_Tegaki,
+                                                      UD_Gakunen, Spdbtn_Kiroku, Btn_Help})
         GiveHandCursor(w);
     GiveHandCursor(UD_Gakunen->upButton());
     GiveHandCursor(UD_Gakunen->downButton());
