@@ -77,13 +77,13 @@ void TF_Game_Shutsudai::FormCreate()
     Label1->move(8, 11);  // room above for the furigana of 問題
     Label2 = makeLabel(this, QStringLiteral("３回まちがえると、不合格になるよ。"), Qt::white,
                        PixelFont(16, true));
-    Label2->move(80, 50);
+    Label2->move(80, 46);
     lbl_Kanji = makeLabel(this, Kanji_Tbl[std::clamp(Quiz_Kanji, 1, MaxKanji)].text(), Red,
                           PixelFont(48, true));
     lbl_Kanji->move(12, 38);
     Lbl_Mondai1 = makeLabel(this, QStringLiteral("問１．「読み」をひらがなで書いてください。"),
                             Qt::white, PixelFont(17, true));
-    Lbl_Mondai1->move(80, 78);
+    Lbl_Mondai1->move(80, 72);
     Lbl_Mondai2 = makeLabel(this, QStringLiteral("問２．「画数」をえらんでください。"),
                             Qt::white, PixelFont(17, true));
 
@@ -128,7 +128,7 @@ void TF_Game_Shutsudai::FormCreate()
         asked_ << rec;
     }
     placeBelow(Lbl_Mondai2, c > 0 ? static_cast<QWidget*>(Lbl_Bun.last()[0]) : Lbl_Mondai1,
-               5 + RubyHeight(Lbl_Mondai2->font()),
+               RubyHeight(Lbl_Mondai2->font()) + 1,
                Lbl_Mondai1->x());
 
     Lbl_Kakusuu = makeLabel(this, QStringLiteral("画数．"), Qt::white, lineFont);
@@ -141,7 +141,8 @@ void TF_Game_Shutsudai::FormCreate()
     Edt_Kakusuu->clear();
     UD_Kakusuu = new TUpDown(Edt_Kakusuu, 1, 25, this);
     UD_Kakusuu->setToolTip(QStringLiteral("画数をえらびます"));
-    const int answersTop = Lbl_Mondai2->geometry().bottom() + 1 + 20;
+    // 12 rather than 20 below: the rows above stand apart to give their furigana room.
+    const int answersTop = Lbl_Mondai2->geometry().bottom() + 1 + 12;
     Lbl_Kakusuu->move(330, answersTop + 2);
     Edt_Kakusuu->setGeometry(Lbl_Kakusuu->geometry().right() + 1, answersTop, 44, 30);
     UD_Kakusuu->setGeometry(Edt_Kakusuu->geometry().right() + 1, answersTop, 18, 30);
@@ -208,7 +209,9 @@ void TF_Game_Shutsudai::FormCreate()
                             PixelFont(16, true));
     Lbl_err_Msg->hide();
     if (!Edt_Kaitou.isEmpty())
-        Lbl_err_Msg->move(Edt_Kaitou.first()->x(), Edt_Kaitou.last()->geometry().bottom() + 1 + 10);
+        Lbl_err_Msg->move(Edt_Kaitou.first()->x(),
+                          std::min(Edt_Kaitou.last()->geometry().bottom() + 1 + 10,
+                                   480 - 2 - Lbl_err_Msg->height()));  // five answers: still inside
     else
         Lbl_err_Msg->move(10, Edt_Kakusuu->geometry().bottom() + 1 + 10);
 

@@ -155,7 +155,7 @@ private slots:
         Quiz_Kanji = 1;
         TF_Game_Shutsudai quiz;
         QCOMPARE(quiz.Edt_Kaitou.size(), 5);
-        QVERIFY(quiz.Lbl_err_Msg->geometry().bottom() < 480);
+        QVERIFY2(quiz.Lbl_err_Msg->geometry().bottom() < 480, qPrintable(QString::number(quiz.Lbl_err_Msg->geometry().bottom())));
         QCOMPARE(quiz.Lbl_err_Msg->x(), quiz.Edt_Kaitou[0]->x());
         QVERIFY(quiz.Kana_Table->y() > quiz.Lbl_Bun.last()[0]->geometry().bottom());
         QVERIFY(quiz.Kana_Table->geometry().bottom() < quiz.Btn_kotae_Kinyu->y());

@@ -116,7 +116,7 @@ private slots:
             g->Timer1Timer();
             ++ticks;
         }
-        QCOMPARE(modal.seen, (QStringList{QStringLiteral("quiz"), QStringLiteral("TF_Game_Kiroku")}));
+        QCOMPARE(modal.seen, (QStringList{QStringLiteral("quiz"), QStringLiteral("TF_Game_Kotae"), QStringLiteral("TF_Game_Kiroku")}));
         QVERIFY(Quiz_Passed);
         QCOMPARE(Kiroku_Tbl[2][1].Tokuten, Last_Score);
         QVERIFY(menu.isVisible());
@@ -156,7 +156,7 @@ private slots:
                 keep(g, QStringLiteral("play-game3-reveal"));
             ++ticks;
         }
-        QCOMPARE(modal.seen, (QStringList{QStringLiteral("quiz"), QStringLiteral("TF_Game_Kiroku")}));
+        QCOMPARE(modal.seen, (QStringList{QStringLiteral("quiz"), QStringLiteral("TF_Game_Kotae"), QStringLiteral("TF_Game_Kiroku")}));
         QCOMPARE(Player_Tbl[1].Progress[3], 1);
         QVERIFY(menu.isVisible());
         SetMainMenu(nullptr);
