@@ -83,7 +83,7 @@ void TF_Game_Shutsudai::FormCreate()
     lbl_Kanji->move(12, 38);
     Lbl_Mondai1 = makeLabel(this, QStringLiteral("問１．「読み」をひらがなで書いてください。"),
                             Qt::white, PixelFont(17, true));
-    Lbl_Mondai1->move(80, 72);
+    Lbl_Mondai1->move(80, 76);
     Lbl_Mondai2 = makeLabel(this, QStringLiteral("問２．「画数」をえらんでください。"),
                             Qt::white, PixelFont(17, true));
 

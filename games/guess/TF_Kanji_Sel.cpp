@@ -75,13 +75,13 @@ TF_Kanji_Sel::TF_Kanji_Sel(QLineEdit* answerBox, QWidget* parent)
     });
 
     MP_Select = new SoundEffect(this, QStringLiteral("Select.wav"));
-    CentreLayout(this);
 
     Img_Kakijun = new StrokeOrderView(this);
     Img_Kakijun->resize(196, 196);
     Img_Kakijun->hide();
     Img_Kakijun->installEventFilter(this);
     GiveHandCursor(Img_Kakijun);
+    CentreLayout(this);
 }
 
 bool TF_Kanji_Sel::eventFilter(QObject* watched, QEvent* event)
