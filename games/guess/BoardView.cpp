@@ -5,7 +5,7 @@
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent) {}
 
-void BoardView::setPicture(const QImage& image)
+void BoardView::setPicture(const TwinPicture& image)
 {
     picture_ = image;
     update();
@@ -15,7 +15,7 @@ void BoardView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (!picture_.isNull())
-        p.drawImage(0, 0, picture_);
+        p.drawImage(QPointF(0, 0), picture_.screen());  // at its device pixel ratio
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)

@@ -2,15 +2,18 @@
 // reports mouse presses, moves and releases in picture pixels.
 #pragma once
 
-#include <QImage>
+#include "platform/TwinPicture.h"
+
 #include <QWidget>
 
 class BoardView : public QWidget {
     Q_OBJECT
 public:
     explicit BoardView(QWidget* parent = nullptr);
-    void setPicture(const QImage& image);  // a copy, as the board is copied whole into it
-    const QImage& picture() const { return picture_; }
+    void setPicture(const TwinPicture& image);  // a copy, as the board is copied whole into it
+    // What it shows, in the layout's pixels (the rules' and the tests' view).
+    const QImage& picture() const { return picture_.rules(); }
+    const TwinPicture& twin() const { return picture_; }
 
 signals:
     void pressed(Qt::MouseButton button, QPoint pos);
@@ -24,5 +27,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage picture_;
+    TwinPicture picture_;
 };

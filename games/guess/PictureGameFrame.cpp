@@ -109,10 +109,8 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
 
     Image1 = new BoardView(this);
     Image1->setGeometry(16, 80, 360, 360);
-    Board_Bmp = QImage(360, 360, QImage::Format_RGB32);
-    Board_Bmp.fill(Navy);
-    Kanji_Bmp = QImage(360, 360, QImage::Format_RGB32);
-    Kanji_Bmp.fill(Navy);
+    Board_Bmp = TwinPicture(QSize(360, 360), Navy);
+    Kanji_Bmp = Board_Bmp;
     Bunkatsusu = 0;
 
     Grp_shurui = makeGroup(this, QStringLiteral("ゲームの種類"), QRect(432, 16, 185, 97));
@@ -295,14 +293,15 @@ int TPictureGameFrame::KanjiPoints() const { return Disp_Mode == 1 ? 220 : 280; 
 
 void TPictureGameFrame::DrawQuestionKanji()
 {
-    Kanji_Bmp = QImage(Side, Side, QImage::Format_RGB32);
-    Kanji_Bmp.fill(Navy);
-    QPainter p(&Kanji_Bmp);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(PointFont(KanjiPoints(), true, FacePGothic));
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
-               Kanji_Tbl[Mondai_Kanji].text());
+    Kanji_Bmp = TwinPicture(QSize(Side, Side), Navy);
+    const QFont font = PointFont(KanjiPoints(), true, FacePGothic);
+    Kanji_Bmp.paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
+                   Kanji_Tbl[Mondai_Kanji].text());
+    });
 }
 
 void TPictureGameFrame::Btn_StartClick()
@@ -479,8 +478,6 @@ void TPictureGameFrame::LoadSeikai()
 
 void TPictureGameFrame::DrawMessage(const QString& text, const QColor& color)
 {
-    QPainter p(&Board_Bmp);
-    p.setRenderHint(QPainter::TextAntialiasing);
     QFont font = PointFont(messagePoints_ > 0 ? messagePoints_ : Disp_Mode == 1 ? 60 : 80, true,
                            FacePGothic);
     // The message must not run off the picture ("当たり！" is wider than the room at this size).
@@ -488,9 +485,12 @@ void TPictureGameFrame::DrawMessage(const QString& text, const QColor& color)
     const int wide = QFontMetrics(font).horizontalAdvance(text);
     if (wide > room)
         font.setPixelSize(font.pixelSize() * room / wide);
-    p.setFont(font);
-    p.setPen(color);
-    p.drawText(QRect(50, 100, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, text);
+    Board_Bmp.paint([&](QPainter& p) {
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font);
+        p.setPen(color);
+        p.drawText(QRect(50, 100, 1000, 1000), Qt::AlignLeft | Qt::AlignTop, text);
+    });
 }
 
 bool TPictureGameFrame::EndingTick()
@@ -498,8 +498,8 @@ bool TPictureGameFrame::EndingTick()
     const EndingStep s = Ending.tick();
     switch (s.kind) {
     case EndingStep::Flash: {
-        QPainter p(&Board_Bmp);
-        (s.flashPicture == 1 ? Img_Bang1 : Img_Bang2).draw(p, QRectF(0, 0, Side, Side));
+        const WmfPicture& bang = s.flashPicture == 1 ? Img_Bang1 : Img_Bang2;
+        Board_Bmp.paint([&](QPainter& p) { bang.draw(p, QRectF(0, 0, Side, Side)); });
         break;
     }
     case EndingStep::Message:
@@ -526,8 +526,7 @@ bool TPictureGameFrame::EndingTick()
         // Grows from the picture's centre (also on the jigsaw's smaller picture).
         const int m = Side / 2;
         const QRect square = QRect(m - s.half, m - s.half, 2 * s.half, 2 * s.half) & Kanji_Bmp.rect();
-        QPainter p(&Board_Bmp);
-        p.drawImage(square.topLeft(), Kanji_Bmp, square);
+        Board_Bmp.draw(square.topLeft(), Kanji_Bmp, square);
         break;
     }
     case EndingStep::Finish:

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "games/guess/EndingSequence.h"
+#include "platform/TwinPicture.h"
 #include "platform/WmfPicture.h"
 
 #include <QImage>
@@ -90,8 +91,8 @@ public:
     QPointer<TF_Kanji_Sel> F_Kanji_Sel;
 
     // Pictures.
-    QImage Board_Bmp;
-    QImage Kanji_Bmp;
+    TwinPicture Board_Bmp;
+    TwinPicture Kanji_Bmp;
     WmfPicture Img_Bang;
     WmfPicture Img_Bang1;
     WmfPicture Img_Bang2;

@@ -1,6 +1,7 @@
 #include "games/guess/ProgressClock.h"
 
 #include <QPainter>
+#include <QtMath>
 
 #include <cmath>
 #include <numbers>
@@ -14,9 +15,10 @@ QColor ProgressClockColour(int d, int r)
     return Qt::red;
 }
 
-QImage DrawPieClock(const QSize& size, int d, int r, const QColor& colour)
+QImage DrawPieClock(const QSize& size, int d, int r, const QColor& colour, qreal scale)
 {
-    QImage img(size, QImage::Format_RGB32);
+    QImage img(qCeil(size.width() * scale), qCeil(size.height() * scale), QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(QColor(0, 0, 0x80));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -46,8 +48,8 @@ QImage DrawPieClock(const QSize& size, int d, int r, const QColor& colour)
     return img;
 }
 
-QImage DrawProgressClock(int c, int startCount, int endCount)
+QImage DrawProgressClock(int c, int startCount, int endCount, qreal scale)
 {
     const int d = c - startCount, r = endCount - startCount;
-    return DrawPieClock(QSize(100, 100), d, r, ProgressClockColour(d, r));
+    return DrawPieClock(QSize(100, 100), d, r, ProgressClockColour(d, r), scale);
 }

@@ -93,17 +93,18 @@ void TF_Game2::StartBoard()
 
 void TF_Game2::drawGrid()
 {
-    QPainter p(&Board_Bmp);
-    p.setPen(QPen(Qt::white, 2));
     const int c = Board.cellSize();
-    for (int k = 1; k <= Bunkatsusu + 1; ++k) {
-        const int x = c * (k - 1);
-        p.drawLine(x, 0, x, 360);
-    }
-    for (int k = 1; k <= Bunkatsusu + 1; ++k) {
-        const int y = c * (k - 1);
-        p.drawLine(0, y, 360, y);
-    }
+    Board_Bmp.paint([&](QPainter& p) {
+        p.setPen(QPen(Qt::white, 2));
+        for (int k = 1; k <= Bunkatsusu + 1; ++k) {
+            const int x = c * (k - 1);
+            p.drawLine(x, 0, x, 360);
+        }
+        for (int k = 1; k <= Bunkatsusu + 1; ++k) {
+            const int y = c * (k - 1);
+            p.drawLine(0, y, 360, y);
+        }
+    });
 }
 
 void TF_Game2::Image1MouseDown(Qt::MouseButton, int x, int y)
@@ -116,9 +117,7 @@ void TF_Game2::Image1MouseDown(Qt::MouseButton, int x, int y)
     case GuessBoard::Click::Nothing:
         return;  // an open cell: not even the invitation changes
     case GuessBoard::Click::Bomb: {
-        QPainter p(&Board_Bmp);
-        Img_Bang.draw(p, QRectF(cellRect(i, j)));
-        p.end();
+        Board_Bmp.paint([&](QPainter& p) { Img_Bang.draw(p, QRectF(cellRect(i, j))); });
         Nokori_Kaisuu = 0;
         Lbl_Tokuten->hide();
         Lbl_Nokori->hide();
@@ -128,9 +127,7 @@ void TF_Game2::Image1MouseDown(Qt::MouseButton, int x, int y)
         break;
     }
     case GuessBoard::Click::Opened: {
-        QPainter p(&Board_Bmp);
-        p.drawImage(cellRect(i, j).topLeft(), Cell_Bmp[i][j]);
-        p.end();
+        Board_Bmp.draw(cellRect(i, j).topLeft(), Cell_Bmp[i][j]);
         Lbl_Open->setText(QString::number(Board.Open_Count));
         Game_Score = GuessScore(Bunkatsusu, Board.Open_Count, Nokori_Kaisuu, storedLevel());
         ShowTokuten();

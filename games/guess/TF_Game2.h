@@ -22,7 +22,7 @@ public:
     QLabel* Lbl_Msg1;
 
     GuessBoard Board;
-    std::array<std::array<QImage, GuessBoard::MaxN + 1>, GuessBoard::MaxN + 1> Cell_Bmp;
+    std::array<std::array<TwinPicture, GuessBoard::MaxN + 1>, GuessBoard::MaxN + 1> Cell_Bmp;
 
     // The cell's rectangle on the picture.
     QRect cellRect(int i, int j) const;

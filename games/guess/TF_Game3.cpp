@@ -87,14 +87,12 @@ void TF_Game3::ShufflePieces() { Pieces.ShufflePieces(); }
 
 void TF_Game3::DrawPieces()
 {
-    QPainter p(&Board_Bmp);
     for (int x = 1; x <= Bunkatsusu; ++x)
         for (int y = 1; y <= Bunkatsusu; ++y) {
             const QPoint home = Pieces.pieceAt(x, y);
             if (home.x() >= 1 && home.y() >= 1)
-                p.drawImage(cellRect(x, y).topLeft(), Cell_Bmp[home.x()][home.y()]);
+                Board_Bmp.draw(cellRect(x, y).topLeft(), Cell_Bmp[home.x()][home.y()]);
         }
-    p.end();
     ShowBoard();
 }
 
@@ -107,7 +105,8 @@ void TF_Game3::Timer1Timer()
         DrawPieces();
         showScore();
         Img_Shinkou->setPixmap(QPixmap::fromImage(
-            DrawProgressClock(Pieces.Fixed_Count, Pieces.Start_Count, Pieces.End_Count)));
+            DrawProgressClock(Pieces.Fixed_Count, Pieces.Start_Count, Pieces.End_Count,
+                              TwinPicture::ScreenScale())));
         ++Pieces.Fixed_Count;
         return;
     }

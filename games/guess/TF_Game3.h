@@ -19,7 +19,7 @@ public:
 
     QLabel* Img_Shinkou;
     ShuffleBoard Pieces;
-    std::array<std::array<QImage, ShuffleBoard::MaxN + 1>, ShuffleBoard::MaxN + 1> Cell_Bmp;
+    std::array<std::array<TwinPicture, ShuffleBoard::MaxN + 1>, ShuffleBoard::MaxN + 1> Cell_Bmp;
 
     QRect cellRect(int i, int j) const;
 

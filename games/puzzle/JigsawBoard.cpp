@@ -157,7 +157,7 @@ bool SamePieceInside(const QImage& a, const QImage& b)
     return true;
 }
 
-bool JigsawBoard::isRight(const std::array<std::array<QImage, MaxN + 1>, MaxN + 1>& cells) const
+bool JigsawBoard::isRight(const std::function<const QImage&(QPoint home)>& piece) const
 {
     for (int i = 1; i <= n_; ++i)
         for (int j = 1; j <= n_; ++j) {
@@ -166,7 +166,7 @@ bool JigsawBoard::isRight(const std::array<std::array<QImage, MaxN + 1>, MaxN + 
             const QPoint p = Board_Piece[i][j];
             if (p == QPoint(i, j))
                 continue;
-            if (!SamePieceInside(cells[p.x()][p.y()], cells[i][j]))
+            if (!SamePieceInside(piece(p), piece(QPoint(i, j))))
                 return false;
         }
     return true;

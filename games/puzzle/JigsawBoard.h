@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 #include <QPoint>
 #include <QStringList>
 #include <array>
@@ -47,7 +48,8 @@ public:
 
     // Right when every cell holds its own piece or one whose picture equals the cell's own
     // piece inside a two-pixel margin.
-    bool isRight(const std::array<std::array<QImage, MaxN + 1>, MaxN + 1>& cells) const;
+    // `piece(home)` is the picture of the piece whose own cell is `home`.
+    bool isRight(const std::function<const QImage&(QPoint home)>& piece) const;
     bool full() const { return Placed_Count == n_ * n_; }
 
     std::array<std::array<QPoint, MaxN + 1>, MaxN + 1> Tray_Piece{};

@@ -41,8 +41,7 @@ TF_Game4::TF_Game4(QWidget* parent)
     hideStartOnRight_ = false;
 
     Side = Disp_Mode == 1 ? 360 : 288;
-    Board_Bmp = QImage(Side, Side, QImage::Format_RGB32);
-    Board_Bmp.fill(Navy);
+    Board_Bmp = TwinPicture(QSize(Side, Side), Navy);
     Kanji_Bmp = Board_Bmp;
     Board2_Bmp = Board_Bmp;
 
@@ -149,57 +148,56 @@ void TF_Game4::StartBoard()
     Img_Shinkou->clear();
 }
 
-void TF_Game4::drawGrid(QImage& image) const
+void TF_Game4::drawGrid(TwinPicture& picture) const
 {
-    QPainter p(&image);
-    p.setPen(QPen(Qt::white, 2));
     const int s = Board.pieceSize();
-    for (int k = 1; k <= Bunkatsusu + 1; ++k)
-        p.drawLine(s * (k - 1), 0, s * (k - 1), Side);
-    for (int k = 1; k <= Bunkatsusu + 1; ++k)
-        p.drawLine(0, s * (k - 1), Side, s * (k - 1));
+    picture.paint([&](QPainter& p) {
+        p.setPen(QPen(Qt::white, 2));
+        for (int k = 1; k <= Bunkatsusu + 1; ++k)
+            p.drawLine(s * (k - 1), 0, s * (k - 1), Side);
+        for (int k = 1; k <= Bunkatsusu + 1; ++k)
+            p.drawLine(0, s * (k - 1), Side, s * (k - 1));
+    });
 }
 
 void TF_Game4::Draw_Tray()
 {
     Board_Bmp.fill(Navy);
-    QPainter p(&Board_Bmp);
     for (int i = 1; i <= Bunkatsusu; ++i)
         for (int j = 1; j <= Bunkatsusu; ++j) {
             const QRect r = Board.cellRect(i, j);
             if (Board.Tray_Taken[i][j]) {
-                p.fillRect(r, Grey);
+                Board_Bmp.paint([&](QPainter& p) { p.fillRect(r, Grey); });
             } else {
                 const QPoint piece = Board.Tray_Piece[i][j];
                 if (piece.x() >= 1)
-                    p.drawImage(r.topLeft(), Cell_Bmp[piece.x()][piece.y()]);
+                    Board_Bmp.draw(r.topLeft(), Cell_Bmp[piece.x()][piece.y()]);
             }
         }
-    p.end();
     drawGrid(Board_Bmp);
     ShowBoard();
 }
 
 void TF_Game4::Draw_Board()
 {
-    Board2_Bmp = QImage(Side, Side, QImage::Format_RGB32);
-    Board2_Bmp.fill(Grey);
-    QPainter p(&Board2_Bmp);
+    Board2_Bmp = TwinPicture(QSize(Side, Side), Grey);
     if (!isChallenge()) {
         // Practice: the whole kanji shows as a guide under the pieces.
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setFont(PointFont(220, true, FacePGothic));
-        p.setPen(Qt::white);
-        p.drawText(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
-                   Kanji_Tbl[Mondai_Kanji].text());
+        const QFont font = PointFont(220, true, FacePGothic);
+        Board2_Bmp.paint([&](QPainter& p) {
+            p.setRenderHint(QPainter::TextAntialiasing);
+            p.setFont(font);
+            p.setPen(Qt::white);
+            p.drawText(QRect(0, 0, 1000, 1000), Qt::AlignLeft | Qt::AlignTop,
+                       Kanji_Tbl[Mondai_Kanji].text());
+        });
     }
     for (int i = 1; i <= Bunkatsusu; ++i)
         for (int j = 1; j <= Bunkatsusu; ++j)
             if (Board.Board_Filled[i][j]) {
                 const QPoint piece = Board.Board_Piece[i][j];
-                p.drawImage(Board.cellRect(i, j).topLeft(), Cell_Bmp[piece.x()][piece.y()]);
+                Board2_Bmp.draw(Board.cellRect(i, j).topLeft(), Cell_Bmp[piece.x()][piece.y()]);
             }
-    p.end();
     drawGrid(Board2_Bmp);
     Image2->setPicture(Board2_Bmp);
 }
@@ -209,11 +207,11 @@ bool TF_Game4::acceptsMoves() const
     return started() && Kekka == 0 && Elapsed_Sec < Limit_Sec && Game_Score > 10;
 }
 
-void TF_Game4::startDrag(BoardView* picture, QPoint cell, const QImage& piece)
+void TF_Game4::startDrag(BoardView* picture, QPoint cell, const TwinPicture& piece)
 {
     const QRect r = Board.cellRect(cell.x(), cell.y());
     Img_Drag->setGeometry(QRect(picture->pos() + r.topLeft(), r.size()));
-    Img_Drag->setPixmap(QPixmap::fromImage(piece));
+    Img_Drag->setPixmap(QPixmap::fromImage(piece.screen()));
     Img_Drag->show();
     Img_Drag->raise();
 }
@@ -224,7 +222,7 @@ void TF_Game4::Image1MouseDown(int x, int y)
         return;
     const QPoint cell = Board.cellAt(x, y);
     // The floating piece is a copy of what the tray shows there (grid lines included).
-    const QImage piece = Image1->picture().copy(Board.cellRect(cell.x(), cell.y()));
+    const TwinPicture piece = Image1->twin().copy(Board.cellRect(cell.x(), cell.y()));
     if (!Board.takeFromTray(cell))
         return;
     startDrag(Image1, cell, piece);
@@ -236,7 +234,7 @@ void TF_Game4::Image2MouseDown(int x, int y)
     if (!acceptsMoves())
         return;
     const QPoint cell = Board.cellAt(x, y);
-    const QImage piece = Image2->picture().copy(Board.cellRect(cell.x(), cell.y()));
+    const TwinPicture piece = Image2->twin().copy(Board.cellRect(cell.x(), cell.y()));
     if (!Board.takeFromBoard(cell))
         return;
     startDrag(Image2, cell, piece);
@@ -285,7 +283,7 @@ void TF_Game4::Img_DragEndDrag()
 
 bool TF_Game4::Seikai_Hantei()
 {
-    if (!Board.isRight(Cell_Bmp))
+    if (!Board.isRight([this](QPoint p) -> const QImage& { return Cell_Bmp[p.x()][p.y()].rules(); }))
         return false;
     Kekka = 1;
     Elapsed_Sec = Limit_Sec;  // the countdown stops; the score stays
@@ -325,7 +323,8 @@ void TF_Game4::Timer1Timer()
                               : Elapsed_Sec < 3.0 * Limit_Sec / 4.0 ? QColor(Qt::yellow)
                                                                     : QColor(Qt::red);
         Img_Shinkou->setPixmap(
-            QPixmap::fromImage(DrawPieClock(QSize(100, 100), Elapsed_Sec, Limit_Sec, colour)));
+            QPixmap::fromImage(DrawPieClock(QSize(100, 100), Elapsed_Sec, Limit_Sec, colour,
+                                            TwinPicture::ScreenScale())));
         return;
     }
     if (Kekka != 1) {

@@ -38,8 +38,8 @@ public:
     SoundEffect* MP_Gacha;
 
     JigsawBoard Board;
-    std::array<std::array<QImage, JigsawBoard::MaxN + 1>, JigsawBoard::MaxN + 1> Cell_Bmp;
-    QImage Board2_Bmp;  // what Image2 shows
+    std::array<std::array<TwinPicture, JigsawBoard::MaxN + 1>, JigsawBoard::MaxN + 1> Cell_Bmp;
+    TwinPicture Board2_Bmp;  // what Image2 shows
     int Limit_Sec = 0;
     int Elapsed_Sec = 0;
     int Score_Step = 0;
@@ -51,8 +51,8 @@ protected:
     int KanjiPoints() const override { return 220; }
 
 private:
-    void drawGrid(QImage& image) const;
-    void startDrag(BoardView* picture, QPoint cell, const QImage& piece);
+    void drawGrid(TwinPicture& picture) const;
+    void startDrag(BoardView* picture, QPoint cell, const TwinPicture& piece);
     bool endingBegun_ = false;
 };
 

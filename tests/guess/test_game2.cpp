@@ -225,7 +225,7 @@ private slots:
         QVERIFY(MediaPlayers::log().contains(QStringLiteral("play Atari.wav")));
         // the board shows the kanji picture in the opened cell
         const QRect r = g.cellRect(3, 3);
-        QCOMPARE(g.Image1->picture().copy(r), g.Kanji_Bmp.copy(r));
+        QCOMPARE(g.Image1->picture().copy(r), g.Kanji_Bmp.rules().copy(r));
         const QImage before = g.Image1->picture();
         clickCell(g, 3, 3);
         QCOMPARE(g.Board.Open_Count, 1);

@@ -248,7 +248,7 @@ private slots:
         g->Btn_StartClick();
         for (const QPoint& f : g->Pieces.Fixed_List) {
             const QRect r = g->cellRect(f.x(), f.y());
-            QCOMPARE(g->Image1->picture().copy(r), g->Kanji_Bmp.copy(r));
+            QCOMPARE(g->Image1->picture().copy(r), g->Kanji_Bmp.rules().copy(r));
         }
         g->Btn_CancelClick();
     }

@@ -290,7 +290,7 @@ private slots:
         QVERIFY(MediaPlayers::log().contains(QStringLiteral("play gacha.wav")));
         const QRect r = g->Board.cellRect(3, 3).adjusted(2, 2, -2, -2);
         QCOMPARE(g->Image2->picture().copy(r),
-                 g->Cell_Bmp[piece.x()][piece.y()].copy(r.translated(-g->Board.cellRect(3, 3).topLeft())));
+                 g->Cell_Bmp[piece.x()][piece.y()].rules().copy(r.translated(-g->Board.cellRect(3, 3).topLeft())));
         // a board piece can move to another empty board cell, and never back to the tray
         const QPoint c = g->Board.cellRect(3, 3).center();
         g->Image2MouseDown(c.x(), c.y());
@@ -437,7 +437,10 @@ private slots:
                 g->Cell_Bmp[i][j].fill(QColor(i * 40, j * 40, 0));
         g->Cell_Bmp[4][3].fill(TPictureGameFrame::Navy);
         g->Cell_Bmp[4][4].fill(TPictureGameFrame::Navy);
-        g->Cell_Bmp[4][4].setPixel(0, 0, qRgb(255, 255, 255));  // differs only in the margin
+        g->Cell_Bmp[4][4].paint([](QPainter& p) {  // differs only in the margin
+            p.setPen(Qt::white);
+            p.drawPoint(0, 0);
+        });
         g->Timer1Timer();
         g->Timer1Timer();
         for (int i = 1; i <= 4; ++i)
