@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 
 #include "data/Tables.h"
 
@@ -46,7 +47,7 @@ public:
     QPushButton* Btn_Close;
     KanaTable* Kana_Table;
     QPushButton* Btn_Tegaki;
-    HandwritingPad* Pad_Tegaki = nullptr;  // made on the first opening
+    QPointer<HandwritingPad> Pad_Tegaki;  // while open: it deletes itself on closing
     QList<QList<QLabel*>> Lbl_Bun;  // per sentence: number, part 1, part 2, part 3
     QList<QLabel*> Lbl_Kaitou;      // "答1. " ...
     QList<QLineEdit*> Edt_Kaitou;   // the answers

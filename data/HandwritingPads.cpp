@@ -43,8 +43,10 @@ const HandwritingRecognizer* SharedRecognizer() {
     return r.get();
 }
 
-HandwritingPad* OpenHandwritingPad(QWidget* host, HandwritingPad*& pad, PadFor kind,
+HandwritingPad* OpenHandwritingPad(QWidget* host, QPointer<HandwritingPad>& pad, PadFor kind,
                                    QLineEdit* target, const QString& caption) {
+    if (pad && pad->isHidden())
+        delete pad.data(); // closed, its deletion not yet run: a new pad, not one about to go
     if (!pad) {
         const HandwritingRecognizer* r = SharedRecognizer();
         if (!r) {

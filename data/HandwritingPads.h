@@ -4,6 +4,7 @@
 
 #include "platform/handwriting/HandwritingPad.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +22,8 @@ enum class PadFor {
 const HandwritingRecognizer* SharedRecognizer();
 QStringList PadKanji(); // every kanji of Kanji_Tbl, in kanji-number order
 
-// Shows the host's pad for the field, creating it on first use; a missing "Tegaki.dat" is
-// reported with the file error message and no pad opens. Returns the pad or null.
-HandwritingPad* OpenHandwritingPad(QWidget* host, HandwritingPad*& pad, PadFor kind,
+// Shows the host's pad for the field, making it when none is open (a pad deletes itself when it
+// closes); a missing "Tegaki.dat" is reported with the file error message and no pad opens.
+// Returns the pad or null.
+HandwritingPad* OpenHandwritingPad(QWidget* host, QPointer<HandwritingPad>& pad, PadFor kind,
                                    QLineEdit* target, const QString& caption);

@@ -6,6 +6,7 @@
 
 #include "platform/DisplayModes.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -97,7 +98,7 @@ class TF_Main : public QWidget {
     QPushButton* Btn_Kanahyou = nullptr;
     KanaTable* Kana_Table = nullptr;
     QPushButton* Btn_Tegaki = nullptr;
-    HandwritingPad* Pad_Tegaki = nullptr; // made on the first opening
+    QPointer<HandwritingPad> Pad_Tegaki;  // while open: it deletes itself on closing
     MediaPlayer* MP_1 = nullptr;
     MediaPlayer* MP_2 = nullptr;
     MediaPlayer* MP_3 = nullptr;

@@ -412,7 +412,7 @@ void TPictureGameFrame::HideAnswerEntry()
     Btn_Kouho->hide();
     Btn_Tegaki->hide();
     if (Pad_Tegaki)
-        Pad_Tegaki->hide();
+        Pad_Tegaki->close();
     Lbl_Kotae->hide();
 }
 

@@ -81,7 +81,7 @@ public:
     QPushButton* Btn_kotae_Kinyu;
     QPushButton* Btn_Kouho;
     QPushButton* Btn_Tegaki;
-    HandwritingPad* Pad_Tegaki = nullptr;  // made on the first opening
+    QPointer<HandwritingPad> Pad_Tegaki;  // while open: it deletes itself on closing
     QPushButton* Btn_Start;
     WindowMusic* MP_Ate;
     SoundEffect* MP_Atari;

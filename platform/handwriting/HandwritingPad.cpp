@@ -30,6 +30,7 @@ HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recog
                                const QStringList& candidates, Kana kana, Writing writing)
     : QWidget(host, Qt::Window), recognizer_(recognizer), candidates_(candidates), kana_(kana),
       writing_(writing) {
+    setAttribute(Qt::WA_DeleteOnClose);
     PrepareProgramWindow(this, QColor(0, 0, 0x80));
     resize(640, 480);
 
@@ -120,8 +121,10 @@ void HandwritingPad::choose(int i) {
         closePad();
 }
 
-void HandwritingPad::closePad() {
-    hide();
+void HandwritingPad::closePad() { close(); }
+
+void HandwritingPad::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
     if (QWidget* host = parentWidget()) {
         host->activateWindow();
         if (target_)

@@ -1,6 +1,6 @@
 // The writing pad: the child writes one character, picks it among the best candidates, and the
 // pad writes it into the field it serves. Opened over its host window by a "てがき" button;
-// it stays alive hidden between openings.
+// it is made at each opening and deleted when it closes, so a closed pad holds no window memory.
 // Control names follow the program's naming convention (Btn_*, Lbl_*, Pnl_*); keep them.
 #pragma once
 
@@ -48,6 +48,7 @@ class HandwritingPad : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void recognise();

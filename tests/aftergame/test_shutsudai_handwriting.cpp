@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QtTest>
 
 #include "platform/KanaTable.h"
@@ -57,7 +58,7 @@ class TestShutsudaiHandwriting : public QObject {
         QTest::mouseClick(quiz.Edt_Kaitou[1], Qt::LeftButton);
         quiz.Edt_Kaitou[1]->end(false);
         QTest::mouseClick(quiz.Btn_Tegaki, Qt::LeftButton);
-        HandwritingPad* pad = quiz.Pad_Tegaki;
+        QPointer<HandwritingPad> pad = quiz.Pad_Tegaki;
         QVERIFY(pad && pad->isVisible());
         QCOMPARE(pad->target(), quiz.Edt_Kaitou[1]);
         QCOMPARE(pad->Lbl_Field->text(), QStringLiteral("答2. い"));
@@ -71,6 +72,10 @@ class TestShutsudaiHandwriting : public QObject {
         QCOMPARE(quiz.Edt_Kaitou[0]->text(), QStringLiteral("あ"));
         QTest::mouseClick(pad->Btn_Tojiru, Qt::LeftButton);
         QVERIFY(!pad->isVisible());
+        // a closed pad is deleted, its window memory with it
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!pad);
+        QVERIFY(!quiz.Pad_Tegaki);
     }
 };
 

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     // The first opening of a pad: the recogniser's files are read, the pad is made and shown.
     QWidget host;
     QLineEdit field(&host);
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QElapsedTimer opening;
     opening.start();
     const double openCpu0 = CpuMs();

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPointer>
 #include <QtTest>
 
 using namespace GuessTest;
@@ -37,7 +38,7 @@ template <class Game> void writeAnswerWithPad(int game) {
         QVERIFY(!w->geometry().intersects(g.Btn_Tegaki->geometry()));
 
     QTest::mouseClick(g.Btn_Tegaki, Qt::LeftButton);
-    HandwritingPad* pad = g.Pad_Tegaki;
+    QPointer<HandwritingPad> pad = g.Pad_Tegaki;
     QVERIFY(pad && pad->isVisible());
     QCOMPARE(pad->target(), g.Edt_Kotae);
     QVERIFY(g.Btn_kotae_Kinyu->isHidden());
@@ -48,13 +49,17 @@ template <class Game> void writeAnswerWithPad(int game) {
     QCOMPARE(g.Edt_Kotae->text(), QStringLiteral("山"));
     QVERIFY(g.Btn_kotae_Kinyu->isVisible()); // Edt_KotaeChange ran
     QVERIFY(!pad->isVisible());
+    // a closed pad is deleted, its window memory with it
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!pad);
+    QVERIFY(!g.Pad_Tegaki);
 
     // A wrong answer closes the answer entry, the pad's button with it.
     if (Kanji_Tbl[g.Mondai_Kanji].text() != QStringLiteral("山")) {
         MessageBoxes::setRecording(true);
         QTest::mouseClick(g.Btn_kotae_Kinyu, Qt::LeftButton);
         QVERIFY(g.Btn_Tegaki->isHidden());
-        QVERIFY(!pad->isVisible());
+        QVERIFY(!g.Pad_Tegaki);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QPointer>
 #include <QtTest>
 
 class TestNameHandwriting : public QObject {
@@ -48,7 +49,7 @@ class TestNameHandwriting : public QObject {
             QVERIFY(!QRect(w->pos(), w->size()).intersects(b));
 
         QTest::mouseClick(menu->Btn_Tegaki, Qt::LeftButton);
-        HandwritingPad* pad = menu->Pad_Tegaki;
+        QPointer<HandwritingPad> pad = menu->Pad_Tegaki;
         QVERIFY(pad && pad->isVisible());
         for (const char* c : {"り", "く", "ト"}) {
             WriteWithMouse(pad->Pnl_Kaku, HandStrokes(QString::fromUtf8(c)));
@@ -59,6 +60,10 @@ class TestNameHandwriting : public QObject {
         QCOMPARE(menu->Edt_Name->text(), QStringLiteral("りくト"));
         QTest::mouseClick(pad->Btn_Tojiru, Qt::LeftButton);
         QVERIFY(!pad->isVisible());
+        // a closed pad is deleted, its window memory with it
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!pad);
+        QVERIFY(!menu->Pad_Tegaki);
         QTest::mouseClick(menu->Btn_N_Touroku, Qt::LeftButton);
         QVERIFY(MessageBoxes::shown().isEmpty());
         QCOMPARE(Player_Count, std::int16_t(2));

@@ -46,7 +46,7 @@ void TestWritingPad::mouseStrokesAppendKana() {
     QWidget host;
     QLineEdit field(&host);
     field.setText(QStringLiteral("か"));
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Hiragana, &field, QStringLiteral("答1.")));
     QVERIFY(pad->isVisible());
     QVERIFY(pad->Btn_Kouho.front()->isHidden()); // nothing written yet
@@ -76,7 +76,7 @@ void TestWritingPad::mouseStrokesAppendKana() {
 void TestWritingPad::touchStrokesAppendKana() {
     QWidget host;
     QLineEdit field(&host);
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Hiragana, &field, QStringLiteral("答1.")));
     for (const char* c : {"し", "く"}) {
         WriteWithTouch(pad->Pnl_Kaku, HandStrokes(QString::fromUtf8(c)));
@@ -92,7 +92,7 @@ void TestWritingPad::touchStrokesAppendKana() {
 void TestWritingPad::penStrokesWrite() {
     QWidget host;
     QLineEdit field(&host);
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Hiragana, &field, QStringLiteral("答1.")));
     WritingSurface* s = pad->Pnl_Kaku;
     const QPointingDevice* pen = QPointingDevice::primaryPointingDevice();
@@ -115,7 +115,7 @@ void TestWritingPad::penStrokesWrite() {
 void TestWritingPad::undoAndClear() {
     QWidget host;
     QLineEdit field(&host);
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Hiragana, &field, QStringLiteral("答1.")));
     const Ink ink = HandStrokes(QStringLiteral("こ"));
     WriteWithMouse(pad->Pnl_Kaku, ink);
@@ -143,7 +143,7 @@ void TestWritingPad::kanjiReplacesAndCloses() {
     QLineEdit field(&host);
     field.setText(QStringLiteral("x"));
     QSignalSpy changed(&field, &QLineEdit::textChanged);
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Kanji, &field, QStringLiteral("答")));
     WriteWithMouse(pad->Pnl_Kaku, HandStrokes(QStringLiteral("木")));
     QPushButton* b = button(*pad, QStringLiteral("木"));
@@ -153,16 +153,22 @@ void TestWritingPad::kanjiReplacesAndCloses() {
     QCOMPARE(changed.count(), 1);
     QVERIFY(!pad->isVisible());
     QVERIFY(pad->Btn_Moji_Kesu->isHidden()); // a choice replaces: nothing to take back
-    // Opened again, it starts empty for the same field.
+    // Opened again, even before the closed one is deleted, it starts empty for the same field
+    // and stays.
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Kanji, &field, QStringLiteral("答")));
     QVERIFY(pad->Pnl_Kaku->ink().isEmpty());
     QVERIFY(pad->offered().isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(pad && pad->isVisible());
+    pad->Btn_Tojiru->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!pad);
 }
 
 void TestWritingPad::namesOfferKatakanaAndSmallKana() {
     QWidget host;
     QLineEdit field(&host);
-    HandwritingPad* pad = nullptr;
+    QPointer<HandwritingPad> pad;
     QVERIFY(OpenHandwritingPad(&host, pad, PadFor::Name, &field, QStringLiteral("名前")));
     WriteWithMouse(pad->Pnl_Kaku, HandStrokes(QStringLiteral("カ")));
     QVERIFY2(pad->offered().mid(0, 5).contains(QStringLiteral("カ")),

@@ -22,7 +22,7 @@ class TestWritingPadMissing : public QObject {
         MessageBoxes::shown().clear();
         QWidget host;
         QLineEdit field(&host);
-        HandwritingPad* pad = nullptr;
+        QPointer<HandwritingPad> pad;
         QVERIFY(!OpenHandwritingPad(&host, pad, PadFor::Kanji, &field, QStringLiteral("答")));
         QVERIFY(!pad);
         QCOMPARE(MessageBoxes::shown(), QStringList{FileErrorText(TemplateFileName)});
