@@ -1,6 +1,7 @@
 #include "platform/Furigana.h"
 
 #include "platform/RubyText.h"
+#include "platform/RubyToolTip.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
@@ -19,6 +21,8 @@
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -123,16 +127,7 @@ class FuriganaOverlay : public QWidget {
         connect(target, &QObject::destroyed, this, &QObject::deleteLater);
     }
 
-    QString shown() const {
-        QStringList out;
-        for (const RubyLine& l : lines_) {
-            QString s;
-            for (const RubyUnit& u : l)
-                s += u.ruby;
-            out << s;
-        }
-        return !isHidden() ? out.join(QLatin1Char('\n')) : QString();
-    }
+    QString shown() const { return !isHidden() ? RubyShown(lines_) : QString(); }
 
     QString key; // the state last laid out, to notice a changed text cheaply
 
@@ -252,6 +247,67 @@ bool paintButton(QPushButton* b) {
     return true;
 }
 
+// A word-wrapped label of an own text: its lines broken at phrase ends to the label's width, and
+// where each line's base text starts, in the label's coordinates. Empty when the label is not one
+// or shows no furigana now; QLabel then paints it as always.
+struct WrappedText {
+    QList<RubyLine> lines;
+    QList<QPoint> origins;
+};
+
+WrappedText wrappedText(const QLabel* label) {
+    WrappedText out;
+    if (!label->wordWrap() || !annotated(label) || label->frameShape() != QFrame::NoFrame ||
+        label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+        return out;
+    const auto ruby = FindOwnText(label->text());
+    if (!ruby)
+        return out;
+    const RubyLine units = RubyUnits(*ruby);
+    if (!HasRuby(units))
+        return out;
+    const QFont font = label->font();
+    const QFontMetrics fm(font);
+    const int m = label->margin();
+    const QRect area = label->contentsRect().adjusted(m, m, -m, -m);
+    out.lines = BreakRubyLines(units, font, area.width());
+    int height = 0;
+    for (const RubyLine& l : out.lines)
+        height += fm.height() + (HasRuby(l) ? RubyHeight(font) : 0);
+    const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    int top = area.top();
+    if (align & Qt::AlignBottom)
+        top = area.bottom() + 1 - height;
+    else if (align & Qt::AlignVCenter)
+        top = area.top() + (area.height() - height) / 2;
+    for (const RubyLine& l : out.lines) {
+        top += HasRuby(l) ? RubyHeight(font) : 0;
+        const int w = LineWidth(l, font);
+        int x = area.left();
+        if (align & Qt::AlignRight)
+            x = area.right() + 1 - w;
+        else if (align & Qt::AlignHCenter)
+            x = area.left() + (area.width() - w) / 2;
+        out.origins << QPoint(x, top);
+        top += fm.height();
+    }
+    return out;
+}
+
+bool paintWrappedLabel(QLabel* label) {
+    const WrappedText text = wrappedText(label);
+    if (text.lines.isEmpty())
+        return false;
+    QPainter p(label); // the background is already filled
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QColor color = textColor(label, label->foregroundRole());
+    p.setPen(color);
+    for (int i = 0; i < text.lines.size(); ++i)
+        PaintRubyLine(p, text.origins[i], label->font(), text.lines[i], true, color);
+    return true;
+}
+
 class FuriganaFilter : public QObject {
   public:
     QHash<QWidget*, QPointer<FuriganaOverlay>> overlays;
@@ -293,7 +349,20 @@ class FuriganaFilter : public QObject {
         o->sync();
     }
 
+    // A tooltip with furigana shows as our own; any other as Qt's.
+    static bool showToolTip(QWidget* w, QHelpEvent* e) {
+        if (!annotated(w) || w->toolTip().isEmpty())
+            return false;
+        const QList<RubyLine> lines = FuriganaLines(w->toolTip());
+        if (std::none_of(lines.begin(), lines.end(), HasRuby))
+            return false;
+        RubyToolTip::showFor(w, e->globalPos(), lines);
+        return true;
+    }
+
     bool eventFilter(QObject* obj, QEvent* e) override {
+        if (e->type() == QEvent::ToolTip && obj->isWidgetType())
+            return showToolTip(static_cast<QWidget*>(obj), static_cast<QHelpEvent*>(e));
         switch (e->type()) {
         case QEvent::Paint:
         case QEvent::Show:
@@ -316,6 +385,9 @@ class FuriganaFilter : public QObject {
         }
         if (!overlaid(w))
             return false;
+        if (e->type() == QEvent::Paint)
+            if (auto* label = qobject_cast<QLabel*>(w); label && paintWrappedLabel(label))
+                return true;
         if (e->type() == QEvent::Paint) {
             // A changed text shows first as a repaint; lay the furigana out again after it.
             FuriganaOverlay* o = overlayFor(w, false);
@@ -366,6 +438,16 @@ void NoFurigana(QWidget* widget) {
 QList<QRect> FuriganaInk(const QWidget* widget) {
     if (!filter)
         return {};
+    if (auto* label = qobject_cast<const QLabel*>(widget)) {
+        const WrappedText text = wrappedText(label);
+        QList<QRect> out;
+        for (int i = 0; i < text.lines.size(); ++i)
+            for (const QRectF& r : RubyInk(text.origins[i], label->font(), text.lines[i]))
+                out << QRect(label->mapTo(label->window(), r.toAlignedRect().topLeft()),
+                             r.toAlignedRect().size());
+        if (!text.lines.isEmpty())
+            return out;
+    }
     FuriganaOverlay* o = filter->overlayFor(const_cast<QWidget*>(widget), false);
     return o ? o->ink() : QList<QRect>{};
 }
@@ -374,15 +456,11 @@ QString FuriganaShown(const QWidget* widget) {
     if (auto* b = qobject_cast<const QPushButton*>(widget)) {
         if (!annotated(b))
             return {};
-        QStringList out;
-        for (const RubyLine& l : FuriganaLines(b->text())) {
-            QString s;
-            for (const RubyUnit& u : l)
-                s += u.ruby;
-            out << s;
-        }
-        return out.join(QLatin1Char('\n'));
+        return RubyShown(FuriganaLines(b->text()));
     }
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        if (const WrappedText text = wrappedText(label); !text.lines.isEmpty())
+            return label->isVisible() ? RubyShown(text.lines) : QString();
     if (!filter)
         return {};
     FuriganaOverlay* o = filter->overlayFor(const_cast<QWidget*>(widget), false);

@@ -55,9 +55,13 @@ void RubyHeaderView::paintSection(QPainter* painter, const QRect& rect, int logi
     opt.rect = rect;
     opt.section = logicalIndex;
     opt.text.clear();
+    // The style puts back the clip it found as a region, and an unclipped painter's region is
+    // empty: without the save the caption would be clipped away whole.
+    painter->save();
     style()->drawControl(QStyle::CE_Header, &opt, painter, this);
-    const auto align = Qt::Alignment(
-        model()->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole).toInt());
+    painter->restore();
+    const QVariant aligned = model()->headerData(logicalIndex, orientation(), Qt::TextAlignmentRole);
+    const auto align = aligned.isValid() ? Qt::Alignment(aligned.toInt()) : defaultAlignment();
     paintCentred(painter, rect, align, font(), lines.first(),
                  palette().color(QPalette::ButtonText));
 }

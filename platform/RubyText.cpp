@@ -340,6 +340,17 @@ bool HasRuby(const RubyLine& line) {
                        [](const RubyUnit& u) { return !u.ruby.isEmpty(); });
 }
 
+QString RubyShown(const QList<RubyLine>& lines) {
+    QStringList out;
+    for (const RubyLine& l : lines) {
+        QString s;
+        for (const RubyUnit& u : l)
+            s += u.ruby;
+        out << s;
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
 QList<RubyLine> SplitLines(const RubyLine& units) {
     QList<RubyLine> lines(1);
     for (const RubyUnit& u : units) {

@@ -53,6 +53,8 @@ using RubyLine = QList<RubyUnit>;
 // furigana; a whole-run reading shows over the whole run when any of its kanji is unlearned.
 RubyLine RubyUnits(const RubyText& text);
 bool HasRuby(const RubyLine& line);
+// What lines show above their text, "\n" between lines (tests and screenshots).
+QString RubyShown(const QList<RubyLine>& lines);
 QList<RubyLine> SplitLines(const RubyLine& units); // at "\n"
 // The furigana of an own text as shown now; empty when it has none or is not an own text.
 QList<RubyLine> FuriganaLines(const QString& shown);

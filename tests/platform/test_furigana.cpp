@@ -7,7 +7,9 @@
 #include "platform/Fonts.h"
 #include "platform/Furigana.h"
 #include "platform/RubyText.h"
+#include "platform/RubyItemViews.h"
 #include "platform/RubyTextView.h"
+#include "platform/RubyToolTip.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -17,6 +19,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -195,6 +199,115 @@ class TestFurigana : public QObject {
         label->setText(QStringLiteral("チャレンジモードでゲーム中"));
         label->repaint();
         QTRY_COMPARE(FuriganaShown(label), QString());
+    }
+
+    // A tooltip of an own text shows its furigana in a tooltip of our own, and goes as Qt's
+    // do; one a reader can read whole stays Qt's.
+    void toolTipsShowTheReadings() {
+        QWidget window;
+        window.resize(640, 480);
+        auto* button = new QPushButton(QStringLiteral("OK"), &window);
+        button->setGeometry(20, 20, 100, 40);
+        button->setToolTip(QStringLiteral("名前を登録します"));
+        auto* other = new QPushButton(QStringLiteral("OK"), &window);
+        other->setGeometry(200, 20, 100, 40);
+        choosePlayer(1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto hover = [&] {
+            QTest::mouseMove(button, QPoint(50, 20));
+            QHelpEvent help(QEvent::ToolTip, QPoint(50, 20), button->mapToGlobal(QPoint(50, 20)));
+            QApplication::sendEvent(button, &help);
+            QCoreApplication::processEvents();
+            return RubyToolTip::shownNow();
+        };
+        RubyToolTip* tip = hover();
+        QVERIFY(tip);
+        QCOMPARE(tip->furigana(), QStringLiteral("まえとうろく"));
+        QCOMPARE(tip->over(), button);
+        QVERIFY(!QToolTip::isVisible());
+        QVERIFY(tip->geometry().top() > button->mapToGlobal(QPoint(0, 20)).y());
+        QVERIFY(tip->grab().toImage().size().width() >= 60);
+
+        QTest::keyClick(&window, Qt::Key_Shift);
+        QVERIFY(!RubyToolTip::shownNow());
+        QVERIFY(hover());
+        QTest::mouseClick(other, Qt::LeftButton);
+        QVERIFY(!RubyToolTip::shownNow());
+        QVERIFY(hover());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        QVERIFY(!RubyToolTip::shownNow());
+        tip = hover();
+        QVERIFY(tip);
+        tip->hideTimer()->setInterval(0);
+        tip->hideTimer()->start();
+        QTRY_VERIFY(!RubyToolTip::shownNow());
+
+        choosePlayer(4);
+        QVERIFY(!hover());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("名前を登録します"));
+        QToolTip::hideText();
+    }
+
+    // A word-wrapped label of an own text breaks between phrases, with room for the furigana
+    // of each line inside the label.
+    void wrappedLabelsShowTheReadings() {
+        QWidget window;
+        window.resize(640, 480);
+        auto* label = new QLabel(&window);
+        label->setGeometry(20, 20, 330, 90);
+        label->setFont(PixelFont(19, true));
+        label->setWordWrap(true);
+        label->setText(QStringLiteral("ざんねん！ １０位までにはいれなかった。またがんばろう！"));
+        choosePlayer(1);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(FuriganaShown(label), QStringLiteral("い\n"));
+        const QList<QRect> ink = FuriganaInk(label);
+        QVERIFY(!ink.isEmpty());
+        for (const QRect& r : ink)
+            QVERIFY(label->geometry().contains(r));
+        // painted by us: the first line ends at the phrase, so "また" starts the second line
+        const QImage shown = label->grab().toImage();
+        int inked = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                inked += qGray(shown.pixel(x, y)) < 128 ? 1 : 0;
+        QVERIFY(inked > 200);
+        choosePlayer(4);
+        QCOMPARE(FuriganaShown(label), QString());
+    }
+
+    // Headers and grid cells of own texts paint their text with the furigana above it.
+    void itemViewsShowTheReadings() {
+        QTreeWidget tree;
+        tree.setHeader(new RubyHeaderView(Qt::Horizontal, &tree));
+        tree.setGeometry(0, 0, 400, 200);
+        tree.setHeaderLabels({QStringLiteral("名前"), QStringLiteral("日付"), QStringLiteral("とくてん")});
+        tree.header()->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        for (int c = 0; c < 3; ++c)
+            tree.setColumnWidth(c, 120);
+        auto inkIn = [&](int section) {
+            const QImage img = tree.header()->grab().toImage();
+            const int x0 = tree.header()->sectionPosition(section);
+            int n = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = x0 + 4; x < x0 + tree.header()->sectionSize(section) - 4; ++x)
+                    n += qGray(img.pixel(x, y)) < 100 ? 1 : 0;
+            return n;
+        };
+        for (int year : {1, 4}) {
+            choosePlayer(year);
+            tree.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tree));
+            tree.header()->viewport()->update();
+            QCoreApplication::processEvents();
+            for (int section = 0; section < 3; ++section)
+                QVERIFY2(inkIn(section) > 20,
+                         qPrintable(QStringLiteral("year %1, section %2").arg(year).arg(section)));
+        }
     }
 
     void furiganaStandAboveTheText() {
