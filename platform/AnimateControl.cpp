@@ -30,13 +30,33 @@ void AnimateControl::play()
 {
     if (!isOpen())
         return;
-    timer_.start(qMax(1, int(1000.0 / stream_->frameRate())));
+    playing_ = true;
+    timer_.setInterval(qMax(1, int(1000.0 / stream_->frameRate())));
+    if (isVisible() || !everShown_) // hidden after showing: it goes on when shown again
+        timer_.start();
 }
 
-void AnimateControl::stop() { timer_.stop(); }
+void AnimateControl::stop()
+{
+    playing_ = false;
+    timer_.stop();
+}
+
+void AnimateControl::showEvent(QShowEvent*)
+{
+    everShown_ = true;
+    if (playing_ && isOpen())
+        timer_.start();
+}
+
+void AnimateControl::hideEvent(QHideEvent*)
+{
+    timer_.stop(); // nothing to see: no decoding
+}
 
 void AnimateControl::close()
 {
+    playing_ = false;
     timer_.stop();
     stream_.reset();
     image_ = QImage();
@@ -46,7 +66,6 @@ void AnimateControl::close()
     update();
 }
 
-bool AnimateControl::isPlaying() const { return timer_.isActive(); }
 int AnimateControl::frameCount() const { return stream_ ? stream_->frameCount() : 0; }
 double AnimateControl::frameRate() const { return stream_ ? stream_->frameRate() : 0; }
 QSize AnimateControl::frameSize() const { return stream_ ? stream_->frameSize() : QSize(); }
@@ -56,7 +75,7 @@ void AnimateControl::advance()
     if (!isOpen())
         return;
     if (!stream_->next(image_)) {
-        timer_.stop();
+        stop();
         return;
     }
     current_ = stream_->position();

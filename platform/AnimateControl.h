@@ -1,7 +1,8 @@
 // An animation control for the menu's AVI clips: a timer loops the clip at the file's own frame
 // rate, reading one frame a tick, so a playing clip holds one decoded frame. The current frame is
 // painted centred in the control; the rest of the control shows its parent. A file that cannot be
-// opened or decoded makes open() return false, never a crash.
+// opened or decoded makes open() return false, never a crash. A playing clip rests while the
+// control is hidden (the menu behind a game) and goes on when it shows again.
 #pragma once
 
 #include "platform/AviStream.h"
@@ -25,7 +26,8 @@ public:
     void close();
 
     bool isOpen() const { return stream_ != nullptr; }
-    bool isPlaying() const;
+    bool isPlaying() const { return playing_; }
+    bool isAdvancing() const { return timer_.isActive(); } // playing and shown
     int frameCount() const;
     double frameRate() const;
     QSize frameSize() const;
@@ -48,6 +50,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     QSize sizeHint() const override;
 
 private:
@@ -58,4 +62,6 @@ private:
     QString path_;
     QTimer timer_;
     int current_ = 0;
+    bool playing_ = false;
+    bool everShown_ = false;
 };

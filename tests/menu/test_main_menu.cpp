@@ -417,6 +417,26 @@ class TestMainMenu : public QObject {
             QCOMPARE(textColor(menu->caption(n)), QColor(Qt::white));
     }
 
+    // Behind a game the hidden menu decodes no frames; shown again, its clips go on.
+    void hiddenMenuRestsItsClips() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        WritePlayers(env, {QStringLiteral("たろう")}); // the game panel shows, not registration
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
+        for (int n = 1; n <= 7; ++n)
+            QVERIFY(menu->animation(n)->isAdvancing());
+        menu->hide();
+        for (int n = 1; n <= 7; ++n) {
+            QVERIFY(!menu->animation(n)->isAdvancing());
+            QVERIFY(menu->animation(n)->isPlaying());
+        }
+        menu->show();
+        for (int n = 1; n <= 7; ++n)
+            QVERIFY(menu->animation(n)->isAdvancing());
+    }
+
     // The seven entries stand at the quarters and halves of the panel, captions 10 below.
     void entryLayout() {
         TestEnv env;
