@@ -11,24 +11,8 @@ work=$1
 program_dir=$2
 screen=${PADS_SCREEN:-1280x1024x24}
 
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/pads-display" 2>"$work/pads-xvfb.log" &
-xvfb=$!
-prog=""
-finish() {
-  [ -n "$prog" ] && kill "$prog" 2>/dev/null && wait "$prog" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap finish EXIT
-for _ in $(seq 100); do [ -s "$work/pads-display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/pads-display")"
-
-sw=${screen%%x*}; rest=${screen#*x}; sh=${rest%%x*}
-read -r scale lw lh < <(awk -v w="$sw" -v h="$sh" 'BEGIN {
-  s = w / 640 < h / 480 ? w / 640 : h / 480; printf "%.6f %d %d\n", s, int(w / s), int(h / s) }')
-# device point of point (x, y) of a centred layout of cw x ch
-at() { awk -v s="$scale" -v W="$lw" -v H="$lh" -v x="$1" -v y="$2" -v cw="$3" -v ch="$4" 'BEGIN {
-  ox = int((W - cw) / 2); oy = int((H - ch) / 2); if (ox < 0) ox = 0; if (oy < 0) oy = 0
-  printf "%d %d\n", (ox + x) * s, (oy + y) * s }'; }
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xscreen.sh" pads
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1}"; }
 hwm() { awk '/VmHWM/ { printf "%.1f", $2 / 1024 }' "/proc/$prog/status"; }
 shot() { [ -n "${SHOT_DIR:-}" ] && import -display "$DISPLAY" -window root "$SHOT_DIR/$1.png" 2>/dev/null || true; }

@@ -17,26 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 cc -O2 -Wall -o "$work/framecount" "$here/framecount.c" -lX11 -lXdamage
 
-Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/play-display" 2>"$work/play-xvfb.log" &
-xvfb=$!
-prog=""
-finish() {
-  [ -n "$prog" ] && kill "$prog" 2>/dev/null && wait "$prog" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap finish EXIT
-for _ in $(seq 100); do [ -s "$work/play-display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/play-display")"
-
-sw=${screen%%x*}; rest=${screen#*x}; sh=${rest%%x*}
-# The program's scale and where its logical layout stands (the centring rule: 640 x 480 layouts,
-# the menu's 634 x 450, in the middle of the logical screen).
-read -r scale lw lh < <(awk -v w="$sw" -v h="$sh" 'BEGIN {
-  s = w / 640 < h / 480 ? w / 640 : h / 480; printf "%.6f %d %d\n", s, int(w / s), int(h / s) }')
-# device point of logical point (x, y) of a layout of lwidth x lheight
-at() { awk -v s="$scale" -v W="$lw" -v H="$lh" -v x="$1" -v y="$2" -v cw="$3" -v ch="$4" 'BEGIN {
-  ox = int((W - cw) / 2); oy = int((H - ch) / 2); if (ox < 0) ox = 0; if (oy < 0) oy = 0
-  printf "%d %d\n", (ox + x) * s, (oy + y) * s }'; }
+. "$here/xscreen.sh" play
 click() { xdotool mousemove "$1" "$2" click 1; }
 
 jiffies() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
