@@ -9,6 +9,7 @@
 #include "games/action/ActionControls.h"
 #include "games/action/BackBuffer.h"
 #include "games/action/ImageView.h"
+#include "platform/Clock.h"
 #include "platform/DisplayRefresh.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBoxes.h"
@@ -32,13 +33,16 @@ ActionGameWindow::ActionGameWindow(const QString& title)
 
     displayTimer = new QTimer(this);
     displayTimer->setTimerType(Qt::PreciseTimer);
-    connect(displayTimer, &QTimer::timeout, this, [this] {
-        if (!running_ || !Img1) {
-            displayTimer->stop();
-            return;
-        }
-        Img1->update();
-    });
+    connect(displayTimer, &QTimer::timeout, this, &ActionGameWindow::displayTimerTimer);
+}
+
+void ActionGameWindow::displayTimerTimer()
+{
+    if (!running_ || !Img1) {
+        displayTimer->stop();
+        return;
+    }
+    Img1->showAt(Clock::elapsedMs());
 }
 
 qreal ActionGameWindow::DisplayScale(const QWidget* w) { return w->devicePixelRatioF(); }

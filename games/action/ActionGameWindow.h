@@ -25,6 +25,8 @@ public:
     ~ActionGameWindow() override;
 
     virtual void Btn_StartClick() = 0;
+    // The display timer's tick: the playfield as it stands now.
+    void displayTimerTimer();
     void Cancel();
 
     bool setUpFailed() const { return setUpFailed_; }

@@ -69,3 +69,13 @@ void CatcherPicture::paint(QPainter& painter, const Catcher& game, qint64 nowMs)
     if (stripped_)
         DrawPlayfieldStrip(painter, w, h, Catcher::StripHeight, game.catcherX, game.catcherWidth);
 }
+
+QRegion CatcherPicture::itemsArea(qint64 nowMs) const
+{
+    return framed_ ? sharp_.sceneArea(frames_, nowMs) : QRegion();
+}
+
+QRect CatcherPicture::stripArea() const
+{
+    return PlayfieldStripRect(buffer_.width(), buffer_.height(), Catcher::StripHeight);
+}

@@ -24,6 +24,11 @@ public:
     // The playfield as the screen shows it at nowMs.
     void paint(QPainter& painter, const Catcher& game, qint64 nowMs) const;
     const FrameInterpolation& frames() const { return frames_; }
+    // What the moving items cover at nowMs; the place of the strip the ticks redraw; whether a
+    // frame step was drawn since the last clear.
+    QRegion itemsArea(qint64 nowMs) const;
+    QRect stripArea() const;
+    bool framed() const { return framed_; }
 
     const QImage& screen() const { return buffer_.screen(); }
 

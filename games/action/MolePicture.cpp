@@ -127,3 +127,15 @@ void MolePicture::paint(QPainter& painter, qint64 nowMs) const
             if (hit_shown_[static_cast<size_t>((c - 1) * MoleBoard::Size + r - 1)])
                 sharp_.draw(painter, {1, holeRect(c, r).topLeft(), -1});
 }
+
+QRegion MolePicture::itemsArea(qint64 nowMs) const
+{
+    if (!drawn_)
+        return {};
+    QRegion region = sharp_.sceneArea(frames_, nowMs);
+    for (int c = 1; c <= MoleBoard::Size; ++c)
+        for (int r = 1; r <= MoleBoard::Size; ++r)
+            if (hit_shown_[static_cast<size_t>((c - 1) * MoleBoard::Size + r - 1)])
+                region |= holeRect(c, r);
+    return region;
+}

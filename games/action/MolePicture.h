@@ -27,6 +27,10 @@ public:
     // The board as the screen shows it at nowMs.
     void paint(QPainter& painter, qint64 nowMs) const;
     const FrameInterpolation& frames() const { return frames_; }
+    // What the rising characters and the hit pictures cover at nowMs; whether the board was
+    // drawn since the last clear.
+    QRegion itemsArea(qint64 nowMs) const;
+    bool drawn() const { return drawn_; }
 
     const QImage& board() const { return board_; }
 

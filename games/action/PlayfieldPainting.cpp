@@ -12,8 +12,12 @@ void DrawPlayfieldBorder(QPainter& painter, int w, int h) {
     painter.fillRect(QRect(w - 2, 0, 2, h), white);
 }
 
+QRect PlayfieldStripRect(int w, int h, int stripHeight) {
+    return QRect(0, h - stripHeight, w, stripHeight);
+}
+
 void DrawPlayfieldStrip(QPainter& painter, int w, int h, int stripHeight, int blockX,
                         int blockWidth) {
-    painter.fillRect(QRect(0, h - stripHeight, w, stripHeight), QColor(Navy));
+    painter.fillRect(PlayfieldStripRect(w, h, stripHeight), QColor(Navy));
     painter.fillRect(QRect(blockX, h - stripHeight, blockWidth, stripHeight), QColor(Red));
 }

@@ -2,10 +2,13 @@
 // buffer gets at the rules' resolution).
 #pragma once
 
+#include <QRect>
+
 class QPainter;
 
 // The white frame of width 2 around a w x h playfield.
 void DrawPlayfieldBorder(QPainter& painter, int w, int h);
-// The bottom strip: navy with the red paddle block.
+// The bottom strip's place, and the strip: navy with the red paddle block.
+QRect PlayfieldStripRect(int w, int h, int stripHeight);
 void DrawPlayfieldStrip(QPainter& painter, int w, int h, int stripHeight, int blockX,
                         int blockWidth);

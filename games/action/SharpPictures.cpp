@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <cmath>
+
 QImage SharpBitmap(const QImage& bitmap, QSize logical, qreal scale, bool whiteTransparent) {
     QImage img = bitmap.convertToFormat(QImage::Format_ARGB32);
     if (whiteTransparent)
@@ -24,21 +26,64 @@ int SharpPictures::add(QImage picture) {
     return count() - 1;
 }
 
+namespace {
+// Where an item's picture goes in playfield pixels, and its rows in the picture's pixels; empty
+// when nothing of it shows. With the painter's device transform the place is moved to whole
+// device pixels, so the picture is copied pixel for pixel (the same whatever the clip) and a
+// rising character never shows part of a row more than the rules give it.
+QRectF placeOf(const QImage& img, const DrawnItem& item, QRectF* source,
+               const QTransform* device = nullptr) {
+    const qreal dpr = img.devicePixelRatio();
+    const qreal w = img.width() / dpr;
+    const qreal h = img.height() / dpr;
+    const auto snapped = [device](QPointF p, qreal up) {
+        if (!device)
+            return QPointF(p.x(), p.y() - up);
+        const QPointF d = device->map(p);
+        return device->inverted().map(QPointF(std::round(d.x()), std::round(d.y()) - up));
+    };
+    if (item.rows < 0) {
+        *source = QRectF(0, 0, img.width(), img.height());
+        return QRectF(snapped(item.pos, 0), QSizeF(w, h));
+    }
+    const qreal rows = std::min<qreal>(item.rows, h);
+    const qreal rowsShown = device ? std::floor(rows * dpr + 1e-6) : rows * dpr;
+    if (rows <= 0 || rowsShown <= 0)
+        return {};
+    *source = QRectF(0, 0, img.width(), rowsShown);
+    const QPointF top = device ? snapped(item.pos, rowsShown) : snapped(item.pos, rows);
+    return QRectF(top, QSizeF(w, rowsShown / dpr));
+}
+} // namespace
+
 void SharpPictures::draw(QPainter& painter, const DrawnItem& item) const {
     if (item.picture < 0 || item.picture >= count())
         return;
     const QImage& img = pictures_[static_cast<size_t>(item.picture)];
-    if (item.rows < 0) {
-        painter.drawImage(item.pos, img);
+    QRectF source;
+    const QTransform device = painter.deviceTransform();
+    const QRectF target = placeOf(img, item, &source, &device);
+    if (target.isEmpty())
         return;
-    }
-    if (item.rows <= 0)
-        return;
-    const qreal dpr = img.devicePixelRatio();
-    const qreal w = img.width() / dpr;
-    const qreal rows = std::min<qreal>(item.rows, img.height() / dpr);
-    painter.drawImage(QRectF(item.pos.x(), item.pos.y() - rows, w, rows), img,
-                      QRectF(0, 0, img.width(), rows * dpr));
+    if (item.rows < 0)
+        painter.drawImage(target.topLeft(), img);
+    else
+        painter.drawImage(target, img, source);
+}
+
+QRect SharpPictures::area(const DrawnItem& item) const {
+    if (item.picture < 0 || item.picture >= count())
+        return {};
+    QRectF source;
+    const QRectF target = placeOf(pictures_[static_cast<size_t>(item.picture)], item, &source);
+    return target.isEmpty() ? QRect() : target.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QRegion SharpPictures::sceneArea(const FrameInterpolation& frames, qint64 nowMs) const {
+    QRegion region;
+    for (int i = 0; i < frames.latest().count(); ++i)
+        region |= area(frames.at(i, nowMs));
+    return region;
 }
 
 void SharpPictures::drawScene(QPainter& painter, const FrameInterpolation& frames,

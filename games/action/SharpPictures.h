@@ -6,6 +6,8 @@
 #include "games/action/FrameInterpolation.h"
 
 #include <QImage>
+#include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <vector>
 
@@ -27,6 +29,10 @@ class SharpPictures {
     void draw(QPainter& painter, const DrawnItem& item) const;
     // Every item of the latest step where it stands at nowMs.
     void drawScene(QPainter& painter, const FrameInterpolation& frames, qint64 nowMs) const;
+    // The playfield pixels one item covers when drawn (whole pixels, with a pixel's margin for
+    // the rounding of a fractional screen scale), and those of every item of the scene at nowMs.
+    QRect area(const DrawnItem& item) const;
+    QRegion sceneArea(const FrameInterpolation& frames, qint64 nowMs) const;
 
   private:
     std::vector<QImage> pictures_;

@@ -103,3 +103,13 @@ void ShootDownPicture::paint(QPainter& painter, const ShootDown& game, qint64 no
         DrawPlayfieldStrip(painter, w, h, ShootDown::StripHeight, game.launcherX,
                            game.launcherWidth);
 }
+
+QRegion ShootDownPicture::itemsArea(qint64 nowMs) const
+{
+    return framed_ ? sharp_.sceneArea(frames_, nowMs) : QRegion();
+}
+
+QRect ShootDownPicture::stripArea() const
+{
+    return PlayfieldStripRect(buffer_.width(), buffer_.height(), ShootDown::StripHeight);
+}

@@ -30,6 +30,11 @@ public:
     // The bullet store as the screen shows it.
     void paintStore(QPainter& painter, const ShootDown& game) const;
     const FrameInterpolation& frames() const { return frames_; }
+    // What the moving items cover at nowMs; the place of the strip the ticks redraw; whether a
+    // frame step was drawn since the last clear.
+    QRegion itemsArea(qint64 nowMs) const;
+    QRect stripArea() const;
+    bool framed() const { return framed_; }
 
     const QImage& screen() const { return buffer_.screen(); }
     const QImage& store() const { return store_; }

@@ -87,7 +87,8 @@ void TF_Game5::FormCreate()
         return;
     }
     Img1->setImage(&picture_.screen());
-    Img1->setPainter([this](QPainter& p) { picture_.paint(p, game_, Clock::elapsedMs()); });
+    Img1->setScene([this](QPainter& p, qint64 ms) { picture_.paint(p, game_, ms); },
+                   [this](qint64 ms) { return picture_.itemsArea(ms); });
     Img_Kakunouko->setImage(&picture_.store());
     Img_Kakunouko->setPainter([this](QPainter& p) { picture_.paintStore(p, game_); });
     if (level_ != Cur_Levels)
@@ -121,9 +122,19 @@ void TF_Game5::Timer1Timer()
 {
     if (!running_)
         return;
+    const bool framed = picture_.framed();
     const ShootDown::TickResult result = game_.tick(Clock::elapsedMs());
-    Img1->update();
-    Img_Kakunouko->update();
+    // The moving items are redrawn by the display timer; a tick changes the launcher strip, and
+    // the first frame step brings the frame.
+    if (framed)
+        Img1->changedAtNextShow(picture_.stripArea());
+    else
+        Img1->update();
+    const int stored = game_.p.bulletSlots - game_.bulletsInFlight;
+    if (stored != storeShown_) {
+        storeShown_ = stored;
+        Img_Kakunouko->update();
+    }
     switch (result) {
     case ShootDown::TickResult::Running:
         return;

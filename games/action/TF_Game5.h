@@ -45,4 +45,5 @@ private:
 
     ShootDown game_;
     ShootDownPicture picture_;
+    int storeShown_ = -1;  // bullets the store showed at its last redraw
 };

@@ -98,7 +98,8 @@ void TF_Game6::FormCreate()
         return;
     }
     Img1->setImage(&picture_.board());
-    Img1->setPainter([this](QPainter& p) { picture_.paint(p, Clock::elapsedMs()); });
+    Img1->setScene([this](QPainter& p, qint64 ms) { picture_.paint(p, ms); },
+                   [this](qint64 ms) { return picture_.itemsArea(ms); });
     Randomize();
     questions = std::make_unique<QuestionLabels>(this, Lbl_Title->geometry().bottom() + 1);
     openSounds();
@@ -137,11 +138,14 @@ void TF_Game6::Timer1Timer()
 {
     if (!running_)
         return;
+    const bool drawn = picture_.drawn();
     switch (board_.tick()) {
     case MoleBoard::TickResult::Running:
         Shp_Shinkou2->resize(4 * board_.rightInGame, 20);
         showScore();
-        Img1->update();
+        // The characters are redrawn by the display timer; the first tick brings the holes.
+        if (!drawn)
+            Img1->update();
         return;
     case MoleBoard::TickResult::Ended:
         endOfGame();

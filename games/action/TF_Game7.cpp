@@ -79,7 +79,8 @@ void TF_Game7::FormCreate()
         return;
     }
     Img1->setImage(&picture_.screen());
-    Img1->setPainter([this](QPainter& p) { picture_.paint(p, game_, Clock::elapsedMs()); });
+    Img1->setScene([this](QPainter& p, qint64 ms) { picture_.paint(p, game_, ms); },
+                   [this](qint64 ms) { return picture_.itemsArea(ms); });
     if (level_ != Cur_Levels)
         Cur_LastLevel = Cur_PerLevel;
     questions = std::make_unique<QuestionLabels>(this, Lbl_Title->geometry().bottom() + 1);
@@ -109,7 +110,8 @@ void TF_Game7::Timer1Timer()
     if (!running_)
         return;
     const Catcher::TickResult result = game_.tick(Clock::elapsedMs());
-    Img1->update();
+    // The falling items are redrawn by the display timer; a tick moves the catcher strip.
+    Img1->changedAtNextShow(picture_.stripArea());
     switch (result) {
     case Catcher::TickResult::Running:
         return;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Games 5 and 7 played at a large screen: the program's CPU (all threads) while a game runs, the
-# playfield's drawn frames a second (DAMAGE events on the window, framecount.c) and the peak
-# memory, beside the idle menu's CPU on the same screen.
+# window's and the playfield's drawn frames a second (DAMAGE events on the window and those inside
+# the playfield, framecount.c) and the peak memory, beside the idle menu's CPU on the same screen.
 #
 #   tools/measure/play.sh WORK_DIR PROGRAM_DIR
 #
@@ -15,7 +15,7 @@ screen=${PLAY_SCREEN:-1920x1080x24}
 seconds=${PLAY_SECONDS:-10}
 here=$(cd "$(dirname "$0")" && pwd)
 
-cc -O2 -Wall -o "$work/framecount" "$here/framecount.c" -lX11 -lXdamage
+cc -O2 -Wall -o "$work/framecount" "$here/framecount.c" -lX11 -lXdamage -lXfixes
 
 . "$here/xscreen.sh" play
 click() { xdotool mousemove "$1" "$2" click 1; }
@@ -23,7 +23,7 @@ click() { xdotool mousemove "$1" "$2" click 1; }
 jiffies() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 
-play() {  # play GAME_NO ANIM_X ANIM_Y START_X START_Y
+play() {  # play GAME_NO ANIM_X ANIM_Y START_X START_Y FIELD_X FIELD_Y FIELD_W FIELD_H
   (cd "$work/program" && exec env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR QT_QPA_PLATFORM=xcb \
      SDL_AUDIODRIVER=dummy TMPDIR="$work/tmp" ./mojimaru 2>>"$work/play.log") &
   prog=$!
@@ -49,8 +49,10 @@ play() {  # play GAME_NO ANIM_X ANIM_Y START_X START_Y
   sleep 2
   win=$(xdotool search --onlyvisible --pid "$prog" 2>/dev/null | tail -n1)
   j0=$(jiffies "$prog")
-  local frames
-  frames=$("$work/framecount" "$win" "$seconds")
+  local frames x0 y0 x1 y1
+  read -r x0 y0 < <(at "$6" "$7" 640 480)
+  read -r x1 y1 < <(at $(($6 + $8)) $(($7 + $9)) 640 480)
+  frames=$("$work/framecount" "$win" "$seconds" "$x0" "$y0" $((x1 - x0)) $((y1 - y0)))
   j1=$(jiffies "$prog")
   local play_pct hwm
   play_pct=$(awk -v a="$j0" -v b="$j1" -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.2f", (b - a) * 100 / hz / s }')
@@ -62,6 +64,7 @@ play() {  # play GAME_NO ANIM_X ANIM_Y START_X START_Y
 }
 
 # Game 5's picture is the first of the second row, game 7's the third; a click on it starts the
-# game as the caption does. The start buttons stand at (533, 420) in both games.
-play 5 $((17 + 75)) $((146 + 150 + 60)) 533 420
-play 7 $((17 + 300 + 75)) $((146 + 150 + 60)) 533 420
+# game as the caption does. The start buttons stand at (533, 420) in both games; the playfields
+# are 360 x 320 at (6, 56) and (24, 88).
+play 5 $((17 + 75)) $((146 + 150 + 60)) 533 420 6 56 360 320
+play 7 $((17 + 300 + 75)) $((146 + 150 + 60)) 533 420 24 88 360 320
