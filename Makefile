@@ -5,7 +5,7 @@ JOBS  ?= $(shell nproc)
 # Debian 12 packages the build, the program and the tests need (README lists why).
 PACKAGES = cmake make g++ pkg-config \
   qt6-base-dev qt6-base-private-dev libgl-dev \
-  libsdl2-mixer-dev timgm6mb-soundfont \
+  libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
   fonts-ipafont-gothic kanjidic edict mecab mecab-ipadic-utf8
 # The installed program's tests: a DESTDIR install run under Xvfb, the desktop files' validators.

@@ -6,10 +6,32 @@
 #include <QMutex>
 #include <QPointer>
 
+#include <atomic>
 #include <utility>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
+#include <fluidsynth.h>
+
+// SDL_mixer makes each track's synthesizer with FluidSynth's default settings, and those read
+// every sample of the soundfont into memory (6 MB of the General MIDI set for the handful of
+// instruments a tune plays). This definition comes first in the program's symbol lookup, so
+// SDL_mixer gets settings that load the samples of the instruments a track uses, when it uses
+// them.
+namespace {
+std::atomic<int> onDemandSynths{0};
+}
+
+extern "C" fluid_settings_t* new_fluid_settings(void)
+{
+    using Make = fluid_settings_t* (*)();
+    static const Make library = reinterpret_cast<Make>(dlsym(RTLD_NEXT, "new_fluid_settings"));
+    fluid_settings_t* settings = library ? library() : nullptr;
+    if (settings && fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1) == FLUID_OK)
+        ++onDemandSynths;
+    return settings;
+}
 
 namespace {
 
@@ -352,4 +374,5 @@ void finish(MediaPlayer* p)
         p->deliverEnd();
 }
 void setMidiAvailableForTests(bool on) { midiForTests = on; }
+int onDemandSynthesizers() { return onDemandSynths; }
 }  // namespace MediaPlayers

@@ -63,4 +63,6 @@ bool recording();
 QStringList& log();           // "open Menu1.mid", "play Menu1.mid", ... (file names only)
 void finish(MediaPlayer* p);  // recording: end the track of p as if it had played out
 void setMidiAvailableForTests(bool on);  // recording: what MidiDeviceCount() reports
+// Synthesizer settings made so far that load the soundfont's samples as instruments are used.
+int onDemandSynthesizers();
 }  // namespace MediaPlayers

@@ -104,8 +104,11 @@ private slots:
         QVERIFY(p.open());
         QSignalSpy spy(&p, &MediaPlayer::notify);
         p.setNotify(true);
+        const int synths = MediaPlayers::onDemandSynthesizers();
         QVERIFY(p.play());
         QVERIFY(p.isPlaying());
+        // The track's synthesizer loads only the samples its instruments use.
+        QVERIFY(MediaPlayers::onDemandSynthesizers() > synths);
         QVERIFY(spy.wait(5000));
 
         p.setNotify(true);
