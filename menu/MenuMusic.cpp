@@ -5,7 +5,10 @@
 #include "data/Tables.h"
 #include "platform/MediaPlayer.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 MenuMusic::MenuMusic(QWidget* window) : QObject(window), window_(window) {
     // The menu's one completion handler (MP_1Notify) calls trackEnded; a second connection here
@@ -50,6 +53,32 @@ void MenuMusic::start() {
     on_ = true;
 }
 
+void MenuMusic::startAfterFirstFrame() {
+    QWindow* w = window_->windowHandle();
+    if (!w || w->isExposed()) {
+        start();
+        return;
+    }
+    if (!waiting_)
+        w->installEventFilter(this);
+    waiting_ = true;
+}
+
+bool MenuMusic::eventFilter(QObject* watched, QEvent* event) {
+    auto* w = qobject_cast<QWindow*>(watched);
+    if (w && event->type() == QEvent::Expose && w->isExposed()) {
+        w->removeEventFilter(this);
+        // The window draws its frame as it handles this event; the music comes after it.
+        QTimer::singleShot(0, this, [this] {
+            if (waiting_) {
+                waiting_ = false;
+                start();
+            }
+        });
+    }
+    return false;
+}
+
 void MenuMusic::trackEnded() {
     if (!on_)
         return;
@@ -67,6 +96,7 @@ void MenuMusic::trackEnded() {
 }
 
 void MenuMusic::stop() {
+    waiting_ = false;
     if (Midi_Count == 0 || !on_)
         return;
     player(track_)->setNotify(false);

@@ -436,8 +436,14 @@ void TF_Main::closeEvent(QCloseEvent* event) {
 }
 
 void TF_Main::FormShow() {
-    if (music_)
+    if (!music_)
+        return;
+    if (musicAfterFirstFrame_) {
+        musicAfterFirstFrame_ = false;
+        music_->startAfterFirstFrame();
+    } else {
         music_->start();
+    }
 }
 
 void TF_Main::FormHide() {

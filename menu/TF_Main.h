@@ -38,6 +38,8 @@ class TF_Main : public QWidget {
 
     // False when start-up failed (its message was shown and the program is ending).
     bool created() const { return created_; }
+    // At the program's start: the next show starts the music once the menu is on the screen.
+    void musicAfterFirstFrame() { musicAfterFirstFrame_ = true; }
 
     // Start-up and the menu's events.
     void FormCreate();
@@ -122,6 +124,7 @@ class TF_Main : public QWidget {
     std::unique_ptr<DisplayModeSource> source_;
     TChangeDisplay ChangeDisplay;
     MenuMusic* music_ = nullptr;
+    bool musicAfterFirstFrame_ = false;
     QButtonGroup* modeGroup_ = nullptr;
     std::array<AnimateControl*, 8> animations_{};
     std::array<CaptionLabel*, 8> captions_{};

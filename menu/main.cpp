@@ -74,6 +74,7 @@ int main(int argc, char* argv[])
         delete menu;
         return 1;
     }
+    menu->musicAfterFirstFrame();
     menu->show();
     OpenKanjiHistory(menu);  // says once when the notebook's history had to start anew
     const int code = app.exec();

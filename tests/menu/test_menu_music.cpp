@@ -6,6 +6,24 @@
 
 #include <QtTest>
 
+namespace {
+// Calls `paint` at every paint of the widget it watches.
+class PaintWatch : public QObject {
+  public:
+    explicit PaintWatch(std::function<void()> paint) : paint_(std::move(paint)) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            paint_();
+        return false;
+    }
+
+  private:
+    std::function<void()> paint_;
+};
+} // namespace
+
 class TestMenuMusic : public QObject {
     Q_OBJECT
   private slots:
@@ -93,6 +111,45 @@ class TestMenuMusic : public QObject {
         QVERIFY(menu->created());
         menu->hide(); // nothing to stop, nothing more to report
         QCOMPARE(MessageBoxes::shown().size(), 1);
+    }
+
+    // At the program's start the menu is drawn before the first track's synthesizer loads; a
+    // later show starts the music at once.
+    void firstFrameBeforeMusic() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        MenuPtr menu = MakeMenu();
+        MediaPlayers::log().clear();
+        int logAtFirstPaint = -1;
+        PaintWatch watch([&] {
+            if (logAtFirstPaint < 0)
+                logAtFirstPaint = int(MediaPlayers::log().size());
+        });
+        menu->installEventFilter(&watch);
+        menu->musicAfterFirstFrame();
+        menu->show();
+        QTRY_VERIFY(logAtFirstPaint >= 0);
+        QTRY_VERIFY(menu->music()->isOn());
+        QCOMPARE(logAtFirstPaint, 0);
+        QCOMPARE(MediaPlayers::log().last(), QStringLiteral("play Menu1.mid"));
+        menu->hide();
+        QVERIFY(!menu->music()->isOn());
+        menu->show();
+        QVERIFY(menu->music()->isOn());
+    }
+
+    // Hidden again before its first frame, the menu starts no music.
+    void hiddenBeforeFirstFrame() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        MenuPtr menu = MakeMenu();
+        MediaPlayers::log().clear();
+        menu->musicAfterFirstFrame();
+        menu->show();
+        menu->hide();
+        QTest::qWait(50);
+        QVERIFY(!menu->music()->isOn());
+        QVERIFY(!MediaPlayers::log().contains(QStringLiteral("play Menu1.mid")));
     }
 
     // Midi_Count is read anew at every show.

@@ -13,7 +13,7 @@
 # lines of the tick benchmarks found in BUILD_DIR/tests/bench_*.
 #
 # Then STARTS (default 20) consecutive starts of each, to the drawn menu only, for the slowest
-# start; then games 5 and 7 played on a PLAY_SCREEN (1920x1080x24) Xvfb (play.sh), and the
+# start; then games 5, 6 and 7 played on a PLAY_SCREEN (1920x1080x24) Xvfb (play.sh), and the
 # memory with the writing pads open (pads.sh).
 #
 # Environment: RUNS (5), SCREEN (1280x1024x24), SHOT_DIR (keep a picture of each window there),
@@ -190,7 +190,7 @@ commit=$(git -C "$repo" rev-parse --short HEAD 2>/dev/null || echo "?")
   echo "| exec to fully drawn, $starts consecutive starts (median, slowest) | $(slowest drawn_ms mojimaru) | $(slowest drawn_ms bare_qt) | 500 ms |"
   if [ -n "$play_lines" ]; then
     echo
-    echo "Games 5 and 7 played on ${PLAY_SCREEN:-1920x1080x24} (program CPU of all threads, % of one core; drawn frames of the game window, and of them those inside the playfield), then the writing pads:"
+    echo "Games 5, 6 and 7 played on ${PLAY_SCREEN:-1920x1080x24} (program CPU of all threads, % of one core; drawn frames of the game window, and of them those inside the playfield), then the writing pads:"
     echo
     echo '```'
     echo "$play_lines"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Games 5 and 7 played at a large screen: the program's CPU (all threads) while a game runs, the
+# Games 5, 6 and 7 played at a large screen: the program's CPU (all threads) while a game runs, the
 # window's and the playfield's drawn frames a second (DAMAGE events on the window and those inside
 # the playfield, framecount.c) and the peak memory, beside the idle menu's CPU on the same screen.
 #
@@ -63,8 +63,9 @@ play() {  # play GAME_NO ANIM_X ANIM_Y START_X START_Y FIELD_X FIELD_Y FIELD_W F
   prog=""
 }
 
-# Game 5's picture is the first of the second row, game 7's the third; a click on it starts the
-# game as the caption does. The start buttons stand at (533, 420) in both games; the playfields
-# are 360 x 320 at (6, 56) and (24, 88).
+# Games 5, 6 and 7 are the pictures of the second row; a click on one starts the game as the
+# caption does. The start buttons stand at (533, 420) in games 5 and 7, (513, 420) in game 6; the
+# playfields are 360 x 320 at (6, 56) and (24, 88), game 6's board 360 x 360 at (24, 88).
 play 5 $((17 + 75)) $((146 + 150 + 60)) 533 420 6 56 360 320
+play 6 $((17 + 150 + 75)) $((146 + 150 + 60)) 513 420 24 88 360 360
 play 7 $((17 + 300 + 75)) $((146 + 150 + 60)) 533 420 24 88 360 320
