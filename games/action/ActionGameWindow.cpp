@@ -38,11 +38,11 @@ ActionGameWindow::ActionGameWindow(const QString& title)
 
 void ActionGameWindow::displayTimerTimer()
 {
-    if (!running_ || !Img1) {
+    if (Img1)
+        Img1->showAt(Clock::elapsedMs());
+    // A game just ended still shows its last tick, then the playfield rests.
+    if (!running_ || !Img1)
         displayTimer->stop();
-        return;
-    }
-    Img1->showAt(Clock::elapsedMs());
 }
 
 qreal ActionGameWindow::DisplayScale(const QWidget* w) { return w->devicePixelRatioF(); }
