@@ -108,6 +108,41 @@ void compareWithWholeRepaint(ActionGameWindow* w)
             differing += incremental.pixel(x, y) != whole.pixel(x, y);
     QCOMPARE(differing, 0);
 }
+
+// A game window shown on the screen.
+template <class Window>
+Window* openGame(const TestEnv& env, int game)
+{
+    prepare(env, game);
+    auto* w = new Window();
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w))
+        return nullptr;
+    return w;
+}
+
+// Six rounds of 700 ms, each steered first and compared with a whole repaint after; the redraws
+// between the compares (whose own repaints are whole ones) cover under a third of the playfield.
+void playComparing(ActionGameWindow* w, const std::function<void(int)>& steer,
+                   const std::function<void()>& tick)
+{
+    constexpr int Rounds = 6;
+    PaintLog log(w->Img1);
+    for (int round = 0; round < Rounds; ++round) {
+        QVERIFY(w->running());
+        steer(round);
+        play(w, 700, 30, tick);
+        compareWithWholeRepaint(w);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    const qint64 field = qint64(w->Img1->width()) * w->Img1->height();
+    const qint64 redraws = log.paints - Rounds;
+    QVERIFY(redraws > 200);
+    const qint64 area = log.area - Rounds * field;
+    QVERIFY2(area < redraws * field / 3,
+             qPrintable(QStringLiteral("%1 of %2").arg(area).arg(redraws * field)));
+}
 }  // namespace
 
 class TestPlayfieldRedraw : public QObject {
@@ -117,60 +152,40 @@ class TestPlayfieldRedraw : public QObject {
     void shootDown()
     {
         TestEnv env(true);
-        prepare(env, 5);
-        auto* w = new TF_Game5();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* w = openGame<TF_Game5>(env, 5);
+        QVERIFY(w);
         QVERIFY(w->devicePixelRatio() > 2 && w->devicePixelRatio() < 2.5);
         w->TBar_Speed->setValue(5);
         w->Btn_StartClick();
         holdTimers(w);
         w->game().setHeld(HeldControl::Fire);
         play(w, 500, 30, [w] { w->Timer1Timer(); });
-        PaintLog log(w->Img1);
-        for (int round = 0; round < 6 && w->running(); ++round) {
-            w->game().setHeld(round % 2 ? HeldControl::Left : HeldControl::Right);
-            play(w, 700, 30, [w] {
+        playComparing(
+            w,
+            [w](int round) {
+                w->game().setHeld(round % 2 ? HeldControl::Left : HeldControl::Right);
+            },
+            [w] {
                 w->game().p.bombLimit = 0; // the launcher is never hit: the game goes on
                 w->Timer1Timer();
             });
-            compareWithWholeRepaint(w);
-            if (QTest::currentTestFailed())
-                return;
-        }
-        QVERIFY(w->running());
-        // The compare's own repaints are whole ones; the redraws between cover far less.
-        const qint64 field = qint64(w->Img1->width()) * w->Img1->height();
-        const qint64 redraws = log.paints - 6;
-        QVERIFY(redraws > 200);
-        QVERIFY2((log.area - 6 * field) < redraws * field / 3,
-                 qPrintable(QStringLiteral("%1 of %2").arg(log.area - 6 * field).arg(redraws * field)));
         w->Cancel();
     }
 
     void catcher()
     {
         TestEnv env(true);
-        prepare(env, 7);
-        auto* w = new TF_Game7();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* w = openGame<TF_Game7>(env, 7);
+        QVERIFY(w);
         w->TBar_Speed->setValue(5);
         w->Btn_StartClick();
         holdTimers(w);
-        PaintLog log(w->Img1);
-        for (int round = 0; round < 6 && w->running(); ++round) {
-            w->game().held = round % 2 ? CatcherControl::Left : CatcherControl::Right;
-            play(w, 700, 30, [w] { w->Timer1Timer(); });
-            compareWithWholeRepaint(w);
-            if (QTest::currentTestFailed())
-                return;
-        }
-        QVERIFY(w->running());
-        const qint64 field = qint64(w->Img1->width()) * w->Img1->height();
-        const qint64 redraws = log.paints - 6;
-        QVERIFY(redraws > 200);
-        QVERIFY((log.area - 6 * field) < redraws * field / 3);
+        playComparing(
+            w,
+            [w](int round) {
+                w->game().held = round % 2 ? CatcherControl::Left : CatcherControl::Right;
+            },
+            [w] { w->Timer1Timer(); });
         w->Cancel();
     }
 
@@ -178,10 +193,8 @@ class TestPlayfieldRedraw : public QObject {
     void moles()
     {
         TestEnv env(true);
-        prepare(env, 6);
-        auto* w = new TF_Game6();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto* w = openGame<TF_Game6>(env, 6);
+        QVERIFY(w);
         w->TBar_Speed->setValue(15);
         w->Btn_StartClick();
         const int tickMs = w->Timer1->interval();
