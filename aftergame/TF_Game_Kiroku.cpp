@@ -7,7 +7,7 @@
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
-#include "platform/RubyItemViews.h"
+#include "writing/RubyItemViews.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "aftergame/TF_Game_Kotae.h"
 
 #include "platform/Fonts.h"
-#include "platform/Furigana.h"
+#include "writing/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
-#include "platform/StrokeOrderView.h"
+#include "writing/StrokeOrderView.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -8,7 +8,7 @@
 #include "platform/HelpFile.h"
 #include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
-#include "platform/RubyItemViews.h"
+#include "writing/RubyItemViews.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>

@@ -12,14 +12,14 @@
 #include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
-#include "platform/Furigana.h"
-#include "platform/HiraganaInput.h"
-#include "platform/KanaTable.h"
+#include "writing/Furigana.h"
+#include "writing/HiraganaInput.h"
+#include "writing/KanaTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "platform/ProgramEnd.h"
 #include "platform/ProgramWindow.h"
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 
 #include <QEvent>
 #include <QLabel>

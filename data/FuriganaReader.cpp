@@ -1,8 +1,8 @@
 #include "data/FuriganaReader.h"
 
 #include "data/Tables.h"
-#include "platform/Furigana.h"
-#include "platform/RubyText.h"
+#include "writing/Furigana.h"
+#include "writing/RubyText.h"
 
 #include <QHash>
 

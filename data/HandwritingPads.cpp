@@ -3,8 +3,8 @@
 #include "data/ErrorReports.h"
 #include "data/ProgramDir.h"
 #include "data/Tables.h"
-#include "platform/handwriting/KanaSets.h"
-#include "platform/handwriting/Recognizer.h"
+#include "writing/handwriting/KanaSets.h"
+#include "writing/handwriting/Recognizer.h"
 
 #include <QHash>
 

@@ -2,7 +2,7 @@
 // program directory the first time any pad opens (nothing is loaded before).
 #pragma once
 
-#include "platform/handwriting/HandwritingPad.h"
+#include "writing/handwriting/HandwritingPad.h"
 
 #include <QPointer>
 #include <QString>

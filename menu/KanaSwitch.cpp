@@ -2,7 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
-#include "platform/HiraganaInput.h"
+#include "writing/HiraganaInput.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>

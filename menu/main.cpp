@@ -14,7 +14,7 @@
 #include "menu/GameWindows.h"
 #include "menu/TF_Main.h"
 #include "platform/Fonts.h"
-#include "platform/Furigana.h"
+#include "writing/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"

@@ -2,7 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
-#include "platform/RubyTextView.h"
+#include "writing/RubyTextView.h"
 
 #include <QDialog>
 #include <QFile>

@@ -7,7 +7,7 @@
 // texts do (名前《なまえ》): the viewer shows it as furigana to a child who has not learned the kanji.
 #pragma once
 
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 
 #include <QByteArray>
 #include <QMap>

@@ -4,7 +4,7 @@
 #include "data/KanjiFiles.h"
 #include "data/MainMenu.h"
 #include "platform/Fonts.h"
-#include "platform/Furigana.h"
+#include "writing/Furigana.h"
 #include "platform/ProgramEnd.h"
 
 #include <QLabel>

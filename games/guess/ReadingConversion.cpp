@@ -3,7 +3,7 @@
 #include "data/KanjiFiles.h"
 #include "data/ProgramDir.h"
 #include "data/Tables.h"
-#include "platform/ConversionInput.h"
+#include "writing/ConversionInput.h"
 
 #include <QFile>
 

@@ -8,7 +8,7 @@
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
 #include "platform/ProgramWindow.h"
-#include "platform/StrokeOrderView.h"
+#include "writing/StrokeOrderView.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -14,7 +14,7 @@
 #include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
-#include "platform/Furigana.h"
+#include "writing/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"

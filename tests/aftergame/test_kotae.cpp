@@ -7,7 +7,7 @@
 #include "data/Tables.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
-#include "platform/StrokeOrderView.h"
+#include "writing/StrokeOrderView.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
 

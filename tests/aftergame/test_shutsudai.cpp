@@ -6,7 +6,7 @@
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
 #include "platform/Cp932.h"
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
 #include "support/SampleData.h"

@@ -3,8 +3,8 @@
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/UpDown.h"
 #include "data/Tables.h"
-#include "platform/handwriting/HandwritingPad.h"
-#include "platform/handwriting/WritingSurface.h"
+#include "writing/handwriting/HandwritingPad.h"
+#include "writing/handwriting/WritingSurface.h"
 #include "support/HandStrokes.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
@@ -15,7 +15,7 @@
 #include <QPointer>
 #include <QtTest>
 
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 
 class TestShutsudaiHandwriting : public QObject {
     Q_OBJECT

@@ -10,8 +10,8 @@
 #include "data/HandwritingPads.h"
 #include "data/KanjiFiles.h"
 #include "data/ProgramDir.h"
-#include "platform/handwriting/KanaSets.h"
-#include "platform/handwriting/Recognizer.h"
+#include "writing/handwriting/KanaSets.h"
+#include "writing/handwriting/Recognizer.h"
 #include "tools/handwriting/StrokeTracing.h"
 
 #include <QApplication>

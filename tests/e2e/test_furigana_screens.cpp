@@ -21,10 +21,10 @@
 #include "menu/MenuTestSupport.h"
 #include "platform/DisplayModes.h"
 #include "platform/Fonts.h"
-#include "platform/Furigana.h"
+#include "writing/Furigana.h"
 #include "platform/HelpFile.h"
 #include "platform/MessageDialog.h"
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 #include "support/TestEnv.h"
 
 #include <QAbstractButton>

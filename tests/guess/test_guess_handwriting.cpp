@@ -5,8 +5,8 @@
 #include "games/guess/TF_Game3.h"
 #include "guess/GuessTestFiles.h"
 #include "platform/MessageBoxes.h"
-#include "platform/handwriting/HandwritingPad.h"
-#include "platform/handwriting/WritingSurface.h"
+#include "writing/handwriting/HandwritingPad.h"
+#include "writing/handwriting/WritingSurface.h"
 #include "support/HandStrokes.h"
 
 #include <QGroupBox>

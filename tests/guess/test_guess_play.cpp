@@ -11,7 +11,7 @@
 #include "games/guess/TF_Kanji_Sel.h"
 #include "guess/GuessTestFiles.h"
 #include "platform/Fonts.h"
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 

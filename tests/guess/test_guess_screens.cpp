@@ -10,7 +10,7 @@
 #include "games/guess/TF_Kanji_Sel.h"
 #include "guess/GuessTestFiles.h"
 #include "platform/Fonts.h"
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -7,8 +7,8 @@
 #include "games/guess/TF_Game3.h"
 #include "games/guess/TF_Kanji_Sel.h"
 #include "guess/GuessTestFiles.h"
-#include "platform/ConversionInput.h"
-#include "platform/ConversionStrip.h"
+#include "writing/ConversionInput.h"
+#include "writing/ConversionStrip.h"
 #include "platform/MessageBoxes.h"
 
 #include <QDir>

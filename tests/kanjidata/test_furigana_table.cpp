@@ -2,7 +2,7 @@
 // kanji by kanjidic, and every text with kanji in the windows' sources is in the table (a new
 // text without readings fails here).
 #include "platform/HelpFile.h"
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 #include "tools/kanjidata/KanjiDic.h"
 #include "tools/kanjidata/ReadingRules.h"
 

@@ -3,10 +3,10 @@
 #include "MenuFixture.h"
 #include "MenuTestSupport.h"
 #include "platform/HandCursor.h"
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 #include "platform/MessageBoxes.h"
-#include "platform/handwriting/HandwritingPad.h"
-#include "platform/handwriting/WritingSurface.h"
+#include "writing/handwriting/HandwritingPad.h"
+#include "writing/handwriting/WritingSurface.h"
 #include "support/HandStrokes.h"
 
 #include <QGroupBox>

@@ -7,7 +7,7 @@
 #include "menu/Registration.h"
 #include "menu/UpDown.h"
 #include "platform/HandCursor.h"
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 

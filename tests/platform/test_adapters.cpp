@@ -5,7 +5,7 @@
 #include "platform/HelpFile.h"
 #include "platform/MessageBoxes.h"
 #include "platform/MessageDialog.h"
-#include "platform/RubyTextView.h"
+#include "writing/RubyTextView.h"
 #include "platform/Modal.h"
 
 #include <QDialog>

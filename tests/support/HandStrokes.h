@@ -2,7 +2,7 @@
 // school stroke order), and a way to write ink onto a pad through real mouse or touch events.
 #pragma once
 
-#include "platform/handwriting/Ink.h"
+#include "writing/handwriting/Ink.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // does not matter); the test-set maker follows it into strokes.
 #pragma once
 
-#include "platform/handwriting/Ink.h"
+#include "writing/handwriting/Ink.h"
 
 #include <QString>
 

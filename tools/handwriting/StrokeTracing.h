@@ -5,7 +5,7 @@
 // school order.
 #pragma once
 
-#include "platform/handwriting/Ink.h"
+#include "writing/handwriting/Ink.h"
 
 #include <QString>
 

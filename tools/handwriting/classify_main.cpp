@@ -1,7 +1,7 @@
 // classify [--kana|--kanji]: one character of ink a line on standard input, its ten best
-// candidates a line on standard output (see platform/handwriting/Ink.h for the line form).
-#include "platform/handwriting/KanaSets.h"
-#include "platform/handwriting/Recognizer.h"
+// candidates a line on standard output (see writing/handwriting/Ink.h for the line form).
+#include "writing/handwriting/KanaSets.h"
+#include "writing/handwriting/Recognizer.h"
 #include "tools/handwriting/CandidateChars.h"
 
 #include "data/Tables.h"

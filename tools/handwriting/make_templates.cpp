@@ -1,9 +1,9 @@
 // Writes "Tegaki.dat": the direction features of every kanji of "Kanji.dat" and every kana, each
 // drawn as the skeleton of its glyph in the IPA Gothic and IPA Mincho fonts; and "Tegaki.model",
 // zinnia's Japanese model cut down to the same characters.
-#include "platform/handwriting/DirectionFeatures.h"
-#include "platform/handwriting/KanaSets.h"
-#include "platform/handwriting/TemplateFile.h"
+#include "writing/handwriting/DirectionFeatures.h"
+#include "writing/handwriting/KanaSets.h"
+#include "writing/handwriting/TemplateFile.h"
 #include "tools/handwriting/CandidateChars.h"
 #include "tools/handwriting/GlyphSkeleton.h"
 #include "tools/handwriting/ZinniaModel.h"

@@ -1,6 +1,6 @@
 // tracestrokes [--kana|--kanji] [SEED]: the benchmark's test set as classify reads it, one
 // character a line, its expected character first and a tab before the strokes.
-#include "platform/handwriting/KanaSets.h"
+#include "writing/handwriting/KanaSets.h"
 #include "tools/handwriting/CandidateChars.h"
 #include "tools/handwriting/StrokeTracing.h"
 

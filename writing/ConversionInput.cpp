@@ -1,8 +1,8 @@
-#include "platform/ConversionInput.h"
+#include "writing/ConversionInput.h"
 
-#include "platform/ConversionStrip.h"
+#include "writing/ConversionStrip.h"
 #include "platform/Fonts.h"
-#include "platform/HiraganaInput.h"
+#include "writing/HiraganaInput.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "platform/KanaTable.h"
+#include "writing/KanaTable.h"
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
-#include "platform/HiraganaInput.h"
+#include "writing/HiraganaInput.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // directory, so the pad opens without drawing a thousand glyphs.
 #pragma once
 
-#include "platform/handwriting/DirectionFeatures.h"
+#include "writing/handwriting/DirectionFeatures.h"
 
 #include <QString>
 #include <QVector>

@@ -1,6 +1,6 @@
 // Romaji-to-hiragana conversion and the on-screen kana table.
-#include "platform/HiraganaInput.h"
-#include "platform/KanaTable.h"
+#include "writing/HiraganaInput.h"
+#include "writing/KanaTable.h"
 #include "support/TestEnv.h"
 
 #include <QLineEdit>

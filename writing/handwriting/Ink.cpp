@@ -1,4 +1,4 @@
-#include "platform/handwriting/Ink.h"
+#include "writing/handwriting/Ink.h"
 
 #include <QStringList>
 

@@ -4,8 +4,8 @@
 #include "data/HandwritingPads.h"
 #include "data/KanjiFiles.h"
 #include "data/ProgramDir.h"
-#include "platform/handwriting/HandwritingPad.h"
-#include "platform/handwriting/WritingSurface.h"
+#include "writing/handwriting/HandwritingPad.h"
+#include "writing/handwriting/WritingSurface.h"
 #include "support/HandStrokes.h"
 #include "support/TestEnv.h"
 

@@ -1,4 +1,4 @@
-#include "platform/RubyToolTip.h"
+#include "writing/RubyToolTip.h"
 
 #include <QApplication>
 #include <QEvent>

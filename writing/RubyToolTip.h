@@ -4,7 +4,7 @@
 // ten seconds.
 #pragma once
 
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 
 #include <QPointer>
 #include <QTimer>

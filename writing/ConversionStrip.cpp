@@ -1,4 +1,4 @@
-#include "platform/ConversionStrip.h"
+#include "writing/ConversionStrip.h"
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"

@@ -1,4 +1,4 @@
-#include "platform/HiraganaInput.h"
+#include "writing/HiraganaInput.h"
 
 #include <QEvent>
 #include <QInputMethodEvent>

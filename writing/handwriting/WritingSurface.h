@@ -2,7 +2,7 @@
 // box of the recogniser whatever size the square is shown at.
 #pragma once
 
-#include "platform/handwriting/Ink.h"
+#include "writing/handwriting/Ink.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "platform/handwriting/DirectionFeatures.h"
+#include "writing/handwriting/DirectionFeatures.h"
 
 #include <QPainter>
 

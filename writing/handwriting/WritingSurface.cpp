@@ -1,4 +1,4 @@
-#include "platform/handwriting/WritingSurface.h"
+#include "writing/handwriting/WritingSurface.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/handwriting/TemplateFile.h"
+#include "writing/handwriting/TemplateFile.h"
 
 #include <QFile>
 #include <QSaveFile>

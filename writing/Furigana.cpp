@@ -1,7 +1,7 @@
-#include "platform/Furigana.h"
+#include "writing/Furigana.h"
 
-#include "platform/RubyText.h"
-#include "platform/RubyToolTip.h"
+#include "writing/RubyText.h"
+#include "writing/RubyToolTip.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,8 +5,8 @@
 // character the matcher ranks high.
 #pragma once
 
-#include "platform/handwriting/Ink.h"
-#include "platform/handwriting/TemplateFile.h"
+#include "writing/handwriting/Ink.h"
+#include "writing/handwriting/TemplateFile.h"
 
 #include <QHash>
 #include <QString>

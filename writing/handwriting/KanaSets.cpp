@@ -1,4 +1,4 @@
-#include "platform/handwriting/KanaSets.h"
+#include "writing/handwriting/KanaSets.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "platform/RubyItemViews.h"
+#include "writing/RubyItemViews.h"
 
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "platform/handwriting/HandwritingPad.h"
+#include "writing/handwriting/HandwritingPad.h"
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
-#include "platform/handwriting/KanaSets.h"
-#include "platform/handwriting/Recognizer.h"
-#include "platform/handwriting/WritingSurface.h"
+#include "writing/handwriting/KanaSets.h"
+#include "writing/handwriting/Recognizer.h"
+#include "writing/handwriting/WritingSurface.h"
 
 #include <QKeyEvent>
 #include <QLabel>

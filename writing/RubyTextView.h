@@ -2,7 +2,7 @@
 // between phrases only. Used where the program sets a whole text itself (message boxes, answers).
 #pragma once
 
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 #include "data/HandwritingPads.h"
 #include "data/KanjiFiles.h"
 #include "platform/MessageBoxes.h"
-#include "platform/handwriting/TemplateFile.h"
+#include "writing/handwriting/TemplateFile.h"
 #include "support/HandStrokes.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"

@@ -1,4 +1,4 @@
-#include "platform/StrokeOrderView.h"
+#include "writing/StrokeOrderView.h"
 
 #include "platform/Fonts.h"
 

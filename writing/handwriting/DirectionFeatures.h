@@ -4,7 +4,7 @@
 // change the description; strokes joined or broken change it little.
 #pragma once
 
-#include "platform/handwriting/Ink.h"
+#include "writing/handwriting/Ink.h"
 
 #include <QImage>
 

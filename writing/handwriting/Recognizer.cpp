@@ -1,6 +1,6 @@
-#include "platform/handwriting/Recognizer.h"
+#include "writing/handwriting/Recognizer.h"
 
-#include "platform/handwriting/DirectionFeatures.h"
+#include "writing/handwriting/DirectionFeatures.h"
 
 #include <zinnia.h>
 

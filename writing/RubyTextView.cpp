@@ -1,4 +1,4 @@
-#include "platform/RubyTextView.h"
+#include "writing/RubyTextView.h"
 
 #include <QEvent>
 #include <QFontMetrics>

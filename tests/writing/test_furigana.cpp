@@ -5,11 +5,11 @@
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
 #include "platform/Fonts.h"
-#include "platform/Furigana.h"
-#include "platform/RubyText.h"
-#include "platform/RubyItemViews.h"
-#include "platform/RubyTextView.h"
-#include "platform/RubyToolTip.h"
+#include "writing/Furigana.h"
+#include "writing/RubyText.h"
+#include "writing/RubyItemViews.h"
+#include "writing/RubyTextView.h"
+#include "writing/RubyToolTip.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>

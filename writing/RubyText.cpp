@@ -1,4 +1,4 @@
-#include "platform/RubyText.h"
+#include "writing/RubyText.h"
 
 #include <QFile>
 #include <QFontMetrics>
