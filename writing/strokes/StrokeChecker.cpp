@@ -7,10 +7,8 @@ namespace {
 // Mean distances in model units (the box is 109 wide) a child's stroke may stray.
 constexpr double FitTolerance = 8.5;
 constexpr double KeptTolerance = 9.5;
-
-bool fits(const StrokeFit& f) {
-    return f.plausible && f.error <= FitTolerance && f.keptError <= KeptTolerance;
-}
+constexpr double DirectionShare = 0.6;
+constexpr double DirectionGap = 1.0;
 
 } // namespace
 
@@ -84,6 +82,11 @@ StrokeFit StrokeChecker::tryStroke(const StrokePath& drawn, int stroke) const {
     return frame_.fit(drawn, modelSamples_[stroke]);
 }
 
+bool StrokeChecker::fits(const StrokeFit& f) const {
+    // The strokes before must still sit well in the frame this stroke pulls towards.
+    return f.plausible && f.error <= FitTolerance && frame_.keptError(f.frame) <= KeptTolerance;
+}
+
 void StrokeChecker::accept(int stroke, const StrokePath& drawn) {
     const qsizetype at = done_.size();
     orders_.removeIf([&](const QList<int>& order) { return order[at] != stroke; });
@@ -105,12 +108,23 @@ StrokeJudgement StrokeChecker::judge(const StrokePath& path) {
     const StrokePath drawn = Resampled(path);
     const StrokePath backwards = Reversed(drawn);
 
-    // A stroke due in any accepted order: the best fitting one.
-    int best = -1;
+    // A stroke due in any accepted order: the best fitting one. The lines fit either way
+    // round; which way fits point to point clearly better tells the direction (a short
+    // stroke is close to its model both ways).
+    int best = -1, turned = -1;
     double bestError = 0;
     for (int s : dueStrokes()) {
         const StrokeFit f = tryStroke(drawn, s);
-        if (fits(f) && (best < 0 || f.error < bestError)) {
+        const StrokeFit b = tryStroke(backwards, s);
+        const bool forwardFits = fits(f);
+        const bool backwardFits = fits(b);
+        const bool reversed =
+            backwardFits && (!forwardFits || (b.pathError < DirectionShare * f.pathError &&
+                                              f.pathError - b.pathError > DirectionGap));
+        if (reversed) {
+            if (turned < 0)
+                turned = s;
+        } else if (forwardFits && (best < 0 || f.error < bestError)) {
             best = s;
             bestError = f.error;
         }
@@ -122,12 +136,11 @@ StrokeJudgement StrokeChecker::judge(const StrokePath& path) {
         return j;
     }
     ++misses_;
-    for (int s : dueStrokes())
-        if (fits(tryStroke(backwards, s))) {
-            j.verdict = StrokeVerdict::Direction;
-            j.matched = s;
-            return j;
-        }
+    if (turned >= 0) {
+        j.verdict = StrokeVerdict::Direction;
+        j.matched = turned;
+        return j;
+    }
     // Another stroke of the character, written before its turn.
     double orderError = 0;
     for (int s = 0; s < model_.count(); ++s) {

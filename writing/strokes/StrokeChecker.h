@@ -65,6 +65,7 @@ public:
 private:
     QList<int> dueStrokes() const;
     StrokeFit tryStroke(const StrokePath& drawn, int stroke) const;
+    bool fits(const StrokeFit& f) const;
     void accept(int stroke, const StrokePath& drawn);
 
     CharStrokes model_;

@@ -14,10 +14,11 @@ constexpr double Centre = StrokeBoxSize / 2;
 // strokes leave open, too weak to bend what they show.
 constexpr double Reach = 30;           // model units the scale pulls are measured over
 constexpr double EvenPull = 1.0;       // sx towards sy
-constexpr double UprightPull = 1.0;    // shear towards none
+constexpr double UprightPull = 3.0;    // shear towards none
 constexpr double SizePull = 0.05;      // both scales towards a child's usual size
 constexpr double UsualSize = 0.8;
 constexpr double BoxMargin = 16;       // how far past the box a child's writing may reach
+constexpr int MatchRounds = 3;
 
 double meanDistance(const StrokePath& a, const StrokePath& b) {
     double sum = 0;
@@ -25,6 +26,32 @@ double meanDistance(const StrokePath& a, const StrokePath& b) {
     for (qsizetype i = 0; i < n; ++i)
         sum += QLineF(a[i], b[i]).length();
     return n > 0 ? sum / double(n) : 0;
+}
+
+double nearest(const QPointF& p, const StrokePath& line) {
+    double best = 1e18;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const QPointF a = line[i - 1], d = line[i] - a;
+        const double len2 = QPointF::dotProduct(d, d);
+        const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0.0;
+        const QPointF q = a + d * t - p;
+        best = std::min(best, QPointF::dotProduct(q, q));
+    }
+    if (line.size() == 1)
+        best = QPointF::dotProduct(line[0] - p, line[0] - p);
+    return std::sqrt(best);
+}
+
+// Each line's points against the other line, averaged both ways.
+double lineDistance(const StrokePath& a, const StrokePath& b) {
+    if (a.isEmpty() || b.isEmpty())
+        return 0;
+    double ab = 0, ba = 0;
+    for (const QPointF& p : a)
+        ab += nearest(p, b);
+    for (const QPointF& p : b)
+        ba += nearest(p, a);
+    return (ab / double(a.size()) + ba / double(b.size())) / 2;
 }
 
 } // namespace
@@ -52,13 +79,14 @@ bool FrameTransform::plausible() const {
     const double ratio = sx / sy;
     if (ratio < 0.55 || ratio > 1.8 || std::abs(shear) > 0.5 * scale())
         return false;
-    for (double cx : {0.0, StrokeBoxSize})
-        for (double cy : {0.0, StrokeBoxSize}) {
-            const QPointF p = map(QPointF(cx, cy));
-            if (p.x() < -BoxMargin || p.y() < -BoxMargin || p.x() > StrokeBoxSize + BoxMargin ||
-                p.y() > StrokeBoxSize + BoxMargin)
-                return false;
-        }
+    // The middles of the box's sides: its corners would count the slant twice.
+    for (const QPointF& side : {QPointF(0, Centre), QPointF(StrokeBoxSize, Centre),
+                                QPointF(Centre, 0), QPointF(Centre, StrokeBoxSize)}) {
+        const QPointF p = map(side);
+        if (p.x() < -BoxMargin || p.y() < -BoxMargin || p.x() > StrokeBoxSize + BoxMargin ||
+            p.y() > StrokeBoxSize + BoxMargin)
+            return false;
+    }
     return true;
 }
 
@@ -132,9 +160,49 @@ FrameTransform StrokeFrame::solve(Normal n) {
     return t;
 }
 
+// The model points nearest each drawn point once the model is placed by t: pairs that do not
+// care how far along the line the child is, so a hook drawn or left out does not drag the fit.
+StrokePath StrokeFrame::matched(const StrokePath& drawn, const StrokePath& model,
+                                const FrameTransform& t) {
+    const StrokePath placed = t.map(model);
+    StrokePath out;
+    out.reserve(drawn.size());
+    for (const QPointF& p : drawn) {
+        double best = 1e18;
+        QPointF at = model.value(0);
+        for (qsizetype i = 1; i < placed.size(); ++i) {
+            const QPointF a = placed[i - 1], d = placed[i] - a;
+            const double len2 = QPointF::dotProduct(d, d);
+            const double u =
+                len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0.0;
+            const QPointF q = a + d * u - p;
+            const double dist = QPointF::dotProduct(q, q);
+            if (dist < best) {
+                best = dist;
+                at = model[i - 1] + (model[i] - model[i - 1]) * u;
+            }
+        }
+        out << at;
+    }
+    return out;
+}
+
+FrameTransform StrokeFrame::solveWith(const StrokePath& drawn, const StrokePath& model) const {
+    Normal n = normal_;
+    accumulate(n, drawn, model);
+    FrameTransform t = solve(n);
+    for (int round = 0; round < MatchRounds; ++round) {
+        n = normal_;
+        accumulate(n, drawn, matched(drawn, model, t));
+        t = solve(n);
+    }
+    return t;
+}
+
 void StrokeFrame::add(const StrokePath& drawn, const StrokePath& model) {
+    const FrameTransform t = solveWith(drawn, model);
     pairs_.append({drawn, model});
-    accumulate(normal_, drawn, model);
+    accumulate(normal_, drawn, matched(drawn, model, t));
 }
 
 FrameTransform StrokeFrame::transform() const {
@@ -147,16 +215,13 @@ FrameTransform StrokeFrame::transform() const {
 }
 
 StrokeFit StrokeFrame::fit(const StrokePath& drawn, const StrokePath& model) const {
-    Normal n = normal_;
-    accumulate(n, drawn, model);
     StrokeFit f;
-    f.frame = solve(n);
+    f.frame = solveWith(drawn, model);
     f.plausible = f.frame.plausible();
     const double s = std::max(f.frame.scale(), 0.05);
     const StrokePath placed = f.frame.map(model);
-    f.error = meanDistance(drawn, placed) / s;
-    for (const auto& [d, m] : pairs_)
-        f.keptError = std::max(f.keptError, meanDistance(d, f.frame.map(m)) / s);
+    f.error = lineDistance(drawn, placed) / s;
+    f.pathError = meanDistance(drawn, placed) / s;
     // The shape alone: the drawn stroke moved so that its centre lies on the model stroke's,
     // placed in the frame of the strokes before it.
     const FrameTransform before = transform();
@@ -166,6 +231,14 @@ StrokeFit StrokeFrame::fit(const StrokePath& drawn, const StrokePath& model) con
     moved.reserve(drawn.size());
     for (const QPointF& p : drawn)
         moved << p + shift;
-    f.shapeError = meanDistance(moved, placedBefore) / std::max(before.scale(), 0.05);
+    f.shapeError = lineDistance(moved, placedBefore) / std::max(before.scale(), 0.05);
     return f;
+}
+
+double StrokeFrame::keptError(const FrameTransform& t) const {
+    const double s = std::max(t.scale(), 0.05);
+    double worst = 0;
+    for (const auto& [d, m] : pairs_)
+        worst = std::max(worst, lineDistance(d, t.map(m)) / s);
+    return worst;
 }

@@ -23,13 +23,15 @@ struct FrameTransform {
     bool plausible() const;
 };
 
-// How one drawn stroke fits as one model stroke, errors in model units (divided by the scale).
+// How one drawn stroke fits as one model stroke, in model units (divided by the scale). The
+// errors compare the lines as lines: the mean distance from each line's points to the other
+// line, both ways, so a hook or sweep drawn shorter or longer moves them little.
 struct StrokeFit {
     FrameTransform frame;
     bool plausible = false;
-    double error = 1e9;     // mean distance of the drawn stroke's points from the placed model
-    double keptError = 0;   // the worst such mean of the strokes accepted before, in this frame
-    double shapeError = 1e9; // the drawn stroke's error once moved onto the placed model
+    double error = 1e9;      // the drawn line against the placed model
+    double pathError = 1e9;  // mean distance of point to point, start to end: tells direction
+    double shapeError = 1e9; // the drawn line moved onto the model placed as before it
 };
 
 class StrokeFrame {
@@ -40,14 +42,19 @@ public:
     bool isEmpty() const { return pairs_.isEmpty(); }
     // Fitted from the accepted strokes; the default frame before any.
     FrameTransform transform() const;
-    // The frame fitted with one more stroke, and how everything sits in it.
+    // The frame fitted with one more stroke, and how that stroke sits in it.
     StrokeFit fit(const StrokePath& drawn, const StrokePath& model) const;
+    // The worst error of the strokes accepted so far in a frame.
+    double keptError(const FrameTransform& t) const;
 
 private:
     using Normal = std::array<double, 5 * 6>; // 5 x 5 normal matrix beside its right-hand side
     static void accumulate(Normal& n, const StrokePath& drawn, const StrokePath& model);
     static FrameTransform solve(Normal n);
+    static StrokePath matched(const StrokePath& drawn, const StrokePath& model,
+                              const FrameTransform& t);
+    FrameTransform solveWith(const StrokePath& drawn, const StrokePath& model) const;
 
-    QList<std::pair<StrokePath, StrokePath>> pairs_;
+    QList<std::pair<StrokePath, StrokePath>> pairs_; // drawn and model strokes accepted
     Normal normal_{};
 };

@@ -1,0 +1,219 @@
+// The stroke checker's verdicts on whole characters: strokes entered by hand and strokes made
+// from the model as a child writes them, right, backwards, out of order, misplaced, misshapen,
+// one too many; both school orders of 上; strokes given after misses.
+#include "support/ChildHand.h"
+#include "support/HandStrokes.h"
+#include "support/TestEnv.h"
+#include "writing/strokes/KakijunFile.h"
+#include "writing/strokes/StrokeChecker.h"
+#include "writing/strokes/StrokeSampling.h"
+#include "writing/strokes/StrokeStore.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using Strokes = QList<StrokePath>;
+
+const StrokeStore& Store() {
+    static StrokeStore store;
+    if (store.isEmpty())
+        store.load(TestEnv::builtProgramDir() + QLatin1Char('/') + KakijunFileName);
+    return store;
+}
+
+const CharStrokes& Model(const QString& ch) {
+    static const CharStrokes none;
+    const CharStrokes* c = Store().find(ch);
+    return c ? *c : none;
+}
+
+Strokes FromInk(const Ink& ink) {
+    Strokes out;
+    for (const Stroke& s : ink) {
+        StrokePath p;
+        for (const QPointF& q : s)
+            p << q * (StrokeBoxSize / InkBox);
+        out << p;
+    }
+    return out;
+}
+
+// The model's strokes in the given order (numbers from 1), written by a seeded child's hand.
+Strokes Written(const QString& ch, const QList<int>& order, quint32 seed = 7) {
+    std::mt19937 random(seed);
+    const ChildHand hand = RandomChildHand(random);
+    Strokes out;
+    for (int n : order)
+        out << ChildStroke(Model(ch).strokes.value(n - 1), hand, random);
+    return out;
+}
+
+Strokes Moved(Strokes strokes, int index, QPointF by) {
+    for (QPointF& p : strokes[index])
+        p += by;
+    return strokes;
+}
+
+StrokePath Circle(QPointF centre, double radius) {
+    StrokePath out;
+    for (int i = 0; i <= 40; ++i) {
+        const double a = 2 * std::numbers::pi * i / 40;
+        out << centre + QPointF(std::cos(a), std::sin(a)) * radius;
+    }
+    return out;
+}
+
+QString Verdicts(StrokeChecker& checker, const Strokes& strokes) {
+    QStringList out;
+    for (const StrokePath& s : strokes)
+        out << VerdictName(checker.judge(s).verdict);
+    return out.join(QLatin1Char(' '));
+}
+
+QString Numbers(const QList<int>& strokes) {
+    QStringList out;
+    for (int s : strokes)
+        out << QString::number(s + 1);
+    return out.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestStrokeChecker : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { QVERIFY2(!Store().isEmpty(), "the built Kakijun.dat cannot be read"); }
+
+    void verdicts_data() {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<Strokes>("strokes");
+        QTest::addColumn<QString>("verdicts");
+        QTest::addColumn<QString>("missing");
+
+        for (const char* c : {"十", "山", "口", "川", "木", "日", "い", "く", "し", "こ", "つ", "り",
+                              "カ", "ト"}) {
+            const QString ch = QString::fromUtf8(c);
+            const Ink ink = HandStrokes(ch);
+            QStringList oks;
+            for (qsizetype i = 0; i < ink.size(); ++i)
+                oks << QStringLiteral("ok");
+            QTest::addRow("%s by hand", c) << ch << FromInk(ink) << oks.join(QLatin1Char(' '))
+                                           << QString();
+        }
+        QTest::newRow("日 small in a corner")
+            << QStringLiteral("日")
+            << FromInk(ShrunkInk(HandStrokes(QStringLiteral("日")), 0.55, QPointF(440, 430)))
+            << "ok ok ok ok" << QString();
+        QTest::newRow("十 backwards") << QStringLiteral("十")
+                                      << FromInk(ReversedInk(HandStrokes(QStringLiteral("十"))))
+                                      << "direction order" << "1 2";
+        QTest::newRow("川 last stroke first")
+            << QStringLiteral("川") << FromInk(ReorderedInk(HandStrokes(QStringLiteral("川"))))
+            << "order ok ok" << "3";
+        QTest::newRow("上 as KanjiVG orders it")
+            << QStringLiteral("上") << Written(QStringLiteral("上"), {1, 2, 3}) << "ok ok ok"
+            << QString();
+        QTest::newRow("上 short horizontal first")
+            << QStringLiteral("上") << Written(QStringLiteral("上"), {2, 1, 3}) << "ok ok ok"
+            << QString();
+        QTest::newRow("上 bottom before the short horizontal")
+            << QStringLiteral("上") << Written(QStringLiteral("上"), {1, 3, 2}) << "ok order ok"
+            << "3";
+        QTest::newRow("二 bottom first") << QStringLiteral("二")
+                                         << Written(QStringLiteral("二"), {2, 1}) << "order ok"
+                                         << "2";
+        QTest::newRow("二 bottom drawn over the top")
+            << QStringLiteral("二")
+            << Moved(Written(QStringLiteral("二"), {1, 2}), 1, QPointF(0, -30)) << "ok place"
+            << "2";
+        QTest::newRow("一 as a circle") << QStringLiteral("一")
+                                         << Strokes{Circle(QPointF(55, 55), 25)} << "shape"
+                                         << "1";
+        QTest::newRow("一 with the vertical of 十")
+            << QStringLiteral("一") << Strokes{FromInk(HandStrokes(QStringLiteral("十")))[1]}
+            << "shape" << "1";
+        QTest::newRow("一 and one more") << QStringLiteral("一")
+                                          << Written(QStringLiteral("十"), {1, 2}) << "ok extra"
+                                          << QString();
+        QTest::newRow("あ by a child") << QStringLiteral("あ")
+                                        << Written(QStringLiteral("あ"), {1, 2, 3}) << "ok ok ok"
+                                        << QString();
+        QTest::newRow("あ last stroke backwards")
+            << QStringLiteral("あ")
+            << Strokes(Written(QStringLiteral("あ"), {1, 2})
+                       << Reversed(Written(QStringLiteral("あ"), {1, 2, 3}).last()))
+            << "ok ok direction" << "3";
+        QTest::newRow("ア by a child") << QStringLiteral("ア")
+                                        << Written(QStringLiteral("ア"), {1, 2}, 11) << "ok ok"
+                                        << QString();
+    }
+    void verdicts() {
+        QFETCH(QString, ch);
+        QFETCH(Strokes, strokes);
+        QFETCH(QString, verdicts);
+        QFETCH(QString, missing);
+        QVERIFY(Store().find(ch));
+        StrokeChecker checker(*Store().find(ch));
+        QCOMPARE(Verdicts(checker, strokes), verdicts);
+        QCOMPARE(Numbers(checker.missing()), missing);
+    }
+
+    // A stroke given after misses counts as done; the child goes on with the next one.
+    void givenStroke() {
+        StrokeChecker checker(Model(QStringLiteral("二")));
+        const Strokes written = Written(QStringLiteral("二"), {1, 2});
+        QCOMPARE(checker.judge(written[1]).verdict, StrokeVerdict::Order);
+        QCOMPARE(checker.judge(Circle(QPointF(50, 50), 20)).verdict, StrokeVerdict::Shape);
+        QCOMPARE(checker.misses(), 2);
+        QCOMPARE(checker.give(), 0);
+        QVERIFY(checker.isGiven(0));
+        QCOMPARE(checker.misses(), 0);
+        QCOMPARE(checker.expected(), 1);
+        const StrokeJudgement j = checker.judge(written[1]);
+        QCOMPARE(j.verdict, StrokeVerdict::Ok);
+        QCOMPARE(j.expected, 1);
+        QCOMPARE(j.matched, 1);
+        QVERIFY(checker.finished());
+        QVERIFY(!checker.isGiven(1));
+        QCOMPARE(checker.done(), (QList<int>{0, 1}));
+        QCOMPARE(checker.give(), -1);
+        QCOMPARE(checker.judge(written[1]).verdict, StrokeVerdict::Extra);
+    }
+
+    // After the child's first strokes, a model stroke is laid where they are writing.
+    void placedInTheChildsFrame() {
+        const CharStrokes& model = Model(QStringLiteral("日"));
+        ChildHand hand;
+        hand.scale = 0.6;
+        hand.offset = QPointF(-18, 15);
+        StrokeChecker checker(model);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(checker.judge(NeatStroke(model.strokes[i], hand)).verdict, StrokeVerdict::Ok);
+        const StrokePath placed = checker.placed(3);
+        const StrokePath neat = NeatStroke(model.strokes[3], hand);
+        QCOMPARE(placed.size(), neat.size());
+        for (qsizetype i = 0; i < placed.size(); ++i)
+            QVERIFY2(QLineF(placed[i], neat[i]).length() < 2.5, qPrintable(QString::number(i)));
+    }
+
+    // Both orders of 上 stay open until a stroke decides; after the short horizontal the
+    // vertical is due.
+    void secondOrderDecides() {
+        const CharStrokes& model = Model(QStringLiteral("上"));
+        QCOMPARE(model.otherOrders, (QList<QList<int>>{{1, 0, 2}}));
+        StrokeChecker checker(model);
+        QCOMPARE(checker.expected(), 0);
+        QCOMPARE(checker.judge(Written(QStringLiteral("上"), {2}).first()).matched, 1);
+        QCOMPARE(checker.expected(), 0);
+        checker.reset();
+        QCOMPARE(checker.done(), QList<int>{});
+        QCOMPARE(checker.missing(), (QList<int>{0, 1, 2}));
+    }
+};
+
+QTEST_MAIN(TestStrokeChecker)
+#include "test_stroke_checker.moc"
