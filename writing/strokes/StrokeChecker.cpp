@@ -5,8 +5,11 @@
 namespace {
 
 // Mean distances in model units (the box is 109 wide) a child's stroke may stray.
-constexpr double FitTolerance = 8.5;
-constexpr double KeptTolerance = 9.5;
+constexpr double FitTolerance = 6.0;
+constexpr double KeptTolerance = 6.0;
+// A stroke that fits another stroke of the character this much better is that stroke.
+constexpr double ElsewhereShare = 0.5;
+constexpr double ElsewhereGap = 1.0;
 constexpr double DirectionShare = 0.6;
 constexpr double DirectionGap = 1.0;
 
@@ -129,7 +132,22 @@ StrokeJudgement StrokeChecker::judge(const StrokePath& path) {
             bestError = f.error;
         }
     }
+    // Within the tolerance of the due stroke, yet clearly another stroke of the character: a
+    // neighbour written before its turn.
     if (best >= 0) {
+        const QList<int> due = dueStrokes();
+        for (int s = 0; s < model_.count(); ++s) {
+            if (done_.contains(s) || due.contains(s))
+                continue;
+            const StrokeFit f = tryStroke(drawn, s);
+            if (f.error < ElsewhereShare * bestError && bestError - f.error > ElsewhereGap &&
+                fits(f)) {
+                ++misses_;
+                j.verdict = StrokeVerdict::Order;
+                j.matched = s;
+                return j;
+            }
+        }
         j.verdict = StrokeVerdict::Ok;
         j.matched = best;
         accept(best, drawn);
