@@ -7,7 +7,6 @@
 #include <QMutex>
 #include <QPointer>
 
-
 #include <SDL.h>
 #include <SDL_mixer.h>
 
