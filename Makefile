@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc)
 
 # Debian 12 packages the build, the program and the tests need (README lists why).
-PACKAGES = cmake make g++ pkg-config \
+PACKAGES = cmake make g++ lld pkg-config \
   qt6-base-dev qt6-base-private-dev libgl-dev \
   libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont \
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev \
@@ -83,9 +83,11 @@ measure: build
 	tools/measure/measure.sh $(BUILD)
 
 # Each file reader under libFuzzer for FUZZ_SECONDS seconds (default 60).
+# The release's own clang (14 on Debian 12, 19 on Debian 13) with its libFuzzer runtime.
 fuzz: deps
-	@dpkg-query -W -f='$${Status}\n' clang libclang-rt-14-dev 2>/dev/null | grep -c 'install ok installed' | grep -q 2 || \
-	  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang libclang-rt-14-dev
+	@$(MAKE) --no-print-directory install-missing WANT=clang
+	@$(MAKE) --no-print-directory install-missing \
+	  WANT="libclang-rt-$$(clang -dumpversion | cut -d. -f1)-dev"
 	fuzz/run.sh
 
 clean:

@@ -22,8 +22,9 @@ void MenuMusic::setFiles() {
         player(n)->setFileName(ProgramFile(QStringLiteral("Menu%1.mid").arg(n)));
 }
 
-void MenuMusic::report() {
-    MediaErrorReport(window_, QStringLiteral("Menu.mid"));
+void MenuMusic::report(int n) {
+    // The track that failed, so that a parent knows which file to look at.
+    MediaErrorReport(window_, QStringLiteral("Menu%1.mid").arg(n));
 }
 
 void MenuMusic::closeAll() {
@@ -38,7 +39,7 @@ void MenuMusic::start() {
     for (int n = 1; n <= 4; ++n) {
         if (!player(n)->open()) {
             closeAll();
-            report();
+            report(n);
             return;
         }
     }
@@ -46,7 +47,7 @@ void MenuMusic::start() {
     if (!player(1)->play()) {
         player(1)->setNotify(false);
         closeAll();
-        report();
+        report(1);
         return;
     }
     track_ = 1;
@@ -91,7 +92,7 @@ void MenuMusic::trackEnded() {
         player(next)->setNotify(false);
         on_ = false;
         closeAll();
-        report();
+        report(next);
     }
 }
 
@@ -101,7 +102,7 @@ void MenuMusic::stop() {
         return;
     player(track_)->setNotify(false);
     if (!player(track_)->stop()) {
-        report(); // still counts as on
+        report(track_); // still counts as on
         return;
     }
     closeAll();

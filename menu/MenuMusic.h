@@ -1,5 +1,5 @@
 // The menu's music: four players on "Menu1.mid" to "Menu4.mid", played in turn while the menu
-// shows. Every device error names "Menu.mid"; the menu stays usable without music.
+// shows. A device error names the track it befell; the menu stays usable without music.
 #pragma once
 
 #include <QObject>
@@ -33,7 +33,7 @@ class MenuMusic : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void report();
+    void report(int n);
     void closeAll();
     QWidget* window_;
     std::array<MediaPlayer*, 5> players_{};

@@ -23,6 +23,7 @@ if dpkg-query -W -f='${Status}' mojimaru 2> /dev/null | grep -q 'install ok inst
     echo "test-install: mojimaru is installed already; remove it first" >&2
     exit 1
 fi
+"$here/check-deb.sh" "$deb"
 echo "test-install: installing $deb"
 installed_here=yes
 DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "$deb" > "$work/apt.log" 2>&1 ||

@@ -1,4 +1,5 @@
 #include "platform/MediaPlayer.h"
+#include "platform/MidiSynth.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -6,37 +7,10 @@
 #include <QMutex>
 #include <QPointer>
 
-#include <atomic>
-#include <utility>
-
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <dlfcn.h>
-#include <fluidsynth.h>
-
-// SDL_mixer makes each track's synthesizer with FluidSynth's default settings, and those read
-// every sample of the soundfont into memory (6 MB of the General MIDI set for the handful of
-// instruments a tune plays). This definition comes first in the program's symbol lookup, so
-// SDL_mixer gets settings that load the samples of the instruments a track uses, when it uses
-// them.
-namespace {
-std::atomic<int> onDemandSynths{0};
-}
-
-extern "C" fluid_settings_t* new_fluid_settings(void)
-{
-    using Make = fluid_settings_t* (*)();
-    static const Make library = reinterpret_cast<Make>(dlsym(RTLD_NEXT, "new_fluid_settings"));
-    fluid_settings_t* settings = library ? library() : nullptr;
-    if (settings && fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1) == FLUID_OK)
-        ++onDemandSynths;
-    return settings;
-}
 
 namespace {
-
-const char* const SoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
-                                  "/usr/share/sounds/sf2/default-GM.sf2"};
 
 bool recordingMode = false;
 bool midiForTests = true;
@@ -44,14 +18,13 @@ QStringList recordLog;
 int nextId = 1;
 QHash<int, QPointer<MediaPlayer>> livePlayers;
 
-// What the audio thread may touch: which player owns the music and each channel, under a lock.
+// What the audio thread may touch: which player owns each effect channel, under a lock.
 QMutex ownersLock;
-int musicOwner = 0;
-int lastMusicPlayer = 0;  // UI thread only: the player whose track the mixer played last
 QHash<int, int> channelOwner;
 
 enum class Audio { Untried, Open, Failed };
 Audio audioState = Audio::Untried;
+bool midiReady = false;  // the synthesizer feeds the mixer's music stream
 
 void deliverOnUiThread(int id)
 {
@@ -66,18 +39,6 @@ void deliverOnUiThread(int id)
                 (*it)->deliverEnd();
         },
         Qt::QueuedConnection);
-}
-
-void musicFinished()
-{
-    int owner;
-    {
-        QMutexLocker lock(&ownersLock);
-        owner = musicOwner;
-        musicOwner = 0;
-    }
-    if (owner)
-        deliverOnUiThread(owner);
 }
 
 void channelFinished(int channel)
@@ -99,33 +60,20 @@ bool ensureAudio()
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         // A WAV cut short is a broken file, not a shorter sound.
         SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-            Mix_Init(MIX_INIT_MID);
-            for (const char* sf : SoundFonts) {
-                if (QFileInfo::exists(QString::fromLatin1(sf))) {
-                    Mix_SetSoundFonts(sf);
-                    break;
-                }
-            }
-            if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) == 0) {
-                Mix_AllocateChannels(16);
-                Mix_HookMusicFinished(musicFinished);
-                Mix_ChannelFinished(channelFinished);
-                audioState = Audio::Open;
-            }
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) == 0) {
+            int rate = 0;
+            Uint16 format = 0;
+            int channels = 0;
+            Mix_QuerySpec(&rate, &format, &channels);
+            Mix_AllocateChannels(16);
+            Mix_ChannelFinished(channelFinished);
+            // The music is ours: FluidSynth renders into the mixer's music stream.
+            MidiSynth::setEndHandler(deliverOnUiThread);
+            midiReady = format == AUDIO_S16SYS && MidiSynth::attach(rate, channels);
+            audioState = Audio::Open;
         }
     }
     return audioState == Audio::Open;
-}
-
-bool midiDecoderPresent()
-{
-    for (int i = 0; i < Mix_GetNumMusicDecoders(); ++i) {
-        const QByteArray name = Mix_GetMusicDecoder(i);
-        if (name == "MIDI" || name == "FLUIDSYNTH" || name == "TIMIDITY" || name == "NATIVEMIDI")
-            return true;
-    }
-    return false;
 }
 
 QString shortName(const QString& path) { return QFileInfo(path).fileName(); }
@@ -140,12 +88,8 @@ quint32 be32(const QByteArray& b, qsizetype at)
 
 // FluidSynth accepts a truncated file silently; check the chunk structure ourselves so a damaged
 // track is an open failure, as for any other broken file.
-bool isWholeMidiFile(const QString& path)
+bool isWholeMidiFile(const QByteArray& b)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20))
-        return false;
-    const QByteArray b = file.readAll();
     if (b.size() < 14 || !b.startsWith("MThd") || be32(b, 4) != 6)
         return false;
     const int tracks = (static_cast<unsigned char>(b[10]) << 8) | static_cast<unsigned char>(b[11]);
@@ -160,6 +104,16 @@ bool isWholeMidiFile(const QString& path)
         at += 8 + static_cast<qsizetype>(len);
     }
     return found >= 1 && found >= tracks && at == b.size();
+}
+
+// The whole file when it is a whole MIDI file, else empty.
+QByteArray readMidiFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (16 << 20))
+        return {};
+    QByteArray bytes = file.readAll();
+    return isWholeMidiFile(bytes) ? bytes : QByteArray();
 }
 
 }  // namespace
@@ -183,6 +137,8 @@ bool MediaPlayer::isMidi() const
     return lower.endsWith(QLatin1String(".mid")) || lower.endsWith(QLatin1String(".midi"));
 }
 
+bool MediaPlayer::trackLoaded() const { return !recordingMode && MidiSynth::holds(id_); }
+
 bool MediaPlayer::open()
 {
     close();
@@ -191,28 +147,25 @@ bool MediaPlayer::open()
         open_ = QFileInfo(path_).isFile();
         return open_;
     }
-    if (!QFileInfo(path_).isFile() || (isMidi() && !isWholeMidiFile(path_)))
+    if (!QFileInfo(path_).isFile())
         return false;
+    if (isMidi()) {
+        midi_ = readMidiFile(path_);
+        if (midi_.isEmpty())
+            return false;
+    }
     if (!ensureAudio()) {
         // No sound card: effects stay silent rather than interrupting the child with errors.
         open_ = !isMidi();
         return open_;
     }
     if (isMidi()) {
-        // Each loaded track starts a synthesizer with the whole soundfont: load it when it plays.
-        open_ = true;
+        open_ = midiReady;
         return open_;
     }
     chunk_ = Mix_LoadWAV(QFile::encodeName(path_).constData());
     open_ = chunk_ != nullptr;
     return open_;
-}
-
-void MediaPlayer::freeMusic()
-{
-    if (music_)
-        Mix_FreeMusic(static_cast<Mix_Music*>(music_));
-    music_ = nullptr;
 }
 
 void MediaPlayer::close()
@@ -225,11 +178,10 @@ void MediaPlayer::close()
         return;
     }
     stop();
-    freeMusic();
     if (chunk_)
         Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
-    music_ = nullptr;
     chunk_ = nullptr;
+    midi_.clear();
     open_ = false;
 }
 
@@ -241,31 +193,8 @@ bool MediaPlayer::play()
     }
     if (!open_)
         return false;
-    if (isMidi() && audioState == Audio::Open) {
-        if (!music_)
-            music_ = Mix_LoadMUS(QFile::encodeName(path_).constData());
-        if (!music_)
-            return false;
-        {
-            QMutexLocker lock(&ownersLock);
-            musicOwner = 0;  // the halt of another player's track is not its end
-        }
-        if (Mix_PlayMusic(static_cast<Mix_Music*>(music_), 1) != 0)
-            return false;
-        {
-            QMutexLocker lock(&ownersLock);
-            musicOwner = id_;
-        }
-        // The mixer plays one track at a time: the one just cut off will never report its end,
-        // so its synthesizer is released now rather than when its window closes.
-        const int cutOff = std::exchange(lastMusicPlayer, id_);
-        if (cutOff != id_) {
-            auto it = livePlayers.find(cutOff);
-            if (it != livePlayers.end() && *it)
-                (*it)->freeMusic();
-        }
-        return true;
-    }
+    if (isMidi() && audioState == Audio::Open)
+        return MidiSynth::play(midi_, id_);  // the track playing before never reports its end
     if (chunk_) {
         if (channel_ >= 0 && Mix_Playing(channel_)) {
             QMutexLocker lock(&ownersLock);
@@ -291,18 +220,8 @@ bool MediaPlayer::stop()
         recordLog << QStringLiteral("stop ") + shortName(path_);
         return true;
     }
-    if (music_) {
-        bool mine;
-        {
-            QMutexLocker lock(&ownersLock);
-            mine = musicOwner == id_;
-            if (mine)
-                musicOwner = 0;
-        }
-        if (mine)
-            Mix_HaltMusic();
-        freeMusic();
-    }
+    if (isMidi())
+        MidiSynth::stop(id_);
     if (chunk_ && channel_ >= 0) {
         bool mine;
         {
@@ -333,16 +252,20 @@ bool MediaPlayer::isPlaying() const
 {
     if (recordingMode || !open_)
         return false;
-    QMutexLocker lock(&ownersLock);
     if (isMidi())
-        return musicOwner == id_;
+        return MidiSynth::playing(id_);
+    QMutexLocker lock(&ownersLock);
     return channel_ >= 0 && channelOwner.value(channel_) == id_;
 }
 
 void MediaPlayer::deliverEnd()
 {
-    if (music_ && !isPlaying())
-        freeMusic();  // the track played out: release its synthesizer until it plays again
+    if (isMidi() && !recordingMode) {
+        // An end reported before this player started its track again belongs to the last one.
+        if (MidiSynth::playing(id_))
+            return;
+        MidiSynth::releaseIfEnded(id_);
+    }
     if (!notify_)
         return;
     notify_ = false;
@@ -353,10 +276,7 @@ int MidiDeviceCount()
 {
     if (recordingMode)
         return midiForTests ? 1 : 0;
-    bool soundFont = false;
-    for (const char* sf : SoundFonts)
-        soundFont = soundFont || QFileInfo::exists(QString::fromLatin1(sf));
-    return soundFont && ensureAudio() && midiDecoderPresent() ? 1 : 0;
+    return !MidiSynth::soundFont().isEmpty() && ensureAudio() && midiReady ? 1 : 0;
 }
 
 namespace MediaPlayers {
@@ -374,5 +294,6 @@ void finish(MediaPlayer* p)
         p->deliverEnd();
 }
 void setMidiAvailableForTests(bool on) { midiForTests = on; }
-int onDemandSynthesizers() { return onDemandSynths; }
+int synthesizersMade() { return MidiSynth::synthesizersMade(); }
+int soundFontsLoaded() { return MidiSynth::soundFontsLoaded(); }
 }  // namespace MediaPlayers

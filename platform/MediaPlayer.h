@@ -1,5 +1,5 @@
-// A media player for one MIDI or WAV file, on SDL2_mixer (MIDI through FluidSynth and the system
-// General MIDI soundfont). Like the players the windows use: file name, open, close, play, stop,
+// A media player for one MIDI or WAV file, on SDL2_mixer (MIDI through the run's one FluidSynth
+// synthesizer and the system General MIDI soundfont, as the mixer's music stream). Like the players the windows use: file name, open, close, play, stop,
 // rewind, and a one-shot report of the end of play that arrives on the UI thread.
 //
 // Tests switch the back end to recording: nothing is played, every call is logged, a missing file
@@ -27,9 +27,9 @@ public:
     bool rewind();
     bool isOpen() const { return open_; }
     bool isPlaying() const;
-    // Whether a MIDI track holds its synthesizer (loaded when it plays, released when it ends,
+    // Whether this player's MIDI track is the one on the synthesizer (from play until it ends,
     // stops or is cut off by another player's track).
-    bool trackLoaded() const { return music_ != nullptr; }
+    bool trackLoaded() const;
 
     // Ask for one report of the end of play (cleared when it fires, or by setNotify(false)).
     void setNotify(bool on) { notify_ = on; }
@@ -43,17 +43,16 @@ signals:
 
 private:
     bool isMidi() const;
-    void freeMusic();
     QString path_;
+    QByteArray midi_;  // a MIDI track's file, read and checked when it opens
     bool open_ = false;
     bool notify_ = false;
     int id_ = 0;
-    void* music_ = nullptr;  // Mix_Music*
     void* chunk_ = nullptr;  // Mix_Chunk*
     int channel_ = -1;
 };
 
-// Number of usable MIDI outputs: 1 when music can really play (audio device, MIDI decoder and
+// Number of usable MIDI outputs: 1 when music can really play (audio device, synthesizer and
 // soundfont all present), else 0.
 int MidiDeviceCount();
 
@@ -63,6 +62,7 @@ bool recording();
 QStringList& log();           // "open Menu1.mid", "play Menu1.mid", ... (file names only)
 void finish(MediaPlayer* p);  // recording: end the track of p as if it had played out
 void setMidiAvailableForTests(bool on);  // recording: what MidiDeviceCount() reports
-// Synthesizer settings made so far that load the soundfont's samples as instruments are used.
-int onDemandSynthesizers();
+// Synthesizers made and soundfonts loaded in this run (one of each once music has played).
+int synthesizersMade();
+int soundFontsLoaded();
 }  // namespace MediaPlayers

@@ -97,7 +97,7 @@ class TestMenuMusic : public QObject {
         QVERIFY(!menu->music()->isOn());
     }
 
-    // A missing track is reported as "Menu.mid" when the menu shows; the menu stays usable.
+    // A missing track is named in the report when the menu shows; the menu stays usable.
     void missingTrack() {
         TestEnv env;
         WriteMenuFiles(env, QStringLiteral("Menu2.mid"));
@@ -105,7 +105,7 @@ class TestMenuMusic : public QObject {
         MediaPlayers::log().clear();
         menu->show();
         QCOMPARE(MessageBoxes::shown(),
-                 QStringList{QStringLiteral("Menu.mid でエラーがおこりました。 ")});
+                 QStringList{QStringLiteral("Menu2.mid でエラーがおこりました。 ")});
         QVERIFY(!menu->music()->isOn());
         QVERIFY(!MediaPlayers::log().contains(QStringLiteral("play Menu1.mid")));
         QVERIFY(menu->created());
