@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <sys/stat.h>
 
 namespace {
 // Each game's window, as the menu opens it. One line per game.
@@ -60,6 +61,9 @@ void BringForward()
 
 int main(int argc, char* argv[])
 {
+    // Everything the program writes (records, kanji history, lock, socket, notebook PDF) is the
+    // user's own: a child's names and answers are nobody else's business on a shared machine.
+    ::umask(S_IRWXG | S_IRWXO);
     AvoidBusAutolaunch();
     QApplication app(argc, argv);
     SetProgramDirFromApplication();

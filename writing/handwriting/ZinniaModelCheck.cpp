@@ -1,5 +1,6 @@
 #include "writing/handwriting/ZinniaModelCheck.h"
 
+#include <QList>
 #include <QString>
 #include <QtEndian>
 #include <cmath>
