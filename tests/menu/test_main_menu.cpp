@@ -452,6 +452,23 @@ class TestMainMenu : public QObject {
         help->close();
     }
 
+    // Pressing ヘルプ again and again keeps one help window, not one more each time.
+    void helpButtonAgain() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        env.writeFile(QStringLiteral("Mojimaru.hlp"),
+                      QStringLiteral("@topic 31 メニューのつかいかた\nなまえをえらびます。\n").toUtf8());
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(menu->Btn_Help, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<QDialog*> open = menu->findChildren<QDialog*>(QStringLiteral("HelpWindow"));
+        QCOMPARE(open.size(), 1);
+        QVERIFY(open.first()->isVisible());
+        open.first()->close();
+    }
+
     // The caption under the mouse turns red, the others white; the panel makes all white.
     void captionColours() {
         TestEnv env;
