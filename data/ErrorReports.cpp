@@ -21,3 +21,17 @@ void MediaErrorReport(QWidget* parent, const QString& mediaName)
 {
     ShowMessage(parent, MediaErrorText(mediaName));
 }
+
+QString SaveErrorText(const QString& fileName, const QString& folder)
+{
+    return QStringLiteral("記録を保存できませんでした。\n"
+                          "フォルダ「%1」に「%2」を書きこめません。"
+                          "ディスクがいっぱいか、書きこみがゆるされていないフォルダです。")
+        .arg(folder, fileName);
+}
+
+QString SaveErrorEndQuestion(const QString& fileName, const QString& folder)
+{
+    return SaveErrorText(fileName, folder) +
+           QStringLiteral("\n\n保存しないで終わりますか？ 保存できなかった記録は消えます。");
+}

@@ -1,4 +1,4 @@
-// The two error reports every window uses.
+// The error reports every window uses.
 #pragma once
 
 #include <QString>
@@ -12,3 +12,8 @@ void MediaErrorReport(QWidget* parent, const QString& mediaName);
 
 QString FileErrorText(const QString& fileName);
 QString MediaErrorText(const QString& mediaName);
+
+// The records could not be saved: what, where, and the likely causes, for a parent to act on.
+QString SaveErrorText(const QString& fileName, const QString& folder);
+// The same when the program was asked to end: end without them (yes) or stay (no).
+QString SaveErrorEndQuestion(const QString& fileName, const QString& folder);

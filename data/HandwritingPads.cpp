@@ -6,6 +6,7 @@
 #include "writing/handwriting/KanaSets.h"
 #include "writing/handwriting/Recognizer.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <memory>
@@ -27,12 +28,16 @@ QStringList PadKanji() {
     return out;
 }
 
-const HandwritingRecognizer* SharedRecognizer() {
+const HandwritingRecognizer* SharedRecognizer(QString* failedFile) {
     std::unique_ptr<HandwritingRecognizer>& r = Shared();
     if (!r) {
         auto made = std::make_unique<HandwritingRecognizer>();
-        if (!made->open(ProgramFile(TemplateFileName), ProgramFile(ZinniaModelFileName)))
+        QString failed;
+        if (!made->open(ProgramFile(TemplateFileName), ProgramFile(ZinniaModelFileName), &failed)) {
+            if (failedFile)
+                *failedFile = QFileInfo(failed).fileName();
             return nullptr;
+        }
         QHash<QString, int> counts;
         for (int k = 1; k <= MaxKanji; ++k)
             if (!Kanji_Tbl[size_t(k)].Kanji.isEmpty())
@@ -48,9 +53,10 @@ HandwritingPad* OpenHandwritingPad(QWidget* host, QPointer<HandwritingPad>& pad,
     if (pad && pad->isHidden())
         delete pad.data(); // closed, its deletion not yet run: a new pad, not one about to go
     if (!pad) {
-        const HandwritingRecognizer* r = SharedRecognizer();
+        QString failed;
+        const HandwritingRecognizer* r = SharedRecognizer(&failed);
         if (!r) {
-            FileErrorReport(host, TemplateFileName);
+            FileErrorReport(host, failed.isEmpty() ? TemplateFileName : failed);
             return nullptr;
         }
         switch (kind) {

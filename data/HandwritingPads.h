@@ -18,8 +18,9 @@ enum class PadFor {
     Name,     // hiragana and katakana, appended at the cursor
 };
 
-// Null when "Tegaki.dat" cannot be read.
-const HandwritingRecognizer* SharedRecognizer();
+// Null when "Tegaki.dat" cannot be read or "Tegaki.model" is damaged; *failedFile then names
+// the file.
+const HandwritingRecognizer* SharedRecognizer(QString* failedFile = nullptr);
 QStringList PadKanji(); // every kanji of Kanji_Tbl, in kanji-number order
 
 // Shows the host's pad for the field, making it when none is open (a pad deletes itself when it

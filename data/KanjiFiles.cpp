@@ -104,10 +104,30 @@ QByteArray EncodeMondaiRec(const TMondaiRec& rec)
     return out;
 }
 
+bool KanjiTableHasSchoolYears(const std::array<TKanjiRec, MaxKanji + 1>& table)
+{
+    const int first = Gakunen_Tbl[1].First;
+    const int end = Gakunen_Tbl[4].First + Gakunen_Tbl[4].Count;  // one past year 4's last
+    if (first < 1 || end - 1 > MaxKanji || end <= first)
+        return false;
+    for (int k = first; k < end; ++k) {
+        const TKanjiRec& r = table[size_t(k)];
+        if (r.Kanji.size() != 2 || r.Kakusuu < 1 || r.text().size() != 1)
+            return false;
+    }
+    return true;
+}
+
 bool LoadKanjiTable()
 {
+    // The table holds what the file names and nothing else: a loaded file that lacks a kanji
+    // must not keep one from an earlier load.
     QByteArray bytes;
-    return readWhole(KanjiFileName, bytes) && ParseKanjiFile(bytes, Kanji_Tbl);
+    std::array<TKanjiRec, MaxKanji + 1> fresh{};
+    if (!readWhole(KanjiFileName, bytes) || !ParseKanjiFile(bytes, fresh))
+        return false;
+    Kanji_Tbl = fresh;
+    return true;
 }
 
 bool LoadMondaiIndex()

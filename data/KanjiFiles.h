@@ -22,6 +22,10 @@ bool ParseMondaiIdxFile(const QByteArray& bytes, std::array<TMondaiIdxRec, MaxKa
 TMondaiRec ParseMondaiRec(const char* record);  // one 64-byte record
 QByteArray EncodeMondaiRec(const TMondaiRec& rec);
 
+// Whether the table holds a kanji and its stroke count at every number of school years 1 to 4
+// (the years a player can have): a cut or empty "Kanji.dat" parses, but nothing can be played.
+bool KanjiTableHasSchoolYears(const std::array<TKanjiRec, MaxKanji + 1>& table);
+
 // Load from the program directory into Kanji_Tbl / Mondai_Idx; false on a missing or damaged
 // file (the caller shows the file error report and ends the program).
 bool LoadKanjiTable();

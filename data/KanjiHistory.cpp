@@ -177,8 +177,10 @@ namespace KanjiHistory {
 
 OpenResult open() {
     if (!opened) {
-        opened = openNow();
-        noticePending = *opened == OpenResult::Rebuilt || *opened == OpenResult::Unavailable;
+        // A run that may not write the records (the parent chose so) keeps no history either.
+        opened = RecordsReadOnly() ? OpenResult::Unavailable : openNow();
+        noticePending = !RecordsReadOnly() &&
+                        (*opened == OpenResult::Rebuilt || *opened == OpenResult::Unavailable);
     }
     return *opened;
 }

@@ -14,5 +14,16 @@ QString RecordsFile(const QString& name);
 // Tests point the records at a folder of their own; an empty folder returns to the rule above.
 void SetRecordsDir(const QString& dir);
 
-// $XDG_DATA_HOME/mojimaru (~/.local/share/mojimaru when unset or not absolute), not created.
+// $XDG_DATA_HOME/mojimaru (~/.local/share/mojimaru when unset or not absolute), not created;
+// empty when neither names a folder (no XDG_DATA_HOME and no HOME).
 QString UserRecordsDir();
+// Whether the user's records folder could be made (tried once per run).
+bool UserRecordsDirReady();
+
+// Makes the records folder, the owner's alone, or tightens one made before (the folder 0700,
+// the records in it 0600); false when it cannot be made.
+bool PrepareRecordsFolder(const QString& dir);
+
+// A run that may not write the records (chosen when the records folder cannot be locked).
+void SetRecordsReadOnly(bool readOnly);
+bool RecordsReadOnly();

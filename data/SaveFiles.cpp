@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <sys/stat.h>
 #include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
@@ -61,6 +62,11 @@ bool writeFile(const QString& name, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+    // The owner's alone, also when the file it replaces was readable by others.
+    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0) {
+        file.cancelWriting();
+        return false;
+    }
     if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0 ||
         file.error() != QFileDevice::NoError) {
         file.cancelWriting();  // the temporary file goes; the old file was never touched
@@ -213,6 +219,8 @@ bool LoadPlayersAndRecords(QString* failedFile)
 
 bool SavePlayersAndRecords(QString* failedFile)
 {
+    if (RecordsReadOnly())
+        return true;  // the parent chose a run that writes nothing
     if (!writeFile(PlayerFileName, PlayerFileBytes())) {
         if (failedFile)
             *failedFile = PlayerFileName;

@@ -56,6 +56,27 @@ def kiroku_rec(game, rank, name, gakunen, score, days):
             struct.pack("<hid", gakunen, score, days))
 
 
+# Tegaki.model (zinnia): size key, version, count; per character a 16-byte name, a float bias
+# and (index, value) feature nodes ended by index -1.
+def zinnia_model(chars):
+    body = struct.pack("<I", len(chars))
+    for name, bias, nodes in chars:
+        body += name.encode("utf-8").ljust(16, b"\0") + struct.pack("<f", bias)
+        for index, value in nodes + [(-1, 0.0)]:
+            body += struct.pack("<if", index, value)
+    size = 8 + len(body)
+    return struct.pack("<II", 0xef71821 ^ size, 1) + body
+
+
+# Tegaki.dat: "MJTG", version, feature size (8 x 8 cells x 8 directions), count; per template
+# the character and one byte per feature.
+def templates(entries):
+    out = b"MJTG" + struct.pack("<III", 1, 512, len(entries))
+    for ch, features in entries:
+        out += struct.pack("<I", ord(ch)) + bytes(features)
+    return out
+
+
 def wmf_record(func, *words):
     return struct.pack("<IH", 3 + len(words), func) + struct.pack("<%dh" % len(words), *words)
 
@@ -220,6 +241,11 @@ def main():
     put("midi", "two_tracks", midi([midi_track([b"\x00\xff\x51\x03\x07\xa1\x20"]),
                                     midi_track([b"\x00\xc0\x05", b"\x00\x90\x40\x50",
                                                 b"\x30\x90\x40\x00"])]))
+    put("model", "two", zinnia_model([("あ", -0.01, [(1, 0.5), (7, -0.25), (40, 0.125)]),
+                                      ("右", 0.02, [(0, 1.0), (3, 0.75)])]))
+    put("model", "empty_lists", zinnia_model([("一", 0.0, [])]))
+    put("template", "two", templates([("あ", [20] * 400 + [0] * 112),
+                                      ("一", [0] * 256 + [400 // 8] * 64 + [0] * 192)]))
 
     if len(sys.argv) > 1:
         src = sys.argv[1]

@@ -1,5 +1,7 @@
 #include "menu/GameWindows.h"
 
+#include "menu/KeptPlayValues.h"
+
 #include <QMap>
 
 namespace {
@@ -18,5 +20,10 @@ void RegisterGameWindow(int game, GameWindowFactory factory)
 QWidget* CreateGameWindow(int game)
 {
     const auto it = factories().constFind(game);
-    return it == factories().constEnd() ? nullptr : (*it)();
+    if (it == factories().constEnd())
+        return nullptr;
+    QWidget* window = (*it)();
+    if (window)
+        KeepPlayValues(window);
+    return window;
 }

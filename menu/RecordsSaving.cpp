@@ -5,6 +5,9 @@
 #include "data/RecordsDir.h"
 #include "data/SaveFiles.h"
 #include "platform/EndSignals.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
+#include "platform/WindowLoss.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -25,12 +28,13 @@ QWidget* reportParent() {
     return menuWindow;
 }
 
-void endBySignal() {
+// Whatever runs at that moment (the start-up notice, a question, a game, the quiz), the
+// records are saved and the program ends: no window is asked, since none may be left to ask.
+void endNow() {
     RecordsSaving::saveChanges(RecordsSaving::Report::Quiet);
     if (menuWindow)
         menuWindow->close();
-    if (QCoreApplication::instance()->property("moji_loop").toBool())
-        QCoreApplication::exit(0);
+    EndProgramNow();
 }
 } // namespace
 
@@ -47,9 +51,12 @@ bool saveChanges(Report report) {
     if (report == Report::Quiet) {
         std::fprintf(stderr, "mojimaru: %s could not be saved in %s\n", qPrintable(failed),
                      qPrintable(RecordsDir()));
-    } else if (!reported || report == Report::Always) {
+    } else if (report == Report::AskToEnd) {
+        return AskYesNo(reportParent(), SaveErrorEndQuestion(failed, RecordsDir())) ==
+               MsgAnswer::Yes;
+    } else if (!reported) {
         reported = true;
-        FileErrorReport(reportParent(), failed);
+        ShowMessage(reportParent(), SaveErrorText(failed, RecordsDir()));
     }
     return false;
 }
@@ -58,7 +65,8 @@ void start(QWidget* menu) {
     menuWindow = menu;
     reported = false;
     SetRecordsChangedHook([] { saveChanges(Report::Once); });
-    InstallEndSignals([](int) { endBySignal(); });
+    InstallEndSignals([](int) { endNow(); });
+    WatchWindowLoss([] { endNow(); });
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app)
         return;
@@ -73,6 +81,7 @@ void start(QWidget* menu) {
 void stop() {
     SetRecordsChangedHook({});
     InstallEndSignals({});
+    WatchWindowLoss({});
     QObject::disconnect(quitting);
     QObject::disconnect(sessionSaving);
     menuWindow = nullptr;

@@ -11,10 +11,11 @@ namespace RecordsSaving {
 void start(QWidget* menu);
 // No more saving (the main menu goes).
 void stop();
-// How a failed save is told: a line on the error output (the session is going), the file error
-// report once until a save succeeds (saving during play), or the report every time (the child
-// asked to end).
-enum class Report { Quiet, Once, Always };
-// Saves when the tables differ from the files; false when a save was needed and failed.
+// How a failed save is told: a line on the error output (the session is going), the save error
+// report once until a save succeeds (saving during play), or, when the program was asked to
+// end, the question whether to end without saving.
+enum class Report { Quiet, Once, AskToEnd };
+// Saves when the tables differ from the files; false when a save was needed and failed (with
+// AskToEnd: and the answer was to stay).
 bool saveChanges(Report report);
 } // namespace RecordsSaving

@@ -15,6 +15,10 @@ NameCheck CheckNewName(const QString& text, QByteArray* sjis) {
     const QString trimmed = text.mid(from, to - from);
     if (trimmed.isEmpty())
         return NameCheck::Empty;
+    // A pasted control character (tab, escape, 0x01) would be stored and shown as a box.
+    for (const QChar c : trimmed)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            return NameCheck::BadChar;
     bool ok = false;
     const QByteArray bytes = Cp932::fromUnicode(trimmed, &ok);
     if (!ok)

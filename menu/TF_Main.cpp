@@ -6,6 +6,7 @@
 #include "data/KanjiFiles.h"
 #include "data/MainMenu.h"
 #include "data/ProgramDir.h"
+#include "data/RecordsDir.h"
 #include "data/Rules.h"
 #include "data/SaveFiles.h"
 #include "data/Tables.h"
@@ -390,7 +391,7 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
 }
 
 bool TF_Main::loadData(QString* failedFile) {
-    if (!LoadKanjiTable()) {
+    if (!LoadKanjiTable() || !KanjiTableHasSchoolYears(Kanji_Tbl)) {
         *failedFile = KanjiFileName;
         return false;
     }
@@ -424,10 +425,10 @@ void TF_Main::hideEvent(QHideEvent* event) {
 }
 
 void TF_Main::closeEvent(QCloseEvent* event) {
-    // Closed by the window manager (Alt+F4, the session): save first; a save that fails keeps
-    // the menu open, as the end button does.
+    // Closed by the window manager (Alt+F4, the session): save first; a save that fails asks,
+    // as the end button does.
     if (event->spontaneous() && created_ &&
-        !RecordsSaving::saveChanges(RecordsSaving::Report::Always)) {
+        !RecordsSaving::saveChanges(RecordsSaving::Report::AskToEnd)) {
         event->ignore();
         return;
     }
@@ -515,6 +516,13 @@ void TF_Main::Pnl_GameMouseMove() {
 }
 
 void TF_Main::CaptionClick(int game) {
+    // The rest of a double-click, or clicks queued while the window opened, reach the hidden
+    // menu: they open nothing more.
+    if (opened_ && opened_->isVisible()) {
+        opened_->raise();
+        opened_->activateWindow();
+        return;
+    }
     if (isRecordMode()) {
         Btn_GameseisekiClick(game);
         return;
@@ -537,14 +545,18 @@ void TF_Main::Btn_GameClick(int game) {
         showPreparing(game);
         return;
     }
+    opened_ = window;
     window->setGeometry(screenRect());
     ShowProgramWindow(window);
     hide();
 }
 
 void TF_Main::openGrades(int game) {
+    if (opened_ && opened_->isVisible())
+        return;
     Cur_Game = static_cast<std::int16_t>(game);
     auto* window = new TF_Game_Seiseki();
+    opened_ = window;
     window->setGeometry(screenRect());
     ShowProgramWindow(window);
     hide();
@@ -564,11 +576,11 @@ void TF_Main::Btn_HelpClick() {
 
 void TF_Main::Btn_EndClick() {
     QString failed;
-    if (!SavePlayersAndRecords(&failed)) {
-        // Nothing is lost yet: the child can try again or note the problem.
-        FileErrorReport(this, failed);
+    // Nothing is lost while the menu stays: a parent may free the disk and press again, or end
+    // without the records after being told what could not be written and where.
+    if (!SavePlayersAndRecords(&failed) &&
+        AskYesNo(this, SaveErrorEndQuestion(failed, RecordsDir())) != MsgAnswer::Yes)
         return;
-    }
     close();
     if (QCoreApplication::instance()->property("moji_loop").toBool())
         QCoreApplication::quit();

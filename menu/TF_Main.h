@@ -129,6 +129,8 @@ class TF_Main : public QWidget {
     std::array<AnimateControl*, 8> animations_{};
     std::array<CaptionLabel*, 8> captions_{};
     bool created_ = false;
+    // The game or grades window opened from the menu, while it is open: one click opens one.
+    QPointer<QWidget> opened_;
 };
 
 extern TF_Main* F_Main;

@@ -12,17 +12,21 @@
 #include "games/puzzle/TF_Game1.h"
 #include "games/puzzle/TF_Game4.h"
 #include "menu/GameWindows.h"
+#include "menu/StartChecks.h"
 #include "menu/TF_Main.h"
+#include "menu/TF_Pop.h"
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/RunningCopy.h"
 #include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <sys/stat.h>
 
 namespace {
 // Each game's window, as the menu opens it. One line per game.
@@ -38,15 +42,31 @@ void RegisterGames()
     RegisterGameWindow(7, [] { return new TF_Game7(); });
     // ---- end of game windows ----
 }
+
+// A second start knocked: the window the child works in comes to the front.
+void BringForward()
+{
+    QWidget* front = QApplication::activeModalWidget();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!front && w->isVisible() && !qobject_cast<TF_Pop*>(w) && w->isWindow() &&
+            w->windowType() == Qt::Window)
+            front = w;
+    if (!front)
+        return;
+    front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
+}
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    // Everything the program writes (records, kanji history, lock, socket, notebook PDF) is the
+    // user's own: a child's names and answers are nobody else's business on a shared machine.
+    ::umask(S_IRWXG | S_IRWXO);
     AvoidBusAutolaunch();
     QApplication app(argc, argv);
     SetProgramDirFromApplication();
-    if (!AcquireSingleInstance(RecordsDir()))
-        return 0;  // another copy runs on these records: end silently
     InstallHandCursor();
     QApplication::setApplicationDisplayName(QStringLiteral("もじまる（ゲーム）"));
     // The desktop entry's name: task bars and docks show the installed icon for our windows.
@@ -63,6 +83,25 @@ int main(int argc, char* argv[])
                                             "fonts-kanjistrokeorders.\n書きじゅんのフォントがありません。"));
         return 1;
     }
+    // The records folder and its lock come before anything is read from it.
+    if (ProgramIsInstalled() && !UserRecordsDirReady() &&
+        !ConfirmNoRecordsFolder(nullptr, UserRecordsDir()))
+        return 1;
+    const QString records = RecordsDir();
+    const InstanceLock::Result lock = AcquireSingleInstance(records);
+    switch (lock) {
+    case InstanceLock::Result::HeldByOther:
+        // Another copy runs on these records: it comes forward, or we say that it runs.
+        if (!KnockOnRunningCopy(records))
+            ShowMessage(nullptr, MsgAlreadyRunning);
+        return 0;
+    case InstanceLock::Result::Unlockable:
+        if (!ConfirmUnlockableStart(nullptr, records))
+            return 0;
+        break;
+    default:
+        break;
+    }
     InstallFuriganaReader();
     InstallFurigana(app);
     RegisterGames();
@@ -74,9 +113,17 @@ int main(int argc, char* argv[])
         delete menu;
         return 1;
     }
+    // Only the holder of the lock answers later starts (its socket would replace another's).
+    if (lock == InstanceLock::Result::Acquired)
+        ListenForSecondStarts(records, [] { BringForward(); });
     menu->musicAfterFirstFrame();
     menu->show();
     OpenKanjiHistory(menu);  // says once when the notebook's history had to start anew
+    // A signal or a lost window during the notice ended the program: no loop may start now.
+    if (ProgramEnd::requested()) {
+        delete menu;
+        return 0;
+    }
     const int code = app.exec();
     delete menu;
     return code;

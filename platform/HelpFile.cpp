@@ -5,6 +5,7 @@
 #include "writing/RubyTextView.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QFile>
 #include <QPushButton>
 #include <QStringList>
@@ -150,7 +151,12 @@ void ShowHelp(QWidget* parent, int topic)
         }
     }
 
+    // One help window at a time: each press of ヘルプ used to leave another one open behind.
+    static QPointer<QDialog> shown;
+    if (shown)
+        shown->close();  // it deletes itself
     auto* dialog = new QDialog(parent);
+    shown = dialog;
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(title);
     dialog->setObjectName(QStringLiteral("HelpWindow"));

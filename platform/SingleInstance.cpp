@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/PrivateFolder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,8 @@
 #include <unistd.h>
 
 namespace {
+int (*lockCall)(int, int) = ::flock;
+
 // Read access is enough for flock(): a records folder the user may read but not write (a build
 // tree of another account) still shares its lock file with the folder's owner.
 int openLockFile(const QString& path) {
@@ -49,16 +53,17 @@ InstanceLock::Result InstanceLock::tryAcquire(const QString& recordsDir, const Q
         QCryptographicHash::hash(QFile::encodeName(folder), QCryptographicHash::Sha1)
             .toHex()
             .left(16));
-    for (const QString& dir : fallbackFolders()) {
-        QDir().mkpath(dir);
+    for (const QString& dir : fallbackFolders())
         candidates << dir + QLatin1Char('/') + name + QLatin1Char('-') + key +
                           QStringLiteral(".lock");
-    }
     for (const QString& candidate : candidates) {
+        // A place of our own is made only when the lock goes there, and only for the owner.
+        if (candidate != candidates.first() && !MakePrivateFolder(QFileInfo(candidate).path()))
+            continue;
         const int fd = openLockFile(candidate);
         if (fd < 0)
             continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        if (lockCall(fd, LOCK_EX | LOCK_NB) == 0) {
             fd_ = fd;
             path_ = candidate;
             return Result::Acquired;
@@ -67,27 +72,36 @@ InstanceLock::Result InstanceLock::tryAcquire(const QString& recordsDir, const Q
         ::close(fd);
         if (err == EWOULDBLOCK)
             return Result::HeldByOther;
-        // A filesystem without locks: try the next place.
+        // The records' own folder refuses locks (NFS without a lock service): a lock anywhere
+        // else would not be seen by a copy on another computer sharing the folder.
+        if (candidate == candidates.first())
+            return Result::Unlockable;
     }
     return Result::Unavailable;
 }
 
-bool AcquireSingleInstance(const QString& recordsDir, const QString& name) {
+InstanceLock::Result AcquireSingleInstance(const QString& recordsDir, const QString& name) {
     static std::unique_ptr<InstanceLock> held;
     if (held)
-        return true;
+        return InstanceLock::Result::Acquired;
     auto lock = std::make_unique<InstanceLock>();
     switch (lock->tryAcquire(recordsDir, name)) {
     case InstanceLock::Result::HeldByOther:
-        return false;
+        return InstanceLock::Result::HeldByOther;
     case InstanceLock::Result::Unavailable:
         // Better a child plays than a program that silently never starts.
         std::fprintf(stderr, "mojimaru: no lock file could be made for %s; starting anyway\n",
                      qPrintable(recordsDir));
-        return true;
+        return InstanceLock::Result::Acquired;
+    case InstanceLock::Result::Unlockable:
+        return InstanceLock::Result::Unlockable;
     case InstanceLock::Result::Acquired:
         break;
     }
     held = std::move(lock);
-    return true;
+    return InstanceLock::Result::Acquired;
+}
+
+void InstanceLock::setLockCallForTests(int (*call)(int, int)) {
+    lockCall = call ? call : ::flock;
 }

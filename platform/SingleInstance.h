@@ -8,7 +8,10 @@
 
 class InstanceLock {
   public:
-    enum class Result { Acquired, HeldByOther, Unavailable };
+    // Unlockable: the records folder's file system refuses locks.
+    enum class Result { Acquired, HeldByOther, Unavailable, Unlockable };
+    // Tests stand in for a file system that refuses locks; nullptr returns to flock().
+    static void setLockCallForTests(int (*call)(int fd, int operation));
     InstanceLock() = default;
     ~InstanceLock();
     InstanceLock(const InstanceLock&) = delete;
@@ -26,7 +29,8 @@ class InstanceLock {
     QString path_;
 };
 
-// True when this copy may run (it now holds the lock until it ends, or no lock could be made at
-// all, which is told on the error output); false when another copy runs on these records.
-bool AcquireSingleInstance(const QString& recordsDir,
+// Acquired when this copy may run (it now holds the lock until it ends, or no lock could be
+// made at all, which is told on the error output); HeldByOther when another copy runs on these
+// records; Unlockable when the records folder refuses locks (the parent decides).
+InstanceLock::Result AcquireSingleInstance(const QString& recordsDir,
                            const QString& name = QStringLiteral("Mojimaru_G"));

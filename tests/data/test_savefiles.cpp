@@ -1,12 +1,14 @@
 // "Player.dat" and "Game.dat": byte-for-byte round trips, missing files, damaged files refused
 // whole, and saving that never destroys what was saved before.
 #include "data/BinaryRecords.h"
+#include "data/RecordsDir.h"
 #include "data/SaveFiles.h"
 #include "platform/Cp932.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 QByteArray playerBytes(int no, const QString& name, int gakunen, int level1 = 1)
@@ -145,6 +147,40 @@ private slots:
         env.writeFile(PlayerFileName, playerBytes(1, "a", 1, 9) + playerBytes(2, "b", 3, 11));
         QVERIFY(LoadPlayersAndRecords(nullptr));
         QCOMPARE(Player_Count, 2);
+    }
+
+    // The saved records are the owner's alone, also when an earlier file was readable by all.
+    void savedFilesArePrivate()
+    {
+        TestEnv env;
+        env.writeFile(GameFileName, fullGameFile());
+        QFile::setPermissions(env.path(GameFileName), QFileDevice::Permissions(0x6644));
+        Player_Count = 1;
+        Player_Tbl[1].Gakunen = 1;
+        const mode_t oldMask = ::umask(022);
+        const bool saved = SavePlayersAndRecords(nullptr);
+        ::umask(oldMask);
+        QVERIFY(saved);
+        for (const QString& name : {PlayerFileName, GameFileName})
+            QCOMPARE(QFileInfo(env.path(name)).permissions() & 0x7077,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    // A run that may not write its records (read only, chosen at the start) writes nothing and
+    // says so to nobody: the choice was made knowingly.
+    void readOnlyRunWritesNothing()
+    {
+        TestEnv env;
+        const QByteArray before = fullGameFile();
+        env.writeFile(GameFileName, before);
+        Player_Count = 1;
+        Player_Tbl[1].Gakunen = 1;
+        SetRecordsReadOnly(true);
+        const bool saved = SavePlayersAndRecords(nullptr);
+        SetRecordsReadOnly(false);
+        QVERIFY(saved);
+        QVERIFY(!QFileInfo::exists(env.path(PlayerFileName)));
+        QCOMPARE(env.readFile(GameFileName), before);
     }
 
     // A save that fails leaves the file it could not write as it was, and reports which one.

@@ -27,6 +27,7 @@
 
 namespace {
 QPointer<QWidget> lastGameWindow;
+int gameWindowsMade = 0;
 
 QColor textColor(QWidget* w) {
     return w->palette().color(QPalette::WindowText);
@@ -51,6 +52,7 @@ class TestMainMenu : public QObject {
             auto* w = new QWidget;
             w->setAttribute(Qt::WA_DeleteOnClose);
             lastGameWindow = w;
+            ++gameWindowsMade;
             return w;
         });
     }
@@ -360,6 +362,61 @@ class TestMainMenu : public QObject {
         }
     }
 
+    // A quick double-click on a game's caption or picture opens the game once.
+    void doubleClickOpensOnce_data() {
+        QTest::addColumn<bool>("onPicture");
+        QTest::newRow("caption") << false;
+        QTest::newRow("picture") << true;
+    }
+    void doubleClickOpensOnce() {
+        QFETCH(bool, onPicture);
+        TestEnv env;
+        WriteMenuFiles(env);
+        WritePlayers(env, {QStringLiteral("たろう")});
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        menu->Lst_Player->setCurrentRow(0);
+        gameWindowsMade = 0;
+        QWidget* target = onPicture ? static_cast<QWidget*>(menu->animation(2))
+                                    : static_cast<QWidget*>(menu->caption(2));
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::mouseDClick(target, Qt::LeftButton);
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(gameWindowsMade, 1);
+        QVERIFY(lastGameWindow && lastGameWindow->isVisible());
+        lastGameWindow->close();
+        ShowMainMenu();
+        QVERIFY(menu->isVisible());
+        // Once the game has closed, the next click opens it again.
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(gameWindowsMade, 2);
+        lastGameWindow->close();
+        ShowMainMenu();
+    }
+
+    // The game window keeps the game number, player and school-year values it was opened with,
+    // whatever the menu's values became meanwhile (its ranking and history read them).
+    void gameKeepsItsPlayValues() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        WritePlayers(env, {QStringLiteral("たろう"), QStringLiteral("はなこ")}, {1, 3});
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        menu->Lst_Player->setCurrentRow(1);
+        QTest::mouseClick(menu->caption(2), Qt::LeftButton);
+        QVERIFY(lastGameWindow);
+        Cur_Game = 0;
+        Cur_Player = 1;
+        Cur_First = 1;
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(lastGameWindow, &activate);
+        QCOMPARE(Cur_Game, std::int16_t(2));
+        QCOMPARE(Cur_Player, std::int16_t(2));
+        QCOMPARE(Cur_First, Gakunen_Tbl[3].First);
+        lastGameWindow->close();
+        ShowMainMenu();
+    }
+
     // The grades button opens every game's grades (Cur_Game 0); closing them brings the menu back.
     void gradesButton() {
         TestEnv env;
@@ -393,6 +450,23 @@ class TestMainMenu : public QObject {
         QVERIFY(help->isVisible());
         QCOMPARE(help->windowTitle(), QStringLiteral("メニューのつかいかた"));
         help->close();
+    }
+
+    // Pressing ヘルプ again and again keeps one help window, not one more each time.
+    void helpButtonAgain() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        env.writeFile(QStringLiteral("Mojimaru.hlp"),
+                      QStringLiteral("@topic 31 メニューのつかいかた\nなまえをえらびます。\n").toUtf8());
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(menu->Btn_Help, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<QDialog*> open = menu->findChildren<QDialog*>(QStringLiteral("HelpWindow"));
+        QCOMPARE(open.size(), 1);
+        QVERIFY(open.first()->isVisible());
+        open.first()->close();
     }
 
     // The caption under the mouse turns red, the others white; the panel makes all white.
@@ -552,6 +626,31 @@ class TestMainMenu : public QObject {
         QVERIFY(!F_Pop);
     }
 
+    // A kanji table without every kanji of school years 1 to 4 (cut at a record's end, or
+    // empty) cannot be played: the start-up reports it like an unreadable file.
+    void incompleteKanjiFile_data() {
+        QTest::addColumn<int>("from");  // the records cut out: from (counting from 0), count
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << 0 << 640;
+        QTest::newRow("first year only") << 80 << 560;
+        QTest::newRow("the last one missing") << 639 << 1;
+        QTest::newRow("one of year 3 missing") << 300 << 1;
+    }
+    void incompleteKanjiFile() {
+        QFETCH(int, from);
+        QFETCH(int, count);
+        TestEnv env;
+        WriteMenuFiles(env);
+        QByteArray kanji = env.readFile(QStringLiteral("Kanji.dat"));
+        QCOMPARE(kanji.size(), 640 * 14);
+        env.writeFile(QStringLiteral("Kanji.dat"), kanji.remove(from * 14, count * 14));
+        MenuPtr menu = MakeMenu();
+        QVERIFY(!menu->created());
+        QVERIFY(ProgramEnd::requested());
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("Kanji.datでエラーがおこりました。 ")});
+    }
+
     // The end button writes both files and ends; the next start shows the players again.
     void endButtonSaves() {
         TestEnv env;
@@ -591,7 +690,11 @@ class TestMainMenu : public QObject {
         QVERIFY(QDir(env.dir()).mkdir(PlayerFileName)); // a folder cannot be written as a file
         menu->Btn_EndClick();
         QCOMPARE(MessageBoxes::shown(),
-                 QStringList{QStringLiteral("Player.datでエラーがおこりました。 ")});
+                 QStringList{QStringLiteral("記録を保存できませんでした。\n"
+                                            "フォルダ「%1」に「Player.dat」を書きこめません。"
+                                            "ディスクがいっぱいか、書きこみがゆるされていないフォルダです。"
+                                            "\n\n保存しないで終わりますか？ 保存できなかった記録は消えます。")
+                                 .arg(QDir::cleanPath(env.dir()))});
         QVERIFY(menu->isVisible());
         QVERIFY(F_Pop);
     }

@@ -9,18 +9,31 @@
 #include "data/Rules.h"
 #include "menu/RecordsSaving.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ProgramEnd.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 #include <csignal>
 #include <qpa/qwindowsysteminterface.h>
 #include <sys/resource.h>
 
 namespace {
-const QString PlayerError = QStringLiteral("Player.datでエラーがおこりました。 ");
+// What a parent reads when the records cannot be written: what, where, the likely causes.
+QString saveError(const TestEnv& env) {
+    return QStringLiteral("記録を保存できませんでした。\n"
+                          "フォルダ「%1」に「Player.dat」を書きこめません。"
+                          "ディスクがいっぱいか、書きこみがゆるされていないフォルダです。")
+        .arg(QDir::cleanPath(env.dir()));
+}
+// The same when the child or the window manager asked to end: end anyway, or stay.
+QString endQuestion(const TestEnv& env) {
+    return saveError(env) +
+           QStringLiteral("\n\n保存しないで終わりますか？ 保存できなかった記録は消えます。");
+}
 
 TPlayerRec onDisk(const TestEnv& env, int i) {
     const QByteArray bytes = env.readFile(PlayerFileName);
@@ -126,7 +139,7 @@ class TestRecordsSaving : public QObject {
         closeFromWindowManager(menu.get());
         QVERIFY(menu->isVisible());
         closeFromWindowManager(menu.get());
-        QCOMPARE(MessageBoxes::shown(), (QStringList{PlayerError, PlayerError}));
+        QCOMPARE(MessageBoxes::shown(), (QStringList{endQuestion(env), endQuestion(env)}));
         QVERIFY(menu->isVisible());
         unblockPlayerFile(env);
         closeFromWindowManager(menu.get());
@@ -146,7 +159,7 @@ class TestRecordsSaving : public QObject {
         blockPlayerFile(env);
         LevelUp(2);
         LevelUp(2);
-        QCOMPARE(MessageBoxes::shown(), QStringList{PlayerError});
+        QCOMPARE(MessageBoxes::shown(), QStringList{saveError(env)});
         QCOMPARE(Player_Tbl[1].Progress[2], std::int16_t(2)); // play goes on, nothing lost
         QVERIFY(RecordsChangedSinceSave());
         unblockPlayerFile(env);
@@ -154,7 +167,7 @@ class TestRecordsSaving : public QObject {
         QCOMPARE(onDisk(env, 1).Progress[2], std::int16_t(3));
         blockPlayerFile(env);
         LevelUp(2);
-        QCOMPARE(MessageBoxes::shown(), (QStringList{PlayerError, PlayerError}));
+        QCOMPARE(MessageBoxes::shown(), (QStringList{saveError(env), saveError(env)}));
     }
 
     void endSignalSaves_data() {
@@ -177,6 +190,37 @@ class TestRecordsSaving : public QObject {
         QTRY_VERIFY(!menu->isVisible());
         QCOMPARE(onDisk(env, 1).Best[6], 77);
         QVERIFY(MessageBoxes::shown().isEmpty());
+    }
+
+    // A signal while a modal window runs its own event loop (the start-up notice, a question,
+    // the quiz): the records are saved, that loop ends at once, no later loop runs (the entry's
+    // own included), and the program ends.
+    void endSignalInModalLoop_data() {
+        endSignalSaves_data();
+    }
+    void endSignalInModalLoop() {
+        QFETCH(int, signal);
+        TestEnv env;
+        WriteMenuFiles(env);
+        WritePlayers(env, {QStringLiteral("たろう")});
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        Player_Tbl[1].Best[6] = 77;
+        QEventLoop modal;
+        bool leftByItself = false;
+        QTimer::singleShot(0, [signal] { ::raise(signal); });
+        QTimer::singleShot(10000, &modal, [&] {
+            leftByItself = true;
+            modal.exit(9);
+        });
+        modal.exec();
+        QVERIFY(!leftByItself);
+        QCOMPARE(onDisk(env, 1).Best[6], 77);
+        QVERIFY(ProgramEnd::requested());
+        QEventLoop next;
+        QTimer::singleShot(10000, &next, [&] { next.exit(9); });
+        QVERIFY(next.exec() != 9);
+        ProgramEnd::allowLoopsAgain();
     }
 
     // A start that could not read "Player.dat" never replaces it, whatever ends the program.
@@ -211,13 +255,31 @@ class TestRecordsSaving : public QObject {
         setrlimit(RLIMIT_FSIZE, &small);
         QTest::mouseClick(menu->Btn_End, Qt::LeftButton);
         setrlimit(RLIMIT_FSIZE, &old);
-        QCOMPARE(MessageBoxes::shown(), QStringList{PlayerError});
+        QCOMPARE(MessageBoxes::shown(), QStringList{endQuestion(env)});
         QCOMPARE(env.readFile(PlayerFileName), before);
         QVERIFY(menu->isVisible());
         QCOMPARE(Player_Tbl[1].Best[2], 9);
         QTest::mouseClick(menu->Btn_End, Qt::LeftButton);
         QVERIFY(!menu->isVisible());
         QCOMPARE(onDisk(env, 1).Best[2], 9);
+    }
+
+    // When the records cannot be saved, 終わり asks and, told so, ends without them; the file
+    // saved before stays as it was.
+    void endButtonEndsAfterAsking() {
+        TestEnv env;
+        WriteMenuFiles(env);
+        WritePlayers(env, {QStringLiteral("たろう")});
+        MenuPtr menu = MakeMenu();
+        menu->show();
+        Player_Tbl[1].Best[2] = 9;
+        blockPlayerFile(env);
+        MessageBoxes::queueAnswer(MsgAnswer::Yes);
+        QTest::mouseClick(menu->Btn_End, Qt::LeftButton);
+        QCOMPARE(MessageBoxes::shown(), QStringList{endQuestion(env)});
+        QVERIFY(!menu->isVisible());
+        unblockPlayerFile(env);
+        QCOMPARE(env.readFile(PlayerFileName), QByteArray()); // nothing half-written either
     }
 };
 

@@ -40,6 +40,15 @@ class TestRegistration : public QObject {
             << "abcdefghijkあいうえお" << int(NameCheck::TooLong) << none;
         QTest::newRow("emoji") << "たろう😀" << int(NameCheck::BadChar) << none;
         QTest::newRow("hangul") << "한글" << int(NameCheck::BadChar) << none;
+        QTest::newRow("control byte inside")
+            << QStringLiteral("たろ\x01う") << int(NameCheck::BadChar) << none;
+        QTest::newRow("tab inside") << QStringLiteral("た\tろう") << int(NameCheck::BadChar) << none;
+        QTest::newRow("escape inside")
+            << QStringLiteral("たろう\x1b[31mx") << int(NameCheck::BadChar) << none;
+        QTest::newRow("delete inside") << QStringLiteral("ab\x7f" "cd") << int(NameCheck::BadChar)
+                                       << none;
+        QTest::newRow("line break inside")
+            << QStringLiteral("はな\nこ") << int(NameCheck::BadChar) << none;
     }
     void checkName() {
         TestEnv env;

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class TestSingleInstance : public QObject {
@@ -103,10 +105,66 @@ class TestSingleInstance : public QObject {
         QCOMPARE(second, InstanceLock::Result::HeldByOther);
     }
 
+    // Taking the lock never leaves a records folder other users may read: a folder it makes is
+    // the owner's alone, whatever the umask.
+    void foldersMadeArePrivate() {
+        QTemporaryDir home, records;
+        const QString data = home.path() + QStringLiteral("/share");
+        const QString runtime = home.path() + QStringLiteral("/run");
+        const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        const mode_t oldMask = ::umask(022);
+        // No lock file can be made in the records folder: the lock goes elsewhere.
+        QVERIFY(QDir(records.path()).mkdir(QStringLiteral("Mojimaru_G.lock")));
+        InstanceLock lock;
+        const InstanceLock::Result r = lock.tryAcquire(records.path());
+        ::umask(oldMask);
+        qputenv("XDG_DATA_HOME", oldData);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        QCOMPARE(r, InstanceLock::Result::Acquired);
+        for (const QString& dir : {data + QStringLiteral("/mojimaru"), runtime}) {
+            if (!QFileInfo::exists(dir))
+                continue;
+            QCOMPARE(QFileInfo(dir).permissions() & 0x7077,
+                     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+    }
+
+    // A records folder whose file system refuses locks (NFS without a lock service): no lock
+    // in a machine-local place instead, since a copy on another computer would not see it.
+    void refusedLockIsNotSidestepped_data() {
+        QTest::addColumn<int>("error");
+        QTest::newRow("ENOLCK") << ENOLCK;
+        QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP;
+        QTest::newRow("EINVAL") << EINVAL;
+        QTest::newRow("EIO") << EIO;
+    }
+    void refusedLockIsNotSidestepped() {
+        QFETCH(int, error);
+        QTemporaryDir records, runtime;
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        static int refusal = 0;
+        refusal = error;
+        InstanceLock::setLockCallForTests([](int, int) {
+            errno = refusal;
+            return -1;
+        });
+        InstanceLock lock;
+        const InstanceLock::Result r = lock.tryAcquire(records.path());
+        InstanceLock::setLockCallForTests(nullptr);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        QCOMPARE(r, InstanceLock::Result::Unlockable);
+        QCOMPARE(lock.path(), QString());
+        QCOMPARE(QDir(runtime.path()).entryList(QDir::Files), QStringList());
+    }
+
     // The program's entry keeps its lock for the rest of the run.
     void entryHoldsItsLock() {
         QTemporaryDir records;
-        QVERIFY(AcquireSingleInstance(records.path()));
+        QCOMPARE(AcquireSingleInstance(records.path()), InstanceLock::Result::Acquired);
         InstanceLock other;
         QCOMPARE(other.tryAcquire(records.path()), InstanceLock::Result::HeldByOther);
     }

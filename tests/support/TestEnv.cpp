@@ -47,6 +47,7 @@ TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>()
 
 TestEnv::~TestEnv()
 {
+    ProgramEnd::allowLoopsAgain();  // a test that ended the program lets the next one run loops
     Modal::setHook({});
     KanjiHistory::close();
     SetRecordsDir(QString());

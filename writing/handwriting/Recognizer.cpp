@@ -1,6 +1,9 @@
 #include "writing/handwriting/Recognizer.h"
 
 #include "writing/handwriting/DirectionFeatures.h"
+#include "writing/handwriting/ZinniaModelCheck.h"
+
+#include <QFile>
 
 #include <zinnia.h>
 
@@ -24,17 +27,30 @@ HandwritingRecognizer::~HandwritingRecognizer() {
         zinnia_recognizer_destroy(zinnia_);
 }
 
-bool HandwritingRecognizer::open(const QString& templateFile, const QString& zinniaModel) {
+bool HandwritingRecognizer::open(const QString& templateFile, const QString& zinniaModel,
+                                 QString* failedFile) {
     byCharacter_.clear();
-    if (!ReadTemplateFile(templateFile, &templates_))
+    if (!ReadTemplateFile(templateFile, &templates_)) {
+        if (failedFile)
+            *failedFile = templateFile;
         return false;
+    }
     for (int i = 0; i < templates_.size(); ++i)
         byCharacter_[QString::fromUcs4(&templates_[i].character, 1)] << i;
     if (zinnia_) {
         zinnia_recognizer_destroy(zinnia_);
         zinnia_ = nullptr;
     }
-    if (!zinniaModel.isEmpty()) {
+    if (!zinniaModel.isEmpty() && QFile::exists(zinniaModel)) {
+        // Zinnia trusts the counts in its model: a damaged one is refused before it sees it.
+        QFile model(zinniaModel);
+        if (!model.open(QIODevice::ReadOnly) || !CheckZinniaModel(model.readAll())) {
+            templates_.clear();
+            byCharacter_.clear();
+            if (failedFile)
+                *failedFile = zinniaModel;
+            return false;
+        }
         zinnia_ = zinnia_recognizer_new();
         if (!zinnia_recognizer_open(zinnia_, zinniaModel.toLocal8Bit().constData())) {
             zinnia_recognizer_destroy(zinnia_);

@@ -28,8 +28,10 @@ class HandwritingRecognizer {
     HandwritingRecognizer(const HandwritingRecognizer&) = delete;
     HandwritingRecognizer& operator=(const HandwritingRecognizer&) = delete;
 
-    // The templates are needed; without zinnia's model the matcher works alone.
-    bool open(const QString& templateFile, const QString& zinniaModel);
+    // The templates are needed; without zinnia's model the matcher works alone, but a damaged
+    // model is refused. On false, *failedFile names the file that could not be used.
+    bool open(const QString& templateFile, const QString& zinniaModel,
+              QString* failedFile = nullptr);
     bool isOpen() const { return !templates_.isEmpty(); }
     bool hasZinnia() const { return zinnia_ != nullptr; }
     bool knows(const QString& character) const;
