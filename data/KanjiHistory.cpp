@@ -427,17 +427,17 @@ void OpenKanjiHistory(QWidget* parent) {
     if (tellRebuilt && !toldRebuilt) {
         toldRebuilt = true;
         ShowMessage(parent,
-                    QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。"
+                    QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。\n"
                                    "こわれたファイルは「%1」としてのこしてあります。")
                         .arg(asideName));
     }
     if (tellRefused && !toldRefused) {
         toldRefused = true;
-        ShowMessage(parent, QStringLiteral(
-                                "かんじノートの記ろくを今は書きこめません。ほかのプログラムが使って"
-                                "いるか、ディスクがいっぱいか、書きこめないファイルになっています。"
-                                "ゲームはこのままつづけられます。答えはおぼえておいて、書きこめる"
-                                "ようになったら書きこみます。"));
+        ShowMessage(parent, QStringLiteral("かんじノートの記ろくを今は書きこめません。\n"
+                                           "ほかのプログラムが使っているか、ディスクがいっぱいか、"
+                                           "書きこめないファイルになっています。\n"
+                                           "ゲームはこのままつづけられます。\n"
+                                           "答えはおぼえておいて、あとで書きこみます。"));
     }
 }
 

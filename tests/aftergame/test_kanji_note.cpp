@@ -388,6 +388,11 @@ class TestKanjiNote : public QObject {
         QTemporaryDir out;
         const QList<QImage> images = renderPages(pdf, out);
         QVERIFY(!images.isEmpty());
+        const QByteArray keep = qgetenv("MOJI_KEEP_PAGES"); // to look at them
+        if (!keep.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(keep));
+            QFile::copy(pdf, QString::fromLocal8Bit(keep) + QStringLiteral("/year%1.pdf").arg(gakunen));
+        }
         if (pages > 0)
             QCOMPARE(images.size(), pages);
         for (int i = 0; i < images.size(); ++i) {

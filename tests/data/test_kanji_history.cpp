@@ -46,15 +46,15 @@ QList<bool> bools(const QString& pattern) {
 }
 
 QString rebuilt(const QString& aside = QStringLiteral("KanjiNote.db.damaged")) {
-    return QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。"
+    return QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。\n"
                           "こわれたファイルは「%1」としてのこしてあります。")
         .arg(aside);
 }
 const QString Rebuilt = rebuilt();
 const QString CannotWrite = QStringLiteral(
-    "かんじノートの記ろくを今は書きこめません。ほかのプログラムが使っているか、ディスクが"
-    "いっぱいか、書きこめないファイルになっています。ゲームはこのままつづけられます。"
-    "答えはおぼえておいて、書きこめるようになったら書きこみます。");
+    "かんじノートの記ろくを今は書きこめません。\nほかのプログラムが使っているか、ディスクが"
+    "いっぱいか、書きこめないファイルになっています。\nゲームはこのままつづけられます。\n"
+    "答えはおぼえておいて、あとで書きこみます。");
 
 // Another program holding the history's file, as a parent's database browser, a backup or the
 // sqlite3 shell would: a connection of its own, with its own locks.
