@@ -19,14 +19,16 @@ QWidget* MainMenuWindow() { return menu; }
 // any of its ticks, and trouble with the history is told once the menu is back.
 void ShowMainMenu()
 {
+    const bool answered = KanjiHistory::pendingCount() > 0;
     KanjiHistory::flush();
     if (!menu)
         return;
     ShowProgramWindow(menu);
-    QTimer::singleShot(0, menu, [] {
-        if (menu && menu->isVisible())
-            OpenKanjiHistory(menu);
-    });
+    if (answered)
+        QTimer::singleShot(0, menu, [] {
+            if (menu && menu->isVisible())
+                OpenKanjiHistory(menu);
+        });
 }
 
 void CloseMainMenu()
