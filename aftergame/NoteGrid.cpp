@@ -56,6 +56,13 @@ void KanjiNoteGrid::setSelected(int kanji) {
     update(cellRect(kanji));
 }
 
+QRect KanjiNoteGrid::headingRect(int n) const {
+    for (int i = 0; i < cells_.size(); ++i)
+        if (cells_[i].kanji == 0 && --n == 0)
+            return rects_[i];
+    return QRect();
+}
+
 int KanjiNoteGrid::kanjiAt(const QPoint& pos) const {
     for (int i = 0; i < rects_.size(); ++i)
         if (cells_[i].kanji != 0 && rects_[i].contains(pos))

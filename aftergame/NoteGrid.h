@@ -27,6 +27,7 @@ class KanjiNoteGrid : public QWidget {
 
     int kanjiAt(const QPoint& pos) const; // 0 outside any kanji
     QRect cellRect(int kanji) const;      // empty when the kanji is not on the page
+    QRect headingRect(int n) const;       // the n-th heading (1-based); empty when there is none
     int kanjiCount() const;
 
   signals:

@@ -18,7 +18,10 @@ bool PaintNotePages(QPagedPaintDevice& device, int player, const NoteSummary& su
 
 // The PDF's path in the documents folder (created when missing); empty when there is none.
 QString NotePdfPath(int player);
+// Writes the PDF whole or not at all: on any failure an earlier file at `path` stays as it was.
 bool WriteNotePdf(const QString& path, int player, const NoteSummary& summary);
+// What the child and the parent are told when the PDF could not be written.
+QString NotePdfFailedText(const QString& path, bool earlierKept);
 
 namespace NotePrinting {
 bool printerAvailable();

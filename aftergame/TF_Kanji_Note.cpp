@@ -12,6 +12,7 @@
 #include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -122,6 +123,8 @@ TF_Kanji_Note::~TF_Kanji_Note() = default;
 
 void TF_Kanji_Note::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (!weakShown_)
+        scrollToOwnYear(); // the page's height is known once the grid is shown
     OpenKanjiHistory(this); // says once when the history had to start anew
 }
 
@@ -132,7 +135,13 @@ void TF_Kanji_Note::showNotebook() {
     Grd_Note->setCells(NoteYearCells(Player_Tbl[player_].Gakunen), NoteColumns, NoteSide);
     Scr_Note->show();
     Lbl_Empty->hide();
-    Scr_Note->verticalScrollBar()->setValue(0);
+    scrollToOwnYear();
+}
+
+// The notebook opens at the child's own school year; the years before are above it.
+void TF_Kanji_Note::scrollToOwnYear() {
+    const QRect heading = Grd_Note->headingRect(std::clamp<int>(Player_Tbl[player_].Gakunen, 1, 6));
+    Scr_Note->verticalScrollBar()->setValue(heading.isEmpty() ? 0 : heading.top());
 }
 
 void TF_Kanji_Note::showWeakList() {
@@ -196,7 +205,7 @@ void TF_Kanji_Note::showDetail(int kanji) {
 void TF_Kanji_Note::Btn_InsatsuClick() {
     const QString path = NotePdfPath(player_);
     if (path.isEmpty() || !WriteNotePdf(path, player_, *summary_)) {
-        ShowMessage(this, QStringLiteral("PDFを書きこめませんでした。"));
+        ShowMessage(this, NotePdfFailedText(path, !path.isEmpty() && QFile::exists(path)));
         return;
     }
     lastPdf_ = path;

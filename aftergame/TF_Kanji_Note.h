@@ -50,6 +50,7 @@ class TF_Kanji_Note : public QDialog {
     void showNotebook();
     void showWeakList();
     void showDetail(int kanji);
+    void scrollToOwnYear();
 
     const int player_;
     std::unique_ptr<NoteSummary> summary_;

@@ -1,6 +1,9 @@
 // The kanji history: every answer a child gives about a kanji (the quiz's readings and stroke
 // counts, the games' kanji), kept in an SQLite database beside the records. It never stops a
-// game: a database that cannot be read is rebuilt empty, one that cannot be written is left off.
+// game: answers are kept in memory and written together when a game ends, when the history is
+// read and when the program ends. Another program's lock, a read-only file or a full disk only
+// keep them in memory longer (the program says so once); a file SQLite calls damaged is set
+// aside under a name of its own and the history starts anew.
 #pragma once
 
 #include <QDateTime>
@@ -27,20 +30,24 @@ inline const QString FileName = QStringLiteral("KanjiNote.db");
 enum class OpenResult { Opened, Created, Rebuilt, Unavailable };
 // Opens (or creates) the database in the records folder; later calls return the first result.
 OpenResult open();
-void close(); // tests: the next use opens again
+void close(); // writes what is kept in memory; the next use opens again
+// How long one read or write waits for another program's lock before it gives up for now.
+void setBusyWait(int ms);
+// Writes the answers kept in memory in one transaction; false when they stay in memory.
+bool flush();
+int pendingCount(); // answers given but not written yet
 
-// One answer of player p (an index into Player_Tbl); nothing when the history is unavailable.
+// One answer of player p (an index into Player_Tbl), kept until the next flush.
 void add(int player, int kanji, int game, KanjiAsked asked, bool right);
-// Many answers in one transaction (benchmarks and tests fill large histories with this).
 void addMany(int player, const QList<HistoryAnswer>& answers);
-// Every answer of player p, oldest first, without their times.
+// Every answer of player p, oldest first, without their times (those still in memory last).
 QList<HistoryAnswer> answersOf(int player);
 // The newest `limit` answers of player p about kanji k, newest first.
 QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit);
 } // namespace KanjiHistory
 
-// Opens the history at start-up (or when the notebook opens) and says, once per run, when it had
-// to be rebuilt or cannot be written.
+// Opens the history at start-up (or when the notebook opens, or the menu is back after a game)
+// and says, once per run each, when it had to be rebuilt or cannot be written for now.
 void OpenKanjiHistory(QWidget* parent);
 
 // The one-line recorders the windows call: for Cur_Player in game Cur_Game.

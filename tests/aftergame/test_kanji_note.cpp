@@ -21,8 +21,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 void addPlayer(int gakunen) {
@@ -47,6 +50,81 @@ void answers(int kanji, const QString& pattern, int game = 2) {
         Clock::advanceMs(1000);
     }
 }
+
+// Renders the PDF's pages at `dpi` into `out`, in page order.
+QList<QImage> renderPages(const QString& pdf, const QTemporaryDir& out, int dpi = 50) {
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi),
+                                                QStringLiteral("-png"), pdf,
+                                                out.filePath(QStringLiteral("page"))});
+    pdftoppm.waitForFinished(60000);
+    QList<QImage> pages;
+    for (const QString& name :
+         QDir(out.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name))
+        pages << QImage(out.filePath(name));
+    return pages;
+}
+
+QString pageText(const QString& pdf, int page) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page),
+                                          QStringLiteral("-l"), QString::number(page),
+                                          pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+bool inked(QRgb c) {
+    return qGray(c) < 235;
+}
+
+// The lowest row with ink, above the page number's strip at the foot (a share of the height).
+double usedHeight(const QImage& page) {
+    const int foot = page.height() * 92 / 100;
+    for (int y = foot - 1; y >= 0; --y)
+        for (int x = 0; x < page.width(); ++x)
+            if (inked(page.pixel(x, y)))
+                return double(y) / page.height();
+    return 0;
+}
+
+// The rightmost column with ink between rows top and bottom.
+int rightmostInk(const QImage& page, int top, int bottom) {
+    for (int x = page.width() - 1; x >= 0; --x)
+        for (int y = top; y < bottom; ++y)
+            if (inked(page.pixel(x, y)))
+                return x;
+    return -1;
+}
+
+// Writes the notebook of player 1 as a PDF into a documents folder of its own, by the button.
+QString pressInsatsu(const QTemporaryDir& home) {
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+    NotePrinting::setPrinterCheck([] { return false; });
+    TF_Kanji_Note note(1);
+    note.show();
+    QTest::mouseClick(note.Btn_Insatsu, Qt::LeftButton);
+    NotePrinting::setPrinterCheck({});
+    return note.lastPdf();
+}
+
+// A small tmpfs of our own (root only), for a documents folder on a disk that fills up.
+struct SmallDisk {
+    QTemporaryDir where;
+    bool mounted = false;
+    explicit SmallDisk(const char* size) {
+        if (geteuid() != 0)
+            return;
+        const QByteArray opts = QByteArray("size=") + size;
+        mounted = mount("tmpfs", QFile::encodeName(where.path()).constData(), "tmpfs", 0,
+                        opts.constData()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            umount2(QFile::encodeName(where.path()).constData(), MNT_DETACH);
+    }
+};
 
 QColor cellColour(KanjiNoteGrid* grid, int kanji) {
     const QImage img = grid->grab().toImage();
@@ -259,6 +337,133 @@ class TestKanjiNote : public QObject {
         }
     }
 
+    // The notebook opens at the child's own school year; the years before are above it.
+    void opensAtOwnYear_data() {
+        QTest::addColumn<int>("gakunen");
+        QTest::newRow("year 1") << 1;
+        QTest::newRow("year 3") << 3;
+        QTest::newRow("year 4") << 4;
+    }
+    void opensAtOwnYear() {
+        QFETCH(int, gakunen);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        addPlayer(gakunen);
+        TF_Kanji_Note note(1);
+        note.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&note));
+        auto firstOfYearVisible = [&] {
+            const QRect cell = note.Grd_Note->cellRect(Gakunen_Tbl[gakunen].First);
+            const int top = note.Scr_Note->verticalScrollBar()->value();
+            const int height = note.Scr_Note->viewport()->height();
+            // The year's heading and its first row in the upper part of the view.
+            return cell.top() >= top && cell.bottom() < top + height / 2;
+        };
+        QVERIFY(firstOfYearVisible());
+        QTest::mouseClick(note.Btn_Nigate, Qt::LeftButton);
+        QTest::mouseClick(note.Btn_Nigate, Qt::LeftButton);
+        QVERIFY(firstOfYearVisible());
+    }
+
+    // The PDF's pages: each numbered, none left mostly blank before the last, the weak list on
+    // the notebook's page when it fits, the date's right end on the grid's right edge.
+    void pdfPages_data() {
+        QTest::addColumn<int>("gakunen");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("year 1: one page") << 1 << 1;
+        QTest::newRow("year 4") << 4 << 0; // 0: as many as the kanji take
+    }
+    void pdfPages() {
+        QFETCH(int, gakunen);
+        QFETCH(int, pages);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        addPlayer(gakunen);
+        for (int k = 1; k < 80; k += 6)
+            answers(k, QStringLiteral("x"));
+        answers(12, QStringLiteral("ooo"));
+        QTemporaryDir home;
+        const QString pdf = pressInsatsu(home);
+        QVERIFY(QFile::exists(pdf));
+        QTemporaryDir out;
+        const QList<QImage> images = renderPages(pdf, out);
+        QVERIFY(!images.isEmpty());
+        const QByteArray keep = qgetenv("MOJI_KEEP_PAGES"); // to look at them
+        if (!keep.isEmpty()) {
+            QDir().mkpath(QString::fromLocal8Bit(keep));
+            QFile::copy(pdf, QString::fromLocal8Bit(keep) + QStringLiteral("/year%1.pdf").arg(gakunen));
+        }
+        if (pages > 0)
+            QCOMPARE(images.size(), pages);
+        for (int i = 0; i < images.size(); ++i) {
+            // pdftotext may drop the spaces of "1 / 2"
+            const QRegularExpression number(
+                QStringLiteral("(^|\\s)%1\\s*/\\s*%2(\\s|$)").arg(i + 1).arg(images.size()));
+            QVERIFY2(pageText(pdf, i + 1).contains(number), qPrintable(number.pattern()));
+            if (i + 1 < images.size())
+                QVERIFY2(usedHeight(images[i]) > 0.75, qPrintable(QString::number(i + 1)));
+        }
+        // The date in the heading band ends where the grid of kanji ends.
+        const QImage& first = images.first();
+        const int band = first.height() * 6 / 100;
+        const int dateRight = rightmostInk(first, 0, band);
+        const int gridRight = rightmostInk(first, first.height() / 5, first.height() * 2 / 5);
+        QVERIFY2(std::abs(dateRight - gridRight) <= 2,
+                 qPrintable(QStringLiteral("%1 %2").arg(dateRight).arg(gridRight)));
+    }
+
+    // A disk that fills up while the PDF is written: the earlier PDF stays as it was, no part
+    // file is left, and the program says it could not write the notebook and kept the old one.
+    void pdfOnFullDisk() {
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        addPlayer(4);
+        answers(5, QStringLiteral("xox"));
+        SmallDisk disk("256k");
+        if (!disk.mounted)
+            QSKIP("a full disk needs a tmpfs of our own (root)");
+        const QString docs = disk.where.path() + QStringLiteral("/Documents");
+        QVERIFY(QDir().mkpath(docs));
+        const QString pdf = docs + QStringLiteral("/taroのかんじノート.pdf");
+        const QByteArray earlier = "%PDF-1.4 the notebook printed last week" + QByteArray(20000, ' ');
+        {
+            QFile f(pdf);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(earlier);
+        }
+        {
+            QFile filler(disk.where.path() + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(512, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+        }
+        qputenv("HOME", disk.where.path().toUtf8());
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+        NotePrinting::setPrinterCheck([] { return true; });
+        QString dialog;
+        Modal::setHook([&](QDialog* d) {
+            dialog = QString::fromLatin1(d->metaObject()->className());
+            return int(QDialog::Rejected);
+        });
+        TF_Kanji_Note note(1);
+        note.show();
+        QTest::mouseClick(note.Btn_Insatsu, Qt::LeftButton);
+        NotePrinting::setPrinterCheck({});
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), earlier);
+        QCOMPARE(QDir(docs).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("taroのかんじノート.pdf")});
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("かんじノートのPDFを書きこめませんでした。ディスクが"
+                                            "いっぱいか、書きこめないところです。\n") +
+                             pdf + QStringLiteral("\nまえに作ったPDFは、そのままのこっています。")});
+        QVERIFY(note.lastPdf().isEmpty());
+        QVERIFY(dialog.isEmpty()); // nothing to print from
+    }
+
     // A documents folder that cannot be made: the program says so and nothing else happens.
     void pdfUnwritable() {
         TestEnv env;
@@ -271,7 +476,9 @@ class TestKanjiNote : public QObject {
         TF_Kanji_Note note(1);
         note.show();
         QTest::mouseClick(note.Btn_Insatsu, Qt::LeftButton);
-        QCOMPARE(MessageBoxes::shown(), QStringList{QStringLiteral("PDFを書きこめませんでした。")});
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList{QStringLiteral("かんじノートのPDFを書きこめませんでした。ディスクが"
+                                            "いっぱいか、書きこめないところです。")});
         QVERIFY(note.lastPdf().isEmpty());
     }
 };

@@ -8,10 +8,17 @@
 #include "platform/MessageBoxes.h"
 #include "support/TestEnv.h"
 
+#include "data/MainMenu.h"
+
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <sys/mount.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(NoteMark)
 
@@ -38,8 +45,104 @@ QList<bool> bools(const QString& pattern) {
     return out;
 }
 
-const QString Rebuilt =
-    QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。");
+QString rebuilt(const QString& aside = QStringLiteral("KanjiNote.db.damaged")) {
+    return QStringLiteral("かんじノートの記ろくがこわれていたので、新しく作りなおしました。\n"
+                          "こわれたファイルは「%1」としてのこしてあります。")
+        .arg(aside);
+}
+const QString Rebuilt = rebuilt();
+const QString CannotWrite = QStringLiteral(
+    "かんじノートの記ろくを今は書きこめません。\nほかのプログラムが使っているか、ディスクが"
+    "いっぱいか、書きこめないファイルになっています。\nゲームはこのままつづけられます。\n"
+    "答えはおぼえておいて、あとで書きこみます。");
+
+// Another program holding the history's file, as a parent's database browser, a backup or the
+// sqlite3 shell would: a connection of its own, with its own locks.
+class OtherProgram {
+  public:
+    explicit OtherProgram(const QString& path) {
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Name);
+        d.setDatabaseName(path);
+        d.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        d.open();
+    }
+    ~OtherProgram() {
+        QSqlDatabase::database(Name, false).close();
+        QSqlDatabase::removeDatabase(Name);
+    }
+    bool exec(const QString& sql) {
+        QSqlQuery q(QSqlDatabase::database(Name, false));
+        const bool ok = q.exec(sql);
+        while (ok && q.next()) {
+        }
+        return ok;
+    }
+    int count() {
+        QSqlQuery q(QSqlDatabase::database(Name, false));
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM answers")) || !q.next())
+            return -1;
+        return q.value(0).toInt();
+    }
+
+  private:
+    inline static const QString Name = QStringLiteral("other_program");
+};
+
+// Fills the history with n earlier answers of player 1 and closes it, as an earlier run would.
+void earlierAnswers(int n) {
+    QList<HistoryAnswer> list;
+    for (int i = 0; i < n; ++i)
+        list << HistoryAnswer{0, 1 + i % 80, 2, KanjiAsked::Kanji, i % 3 != 0, Clock::now()};
+    KanjiHistory::addMany(1, list);
+    KanjiHistory::close();
+}
+
+void play(int answers) {
+    Cur_Player = 1;
+    Cur_Game = 5;
+    for (int i = 0; i < answers; ++i)
+        RecordKanjiAnswer(100 + i, KanjiAsked::Kanji, i % 2 == 0);
+}
+
+QStringList setAside(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("KanjiNote.db.damaged*")}, QDir::Files,
+                               QDir::Name);
+}
+
+// A small tmpfs of our own (root only): a full disk and a read-only file system, for real.
+struct SmallDisk {
+    QTemporaryDir where;
+    bool mounted = false;
+    explicit SmallDisk(const char* size) {
+        if (geteuid() != 0)
+            return;
+        const QByteArray opts = QByteArray("size=") + size;
+        mounted = mount("tmpfs", QFile::encodeName(where.path()).constData(), "tmpfs", 0,
+                        opts.constData()) == 0;
+    }
+    ~SmallDisk() {
+        if (mounted)
+            umount2(QFile::encodeName(where.path()).constData(), MNT_DETACH);
+    }
+    // Through mount(8): it sets the file system and its mount point alike.
+    bool remount(bool readOnly) {
+        return QProcess::execute(QStringLiteral("mount"),
+                                 {QStringLiteral("-o"),
+                                  readOnly ? QStringLiteral("remount,ro")
+                                           : QStringLiteral("remount,rw"),
+                                  where.path()}) == 0;
+    }
+    QString path() const { return where.path(); }
+};
+
+// Fills the folder's filesystem with one file until the kernel refuses more.
+void fillUp(const QString& dir) {
+    QFile filler(dir + QStringLiteral("/filler"));
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+}
 } // namespace
 
 class TestKanjiHistory : public QObject {
@@ -184,23 +287,10 @@ class TestKanjiHistory : public QObject {
         QCOMPARE(MessageBoxes::shown().size(), 1); // once
     }
 
-    // Another program's SQLite file, or ours cut short, is damaged too.
-    void foreignOrCutShort() {
+    // A file of ours cut short is one SQLite itself calls damaged: set aside, the history anew.
+    void cutShort() {
         TestEnv env;
         addPlayer(1, "taro");
-        {
-            QSqlDatabase d =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-            d.setDatabaseName(env.path(KanjiHistory::FileName));
-            QVERIFY(d.open());
-            QSqlQuery q(d);
-            QVERIFY(q.exec(QStringLiteral("CREATE TABLE answers (id INTEGER, what TEXT)")));
-            d.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
-        QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Rebuilt);
-
-        // Ours with many answers, then cut to its first pages.
         Cur_Player = 1;
         QList<HistoryAnswer> many;
         for (int i = 0; i < 3000; ++i)
@@ -216,8 +306,206 @@ class TestKanjiHistory : public QObject {
         QVERIFY(after.size() < 3000);
         OpenKanjiHistory(nullptr);
         QCOMPARE(MessageBoxes::shown(), QStringList{Rebuilt});
+        QCOMPARE(env.readFile(QStringLiteral("KanjiNote.db.damaged")).size(), 8192);
         RecordKanjiAnswer(5, KanjiAsked::Kanji, false);
         QCOMPARE(KanjiHistory::answersOf(1).last().kanji, 5);
+    }
+
+    // A sound SQLite file whose answers table another program made in another shape is not
+    // damaged: it is left exactly as it is and the history is off, said once.
+    void otherShapeLeftAlone() {
+        TestEnv env;
+        addPlayer(1, "taro");
+        {
+            OtherProgram other(env.path(KanjiHistory::FileName));
+            QVERIFY(other.exec(QStringLiteral("CREATE TABLE answers (id INTEGER, what TEXT)")));
+            QVERIFY(other.exec(QStringLiteral("INSERT INTO answers VALUES (1, 'keep me')")));
+        }
+        const QByteArray before = env.readFile(KanjiHistory::FileName);
+        OpenKanjiHistory(nullptr);
+        QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Unavailable);
+        play(2);
+        QVERIFY(!KanjiHistory::flush());
+        KanjiHistory::close();
+        QCOMPARE(env.readFile(KanjiHistory::FileName), before);
+        QVERIFY(setAside(env.dir()).isEmpty());
+        QCOMPARE(MessageBoxes::shown(), QStringList{CannotWrite});
+    }
+
+    // A newer program's file with more columns and tables is read and written, not discarded.
+    void newerFileRead() {
+        TestEnv env;
+        addPlayer(1, "taro");
+        {
+            OtherProgram newer(env.path(KanjiHistory::FileName));
+            QVERIFY(newer.exec(QStringLiteral(
+                "CREATE TABLE answers (id INTEGER PRIMARY KEY, player_no INTEGER NOT NULL, "
+                "player_name TEXT NOT NULL, kanji INTEGER NOT NULL, game INTEGER NOT NULL, "
+                "asked INTEGER NOT NULL, correct INTEGER NOT NULL, answered_at TEXT NOT NULL, "
+                "written TEXT NOT NULL DEFAULT '', seconds INTEGER)")));
+            QVERIFY(newer.exec(QStringLiteral("CREATE TABLE plans (day TEXT, kanji INTEGER)")));
+            QVERIFY(newer.exec(QStringLiteral(
+                "INSERT INTO answers (player_no, player_name, kanji, game, asked, correct, "
+                "answered_at, written, seconds) VALUES (1, 'taro', 7, 2, 3, 0, "
+                "'2026-04-01T10:00:00', 'x', 4), (1, 'taro', 8, 2, 3, 1, "
+                "'2026-04-01T10:01:00', 'y', 5)")));
+        }
+        QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Opened);
+        QCOMPARE(KanjiHistory::answersOf(1).size(), 2);
+        QCOMPARE(KanjiHistory::answersOf(1).first().kanji, 7);
+        play(1);
+        QVERIFY(KanjiHistory::flush());
+        QCOMPARE(KanjiHistory::answersOf(1).size(), 3);
+        QVERIFY(setAside(env.dir()).isEmpty());
+        QVERIFY(MessageBoxes::shown().isEmpty());
+    }
+
+    // Another program holds the file while the child plays (start-up included): nothing is set
+    // aside or lost; the answers are kept and written once the other program lets go.
+    void lockedByAnotherProgram_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::newRow("exclusive: nothing can be read")
+            << QStringLiteral("BEGIN EXCLUSIVE");
+        QTest::newRow("write lock: nothing can be written")
+            << QStringLiteral("BEGIN IMMEDIATE");
+    }
+    void lockedByAnotherProgram() {
+        QFETCH(QString, lock);
+        TestEnv env;
+        addPlayer(1, "taro");
+        KanjiHistory::setBusyWait(0);
+        earlierAnswers(50);
+        const QString path = env.path(KanjiHistory::FileName);
+        const QByteArray before = env.readFile(KanjiHistory::FileName);
+        {
+            OtherProgram other(path);
+            QVERIFY(other.exec(lock));
+            OpenKanjiHistory(nullptr); // start-up
+            QVERIFY(KanjiHistory::open() != KanjiHistory::OpenResult::Rebuilt);
+            play(3);
+            ShowMainMenu(); // the game's end
+            OpenKanjiHistory(nullptr);
+            QCOMPARE(KanjiHistory::pendingCount(), 3);
+            QCOMPARE(env.readFile(KanjiHistory::FileName), before);
+            QVERIFY(setAside(env.dir()).isEmpty());
+            QCOMPARE(MessageBoxes::shown(), QStringList{CannotWrite});
+            play(2); // the next game, still locked
+            ShowMainMenu();
+            OpenKanjiHistory(nullptr);
+            QCOMPARE(MessageBoxes::shown().size(), 1); // once per run
+            QVERIFY(other.exec(QStringLiteral("ROLLBACK")));
+        }
+        ShowMainMenu(); // the next ending writes what was kept
+        QCOMPARE(KanjiHistory::pendingCount(), 0);
+        QCOMPARE(OtherProgram(path).count(), 55);
+        QCOMPARE(KanjiHistory::answersOf(1).size(), 55);
+        QCOMPARE(MessageBoxes::shown().size(), 1);
+    }
+
+    // A COMMIT the database refuses (a reader holds the file) is noticed: the answers stay in
+    // memory, no transaction is left open, and they are written later, not rolled back at exit.
+    void failedCommit() {
+        TestEnv env;
+        addPlayer(1, "taro");
+        KanjiHistory::setBusyWait(0);
+        earlierAnswers(10);
+        const QString path = env.path(KanjiHistory::FileName);
+        QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Opened);
+        {
+            OtherProgram reader(path);
+            QVERIFY(reader.exec(QStringLiteral("BEGIN")));
+            QVERIFY(reader.exec(QStringLiteral("SELECT * FROM answers")));
+            Cur_Player = 1;
+            Cur_Game = 2;
+            RecordQuizTry(81, {false, true}, false);
+            QVERIFY(!KanjiHistory::flush());
+            QCOMPARE(KanjiHistory::pendingCount(), 3);
+            QVERIFY(reader.exec(QStringLiteral("COMMIT")));
+        }
+        QVERIFY(KanjiHistory::flush());
+        KanjiHistory::close();
+        QCOMPARE(OtherProgram(path).count(), 13);
+        QCOMPARE(KanjiHistory::answersOf(1).size(), 13);
+        QVERIFY(setAside(env.dir()).isEmpty());
+    }
+
+    // A read-only file and a full disk: the answers stay in memory (the notebook still shows
+    // them), one message per run, and they are written once the disk takes them again.
+    void refusedWrites_data() {
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("read-only") << QStringLiteral("read-only");
+        QTest::newRow("full disk") << QStringLiteral("full");
+    }
+    void refusedWrites() {
+        QFETCH(QString, refusal);
+        TestEnv env;
+        addPlayer(1, "taro");
+        KanjiHistory::setBusyWait(0);
+        SmallDisk disk("256k");
+        if (!disk.mounted) {
+            if (refusal == QLatin1String("full"))
+                QSKIP("a full disk needs a tmpfs of our own (root)");
+        } else {
+            SetRecordsDir(disk.path());
+        }
+        const QString dir = disk.mounted ? disk.path() : env.dir();
+        const QString path = QDir(dir).filePath(KanjiHistory::FileName);
+        earlierAnswers(40);
+        QCOMPARE(OtherProgram(path).count(), 40);
+        if (refusal == QLatin1String("full")) {
+            fillUp(dir);
+        } else if (disk.mounted) {
+            QVERIFY(disk.remount(true));
+        } else {
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        }
+        OpenKanjiHistory(nullptr);
+        QVERIFY(KanjiHistory::open() != KanjiHistory::OpenResult::Rebuilt);
+        play(30);
+        ShowMainMenu();
+        OpenKanjiHistory(nullptr);
+        QCOMPARE(KanjiHistory::pendingCount(), 30);
+        QCOMPARE(MessageBoxes::shown(), QStringList{CannotWrite});
+        QCOMPARE(KanjiHistory::answersOf(1).size(), 70); // this run's answers shown too
+        play(3);
+        ShowMainMenu();
+        OpenKanjiHistory(nullptr);
+        QCOMPARE(MessageBoxes::shown().size(), 1);
+        QVERIFY(setAside(dir).isEmpty());
+
+        if (refusal == QLatin1String("full"))
+            QVERIFY(QFile::remove(QDir(dir).filePath(QStringLiteral("filler"))));
+        else if (disk.mounted)
+            QVERIFY(disk.remount(false));
+        else
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        ShowMainMenu();
+        QCOMPARE(KanjiHistory::pendingCount(), 0);
+        KanjiHistory::close();
+        QCOMPARE(OtherProgram(path).count(), 73);
+        SetRecordsDir({});
+    }
+
+    // Each damaged file is set aside under a name of its own: an earlier one is never replaced.
+    void setAsideKeepsEarlier() {
+        TestEnv env;
+        addPlayer(1, "taro");
+        env.writeFile(QStringLiteral("KanjiNote.db.damaged"), "the first one");
+        env.writeFile(KanjiHistory::FileName, "the second one, not a database at all");
+        OpenKanjiHistory(nullptr);
+        QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Rebuilt);
+        QCOMPARE(env.readFile(QStringLiteral("KanjiNote.db.damaged")), "the first one");
+        const QStringList aside = setAside(env.dir());
+        QCOMPARE(aside.size(), 2);
+        const QString second = aside.last();
+        QCOMPARE(env.readFile(second), "the second one, not a database at all");
+        QCOMPARE(MessageBoxes::shown(), QStringList{rebuilt(second)});
+        KanjiHistory::close();
+        env.writeFile(KanjiHistory::FileName, "a third");
+        QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Rebuilt);
+        QCOMPARE(setAside(env.dir()).size(), 3);
+        QCOMPARE(env.readFile(QStringLiteral("KanjiNote.db.damaged")), "the first one");
+        QCOMPARE(env.readFile(second), "the second one, not a database at all");
     }
 
     // A missing file is the first start: created without a word.
@@ -229,7 +517,8 @@ class TestKanjiHistory : public QObject {
         QVERIFY(MessageBoxes::shown().isEmpty());
     }
 
-    // A folder that cannot be written: the games go on, the program says so once.
+    // A folder that cannot be written: the games go on, the answers of the run stay in memory
+    // (the notebook shows them), the program says so once.
     void unwritable() {
         TestEnv env;
         addPlayer(1, "taro");
@@ -239,7 +528,9 @@ class TestKanjiHistory : public QObject {
         QCOMPARE(MessageBoxes::shown().size(), 1);
         Cur_Player = 1;
         RecordKanjiAnswer(5, KanjiAsked::Kanji, false);
-        QVERIFY(KanjiHistory::answersOf(1).isEmpty());
+        QCOMPARE(KanjiHistory::answersOf(1).size(), 1);
+        QVERIFY(!KanjiHistory::flush());
+        QCOMPARE(KanjiHistory::pendingCount(), 1);
         OpenKanjiHistory(nullptr);
         QCOMPARE(MessageBoxes::shown().size(), 1);
     }
