@@ -21,6 +21,8 @@ PACKAGES += libqt6sql6-sqlite poppler-utils
 PACKAGES += fonts-kanjistrokeorders
 # Writing practice: the build fetches KanjiVG's strokes from npm and compiles them.
 PACKAGES += nodejs npm
+# Wayland: Qt's plugin, and the headless compositor and the picture tools the screen tests use.
+PACKAGES += qt6-wayland weston imagemagick
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean \
   install deb test-install

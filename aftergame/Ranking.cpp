@@ -14,6 +14,6 @@ void ShowRanking(QWidget* game)
     if (game)
         F_Game_Kiroku->setGeometry(game->window()->geometry());
     else
-        F_Game_Kiroku->setWindowState(Qt::WindowMaximized);
+        F_Game_Kiroku->setWindowState(Qt::WindowFullScreen);
     ExecModal(F_Game_Kiroku.get());
 }

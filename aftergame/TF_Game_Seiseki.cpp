@@ -92,7 +92,7 @@ TF_Game_Seiseki::TF_Game_Seiseki(QWidget* parent) : QWidget(parent)
 
 void TF_Game_Seiseki::FormCreate()
 {
-    setWindowState(windowState() | Qt::WindowMaximized);
+    setWindowState(windowState() | Qt::WindowFullScreen);
     layoutControls();
 }
 

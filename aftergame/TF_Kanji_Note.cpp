@@ -6,6 +6,7 @@
 #include "aftergame/NotePrint.h"
 #include "data/KanjiHistory.h"
 #include "data/Tables.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
@@ -110,7 +111,8 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     Lbl_Kotae->setWordWrap(true);
     Lbl_Kotae->setTextFormat(Qt::RichText);
 
-    setWindowState(windowState() | Qt::WindowMaximized);
+    CentreLayout(this, QSize(640, 480));
+    setWindowState(windowState() | Qt::WindowFullScreen);
 
     // One read of the history serves both views and the pages.
     summary_ = std::make_unique<NoteSummary>(Summarise(KanjiHistory::answersOf(player_)));

@@ -55,7 +55,7 @@ void MenuMusic::start() {
 }
 
 void MenuMusic::startAfterFirstFrame() {
-    QWindow* w = window_->windowHandle();
+    QWindow* w = window_->window()->windowHandle(); // the program's window it stands in
     if (!w || w->isExposed()) {
         start();
         return;

@@ -34,6 +34,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PopPictures.h"
 #include "platform/ProgramEnd.h"
+#include "platform/ProgramHostWindow.h"
 #include "platform/ProgramWindow.h"
 
 #include <QApplication>
@@ -45,7 +46,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QToolButton>
 
 TF_Main* F_Main = nullptr;
@@ -74,10 +74,6 @@ void setBackground(QWidget* w, const QColor& color) {
     w->setAutoFillBackground(true);
 }
 
-QRect screenRect() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 640, 480);
-}
 } // namespace
 
 TF_Main::TF_Main(std::unique_ptr<DisplayModeSource> source, QWidget* parent)
@@ -92,7 +88,10 @@ TF_Main::TF_Main(std::unique_ptr<DisplayModeSource> source, QWidget* parent)
 TF_Main::~TF_Main() {
     RecordsSaving::stop();
     // The screen's scale may change only while no window exists: ours goes first.
-    destroy();
+    if (auto* host = dynamic_cast<ProgramHostWindow*>(ProgramHost()); host && parentWidget() == host)
+        host->releaseNativeWindow();
+    else
+        destroy();
     FormDestroy();
     if (F_Main == this)
         F_Main = nullptr;
@@ -110,15 +109,20 @@ void TF_Main::FormCreate() {
         return;
     buildControls();
 
-    // 3: maximised over the whole (logical) screen.
-    setGeometry(screenRect());
-    setWindowState(Qt::WindowMaximized);
+    // 3: over the whole (logical) screen. Inside the program's window, that window shows now
+    // with the splash picture; the menu waits hidden until the start-up is done.
+    QWidget* host = ProgramHost() && parentWidget() == ProgramHost() ? ProgramHost() : nullptr;
+    if (host) {
+        hide();
+        ShowProgramWindow(host);
+    }
+    FitToScreen(this);
 
     // 4: the splash screen paints before the slow part of the start-up.
-    F_Pop = new TF_Pop();
+    F_Pop = new TF_Pop(host);
     F_Pop->show();
-    // The menu's own window already exists and X keeps windows in creation order: the backdrop
-    // goes below it at once (a window manager would keep it below anyway).
+    // Below the menu at once: inside the program's window, or, as a window of its own, below the
+    // menu's window that X made first (a window manager would keep it below anyway).
     F_Pop->lower();
     F_Pop->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -546,7 +550,6 @@ void TF_Main::Btn_GameClick(int game) {
         return;
     }
     opened_ = window;
-    window->setGeometry(screenRect());
     ShowProgramWindow(window);
     hide();
 }
@@ -557,7 +560,6 @@ void TF_Main::openGrades(int game) {
     Cur_Game = static_cast<std::int16_t>(game);
     auto* window = new TF_Game_Seiseki();
     opened_ = window;
-    window->setGeometry(screenRect());
     ShowProgramWindow(window);
     hide();
 }

@@ -2,13 +2,12 @@
 
 #include "platform/BufferBetweenPaints.h"
 #include "platform/Fonts.h"
+#include "platform/ProgramWindow.h"
 #include "platform/Random.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
-TF_Pop* F_Pop = nullptr;
+QPointer<TF_Pop> F_Pop;
 
 namespace {
 const QColor Navy(0, 0, 128);
@@ -50,8 +49,11 @@ QImage DrawPopPicture(QSize size, qreal dpr) {
 }
 
 TF_Pop::TF_Pop(QWidget* parent) : QWidget(parent) {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
-                   Qt::WindowDoesNotAcceptFocus);
+    // Inside the program's window when there is one, at the bottom of it; else a window of its
+    // own that stays below the others.
+    if (!parent)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
+                       Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEnabled(false); // the backdrop never takes a click or a key
@@ -60,9 +62,7 @@ TF_Pop::TF_Pop(QWidget* parent) : QWidget(parent) {
 }
 
 void TF_Pop::FormCreate() {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    setGeometry(screen ? screen->geometry() : QRect(0, 0, 640, 480));
-    setWindowState(Qt::WindowMaximized);
+    FitToScreen(this);
     Randomize();
 }
 

@@ -1,11 +1,13 @@
 // The splash screen: a navy picture over the whole screen with a greeting. It shows first, takes
-// no input and then stays behind every other window as the program's backdrop.
+// no input and then stays behind every other window as the program's backdrop, inside the
+// program's one window.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep
 // them.
 #pragma once
 
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 class QPainter;
@@ -34,4 +36,5 @@ class TF_Pop : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
-extern TF_Pop* F_Pop;
+// Null once the backdrop is gone, however it went.
+extern QPointer<TF_Pop> F_Pop;

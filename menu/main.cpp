@@ -13,22 +13,48 @@
 #include "games/puzzle/TF_Game4.h"
 #include "menu/GameWindows.h"
 #include "menu/StartChecks.h"
+#include "menu/RecordsSaving.h"
 #include "menu/TF_Main.h"
 #include "menu/TF_Pop.h"
+#include "platform/DisplayPlugin.h"
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramEnd.h"
+#include "platform/ProgramHostWindow.h"
+#include "platform/ProgramWindow.h"
 #include "platform/RunningCopy.h"
 #include "platform/SessionBus.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QIcon>
 #include <sys/stat.h>
 
 namespace {
+// A desktop notification through the session bus, for a start from the desktop's menu where
+// nobody reads stderr.
+void NotifyDesktop(const QString& text)
+{
+    int argc = 1;
+    char name[] = "mojimaru";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage m = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    m << QStringLiteral("もじまる") << quint32(0) << QStringLiteral(MOJI_APP_ID)
+      << QStringLiteral("もじまる（ゲーム）") << text << QStringList() << QVariantMap() << qint32(-1);
+    bus.call(m, QDBus::Block, 3000);
+}
+
 // Each game's window, as the menu opens it. One line per game.
 void RegisterGames()
 {
@@ -65,6 +91,8 @@ int main(int argc, char* argv[])
     // user's own: a child's names and answers are nobody else's business on a shared machine.
     ::umask(S_IRWXG | S_IRWXO);
     AvoidBusAutolaunch();
+    if (!PrepareDisplayPlugin(NotifyDesktop))
+        return 1;
     QApplication app(argc, argv);
     SetProgramDirFromApplication();
     InstallHandCursor();
@@ -106,9 +134,22 @@ int main(int argc, char* argv[])
     InstallFurigana(app);
     RegisterGames();
 
+    // The one top-level window: the splash picture, the menu, the games and every box over them
+    // stand in it. Closed from outside (Alt+F4, the session) it ends the program as the end
+    // button does, after saving.
+    ProgramHostWindow host;
+    TF_Main* menu = nullptr;
+    host.setCloseHandler([&menu] {
+        if (!RecordsSaving::saveChanges(RecordsSaving::Report::Always))
+            return false;
+        if (menu)
+            menu->close();
+        return true;
+    });
+
     // An ending asked for during start-up leaves through the return below.
     app.setProperty("moji_loop", true);
-    auto* menu = new TF_Main();
+    menu = new TF_Main(nullptr, &host);
     if (!menu->created() || ProgramEnd::requested()) {
         delete menu;
         return 1;
@@ -117,7 +158,7 @@ int main(int argc, char* argv[])
     if (lock == InstanceLock::Result::Acquired)
         ListenForSecondStarts(records, [] { BringForward(); });
     menu->musicAfterFirstFrame();
-    menu->show();
+    ShowProgramWindow(menu);
     OpenKanjiHistory(menu);  // says once when the notebook's history had to start anew
     // A signal or a lost window during the notice ended the program: no loop may start now.
     if (ProgramEnd::requested()) {
@@ -126,5 +167,6 @@ int main(int argc, char* argv[])
     }
     const int code = app.exec();
     delete menu;
+    menu = nullptr;
     return code;
 }

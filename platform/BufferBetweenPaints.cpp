@@ -56,6 +56,8 @@ private:
 
     void take()
     {
+        if (!window_->isWindow())
+            return;  // inside another window: the buffer is that window's
         QBackingStore* store = window_->backingStore();
         if (!store || store->size() == window_->size())
             return;
@@ -66,6 +68,8 @@ private:
     void release()
     {
         releasePending_ = false;
+        if (!window_->isWindow())
+            return;
         if (QBackingStore* store = window_->backingStore(); store && window_->isVisible())
             store->resize(QSize(1, 1));
     }
@@ -84,7 +88,8 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window_ && event->type() == QEvent::Hide)
+        // Inside another window the buffer is that window's, still in use.
+        if (watched == window_ && event->type() == QEvent::Hide && window_->isWindow())
             if (QBackingStore* store = window_->backingStore())
                 store->resize(QSize(1, 1));
         if (watched == window_ && event->type() == QEvent::Show)

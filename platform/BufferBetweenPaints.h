@@ -8,6 +8,8 @@ class QWidget;
 
 void ReleaseBufferBetweenPaints(QWidget* window);
 
+// Both apply to top-level windows only: a window inside another draws into that one's buffer.
+
 // A window that hides while another one is in front (the main menu during a game) gives its
 // buffer back as it hides; showing it again draws it whole.
 void ReleaseBufferWhileHidden(QWidget* window);

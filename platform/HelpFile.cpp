@@ -1,5 +1,9 @@
 #include "platform/HelpFile.h"
 
+#include "platform/CentredLayout.h"
+#include "platform/ModalLayer.h"
+#include "platform/ProgramWindow.h"
+
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "writing/RubyTextView.h"
@@ -195,5 +199,7 @@ void ShowHelp(QWidget* parent, int topic)
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::close);
     layout->addWidget(close);
     dialog->resize(560, 420);
-    dialog->show();
+    // In the middle of the program's window, like every window's layout.
+    QWidget* host = ProgramHost();
+    ShowOnLayer(dialog, host ? CentredLayoutPos(host->size(), dialog->size()) : QPoint());
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MessageDialog.h"
 #include "platform/MessagePlace.h"
+#include "platform/ModalLayer.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -34,7 +35,7 @@ MsgAnswer ask(QWidget* parent, const QString& text, bool withCancel)
     if (withCancel)
         box.addButton(QStringLiteral("キャンセル"));
     PlaceMessageBox(&box, parent);
-    box.exec();
+    RunModal(&box);
     if (box.clickedButton() == yes)
         return MsgAnswer::Yes;
     if (box.clickedButton() == no)
@@ -52,7 +53,7 @@ void ShowMessage(QWidget* parent, const QString& text)
     MessageDialog box(MessageDialog::Information, title(), text, parent);
     box.addButton(QStringLiteral("OK"));
     PlaceMessageBox(&box, parent);
-    box.exec();
+    RunModal(&box);
 }
 
 MsgAnswer AskYesNo(QWidget* parent, const QString& text) { return ask(parent, text, false); }

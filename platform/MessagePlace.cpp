@@ -26,8 +26,13 @@ class Placer : public QObject {
             return false;
         box_->removeEventFilter(this);
         QCoreApplication::sendEvent(box_, event);
-        const QRect target = parent_ ? MessageTarget(parent_) : ProgramScreenRect();
-        box_->move(MessageBoxPos(target, box_->frameGeometry().size(), ProgramScreenRect()));
+        // Inside the program's window the box stands in its coordinates, and never past it.
+        const QWidget* within = box_->isWindow() ? nullptr : box_->parentWidget();
+        const QRect screen = within ? QRect(within->mapToGlobal(QPoint(0, 0)), within->size())
+                                    : ProgramScreenRect();
+        const QRect target = parent_ ? MessageTarget(parent_) : screen;
+        const QPoint at = MessageBoxPos(target, box_->frameGeometry().size(), screen);
+        box_->move(within ? within->mapFromGlobal(at) : at);
         deleteLater();
         return true;
     }
@@ -46,7 +51,7 @@ QPoint MessageBoxPos(const QRect& target, QSize box, const QRect& screen) {
 }
 
 QRect MessageTarget(const QWidget* parent) {
-    const QWidget* window = parent->window();
+    const QWidget* window = ProgramWindowOf(parent);
     const QWidget* picture = MessagePicture(window);
     if (picture && picture->isVisible())
         return globalRect(picture);

@@ -1,5 +1,6 @@
 #include "platform/Modal.h"
 
+#include "platform/ModalLayer.h"
 #include "platform/ProgramWindow.h"
 
 #include <QDialog>
@@ -12,9 +13,9 @@ int ExecModal(QDialog* dialog)
 {
     if (hook)
         return hook(dialog);
-    if (dialog->windowState() & Qt::WindowMaximized)
+    if (!ProgramHost() && (dialog->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
         FitToScreen(dialog);
-    return dialog->exec();
+    return RunModal(dialog);
 }
 
 namespace Modal {

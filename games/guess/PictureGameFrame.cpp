@@ -22,6 +22,7 @@
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
+#include "platform/ModalLayer.h"
 #include "platform/ProgramWindow.h"
 #include "platform/StartEndGuard.h"
 
@@ -393,9 +394,7 @@ void TPictureGameFrame::Btn_KouhoClick()
 {
     if (!F_Kanji_Sel)
         return;
-    ShowProgramWindow(F_Kanji_Sel);
-    F_Kanji_Sel->raise();
-    F_Kanji_Sel->activateWindow();
+    ShowOnLayer(F_Kanji_Sel);
 }
 
 void TPictureGameFrame::Btn_TegakiClick()
@@ -553,7 +552,7 @@ void TPictureGameFrame::FinishGame()
                 leave(false);  // the program is ending
                 return;
             }
-            quiz.setWindowState(Qt::WindowMaximized);
+            quiz.setWindowState(Qt::WindowFullScreen);
             ExecModal(&quiz);
         }
         if (Quiz_Passed) {

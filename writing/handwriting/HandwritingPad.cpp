@@ -2,6 +2,8 @@
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
+#include "platform/CentredLayout.h"
+#include "platform/ModalLayer.h"
 #include "platform/ProgramWindow.h"
 #include "writing/handwriting/KanaSets.h"
 #include "writing/handwriting/Recognizer.h"
@@ -73,6 +75,7 @@ HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recog
         showField();
     });
     connect(Btn_Tojiru, &QPushButton::clicked, this, &HandwritingPad::closePad);
+    CentreLayout(this, QSize(640, 480));
 }
 
 void HandwritingPad::open(QLineEdit* target, const QString& caption) {
@@ -81,9 +84,7 @@ void HandwritingPad::open(QLineEdit* target, const QString& caption) {
     Pnl_Kaku->clear();
     recognise();
     showField();
-    ShowProgramWindow(this);
-    raise();
-    activateWindow();
+    ShowOnLayer(this);
 }
 
 void HandwritingPad::showField() {
@@ -125,11 +126,12 @@ void HandwritingPad::closePad() { close(); }
 
 void HandwritingPad::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    if (QWidget* host = parentWidget()) {
+    // A window of its own gives the keyboard back to its host's window; inside the program's
+    // window the keyboard goes straight back to the field.
+    if (QWidget* host = parentWidget(); host && !ProgramHost())
         host->activateWindow();
-        if (target_)
-            target_->setFocus(Qt::OtherFocusReason);
-    }
+    if (target_)
+        target_->setFocus(Qt::OtherFocusReason);
 }
 
 void HandwritingPad::keyPressEvent(QKeyEvent* e) {
