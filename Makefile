@@ -19,8 +19,9 @@ PACKAGES += libzinnia-dev tegaki-zinnia-japanese fonts-ipafont-mincho fonts-vlgo
 PACKAGES += libqt6sql6-sqlite poppler-utils
 # Furigana and the quiz's answers: numbered strokes of each kanji.
 PACKAGES += fonts-kanjistrokeorders
-# Writing practice: the build fetches KanjiVG's strokes from npm and compiles them.
-PACKAGES += nodejs npm
+# Writing practice: the build fetches KanjiVG's strokes from npm and compiles them. Debian's
+# nodejs and npm, unless an npm is there already (another Node.js build carries its own).
+NPM_PACKAGES = nodejs npm
 # Wayland: Qt's plugin, and the headless compositor and the picture tools the screen tests use.
 PACKAGES += qt6-wayland weston imagemagick
 
@@ -37,6 +38,7 @@ test: build
 # Installs only what is missing, so a prepared machine starts at once.
 deps:
 	@$(MAKE) --no-print-directory install-missing WANT="$(PACKAGES)"
+	@command -v npm > /dev/null || $(MAKE) --no-print-directory install-missing WANT="$(NPM_PACKAGES)"
 
 install-missing:
 	@missing=$$(for p in $(WANT); do \
