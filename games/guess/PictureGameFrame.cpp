@@ -185,6 +185,12 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     Edt_Kotae->setTextMargins(0, 0, 0, 0);
     AttachAnswerConversion(Edt_Kotae);  // a reading typed in romaji converts to kanji
     connect(Edt_Kotae, &QLineEdit::textChanged, this, &TPictureGameFrame::Edt_KotaeChange);
+    // Enter answers as the answer button does, once there is an answer to give (an open
+    // reading takes Enter for itself first).
+    connect(Edt_Kotae, &QLineEdit::returnPressed, this, [this] {
+        if (!Btn_kotae_Kinyu->isHidden())
+            Btn_kotae_KinyuClick();
+    });
 
     Btn_kotae = makeButton(this, QStringLiteral("答のかんじを書く"), QStringLiteral("答を書く"),
                            QRect(432, 352, 185, 41));
