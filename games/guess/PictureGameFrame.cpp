@@ -1,10 +1,12 @@
 #include "games/guess/PictureGameFrame.h"
 
 #include "aftergame/Ranking.h"
+#include "aftergame/TF_Game_Kotae.h"
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
 #include "data/HandwritingPads.h"
+#include "data/KanjiFiles.h"
 #include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
 #include "data/Music.h"
@@ -16,6 +18,7 @@
 #include "games/guess/PictureGameRules.h"
 #include "games/guess/ReadingConversion.h"
 #include "games/guess/TF_Kanji_Sel.h"
+#include "platform/BackBeforeStart.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
@@ -23,6 +26,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
+#include "platform/Random.h"
 #include "platform/StartEndGuard.h"
 
 #include <QButtonGroup>
@@ -213,6 +217,8 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
             Btn_StartClick();
     });
     new StartEndGuard(Btn_Start, Btn_Start, [this] { return started_; });
+    new BackBeforeStart(this, QRect(431, 446, 186, 30), Btn_Start, [this] { return started_; },
+                        [this] { Btn_CancelClick(); });
 
     Grp_Tokuten->hide();
     Grp_Level->hide();
@@ -568,8 +574,23 @@ void TPictureGameFrame::FinishGame()
             Last_Score = Game_Score;
             ShowRanking(this);
         }
+    } else if (game_ == 2 || game_ == 3) {
+        ShowMissedAnswer();
     }
     Btn_CancelClick();
+}
+
+void TPictureGameFrame::ShowMissedAnswer()
+{
+    // A lost game still teaches its kanji: the answer, its reading and a sentence, until the
+    // child goes on.
+    QVector<TMondaiRec> sentences;
+    if (!ReadAllMondai(Mondai_Kanji, sentences) || sentences.isEmpty())
+        return;
+    const TMondaiRec& one = sentences[Random(static_cast<int>(sentences.size()))];
+    std::unique_ptr<TF_Game_Kotae> answer(TF_Game_Kotae::ForMissedAnswer(Mondai_Kanji, one, this));
+    answer->setWindowState(Qt::WindowMaximized);
+    ExecModal(answer.get());
 }
 
 void TPictureGameFrame::Btn_CancelClick() { leave(); }
