@@ -2,6 +2,7 @@
 // conversion keys in the answer box, committing, judging, the picker and a system input method.
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
+#include "games/guess/BoardView.h"
 #include "games/guess/ReadingConversion.h"
 #include "games/guess/TF_Game2.h"
 #include "games/guess/TF_Game3.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QtTest>
+
+#include <memory>
 
 using namespace GuessTest;
 
@@ -492,6 +495,50 @@ private slots:
         // typing goes on after the chosen kanji
         press(o.g.Edt_Kotae, QStringLiteral("a#"));
         QCOMPARE(o.g.Edt_Kotae->text(), before + sen.value(clicked) + QStringLiteral("あ"));
+    }
+
+    // While a reading is typed the box is wide enough to show all of it, and the strip with the
+    // reading and its candidates covers neither the label above the box nor the board; the box
+    // is one character wide again once the kanji is settled.
+    void boxFitsTheReading_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::newRow("game 2") << 2;
+        QTest::newRow("game 3") << 3;
+    }
+    void boxFitsTheReading()
+    {
+        QFETCH(int, game);
+        TestEnv env;
+        prepare(env, game, 1, 1);
+        std::unique_ptr<TPictureGameFrame> g;
+        if (game == 2)
+            g = std::make_unique<TF_Game2>();
+        else
+            g = std::make_unique<TF_Game3>();
+        g->show();
+        g->Btn_StartClick();
+        QTest::mouseClick(g->Btn_kotae, Qt::LeftButton);
+        QLineEdit* box = g->Edt_Kotae;
+        const int settledWidth = box->width();
+        for (const QString& typed : {QStringLiteral("yamanoue"), QStringLiteral("yama ")}) {
+            box->clear();
+            press(box, typed);
+            ConversionInput* input = ConversionInput::of(box);
+            QVERIFY(input->composing());
+            const int needed = QFontMetrics(box->font()).horizontalAdvance(input->shown());
+            QVERIFY2(box->width() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(box->width()).arg(needed)));
+            QVERIFY(box->parentWidget()->rect().contains(box->geometry()));
+            QWidget* strip = input->strip();
+            QVERIFY(strip && strip->isVisible());
+            QVERIFY(!strip->geometry().intersects(g->Lbl_Kotae->geometry()));
+            QVERIFY(!strip->geometry().intersects(g->Image1->geometry()));
+            QVERIFY(!box->geometry().intersects(g->Image1->geometry()));
+            QVERIFY(box->parentWidget()->rect().contains(strip->geometry()));
+            press(box, QStringLiteral("#"));
+            QVERIFY(!input->composing());
+            QCOMPARE(box->width(), settledWidth);
+        }
     }
 
     // Leaving the game with the answer box emptied hides the strip.
