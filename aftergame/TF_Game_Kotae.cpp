@@ -123,6 +123,29 @@ TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget*
     connect(Btn_Wakatta, &QPushButton::clicked, this, &TF_Game_Kotae::Btn_WakattaClick);
 }
 
+QString MissedAnswerLine(const QString& kanji) {
+    return QStringLiteral("こたえは「%1」だったよ").arg(kanji);
+}
+
+TF_Game_Kotae* TF_Game_Kotae::ForMissedAnswer(int k, const TMondaiRec& sentence, QWidget* parent) {
+    auto* w = new TF_Game_Kotae(k, {sentence}, parent);
+    w->setObjectName(QStringLiteral("F_Game_Kotae_Missed"));
+    const QString kanji = Kanji_Tbl[std::clamp(k, 1, MaxKanji)].text();
+    w->Lbl_Title->setText(MissedAnswerLine(kanji));
+    w->Lbl_Title->setFont(PixelFont(30, true));
+    w->Lbl_Title->adjustSize();
+    NoFurigana(w->Lbl_Title); // the kanji is the answer; its reading stands right below
+    const QString reading = w->Lbl_Kotae.isEmpty() ? QString() : w->Lbl_Kotae.first()->reading();
+    w->Lbl_Yomi = makeLabel(w, QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading),
+                            Qt::white, 26);
+    NoFurigana(w->Lbl_Yomi);
+    w->Lbl_Yomi->move(LineLeft, 74);
+    if (!w->Lbl_Kotae.isEmpty())
+        w->Lbl_Kotae.first()->move(LineLeft, 74 + w->Lbl_Yomi->height() + 28);
+    w->Btn_Wakatta->setText(QStringLiteral("つぎへ"));
+    return w;
+}
+
 void TF_Game_Kotae::Btn_WakattaClick() {
     accept();
 }

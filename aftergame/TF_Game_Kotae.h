@@ -34,6 +34,10 @@ class TF_Game_Kotae : public QDialog {
   public:
     // The quiz kanji k and its sentences as the quiz asked them.
     TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget* parent = nullptr);
+    // After a game lost without the answer: the kanji, one sentence and its reading large, under
+    // a kind line naming the answer ("こたえは「山」だったよ").
+    static TF_Game_Kotae* ForMissedAnswer(int k, const TMondaiRec& sentence,
+                                          QWidget* parent = nullptr);
 
     void Btn_WakattaClick();
 
@@ -42,5 +46,9 @@ class TF_Game_Kotae : public QDialog {
     QLabel* Lbl_Kakijun;
     StrokeOrderView* Img_Kakijun;
     QLabel* Lbl_Kakusuu;
+    QLabel* Lbl_Yomi = nullptr; // the reading, large (after a lost game only)
     QPushButton* Btn_Wakatta;
 };
+
+// The kind line after a lost game: the answer kanji named.
+QString MissedAnswerLine(const QString& kanji);

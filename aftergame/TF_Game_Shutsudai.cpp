@@ -191,6 +191,10 @@ void TF_Game_Shutsudai::FormCreate()
         b->setAutoDefault(false);
     }
     connect(Btn_kotae_Kinyu, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_kotae_KinyuClick);
+    // Enter in any field answers as "回答する" does.
+    for (QLineEdit* e : Edt_Kaitou)
+        connect(e, &QLineEdit::returnPressed, this, &TF_Game_Shutsudai::Btn_kotae_KinyuClick);
+    connect(Edt_Kakusuu, &QLineEdit::returnPressed, this, &TF_Game_Shutsudai::Btn_kotae_KinyuClick);
     connect(Btn_Close, &QPushButton::clicked, this, &TF_Game_Shutsudai::Btn_CloseClick);
     Btn_Tegaki = new QPushButton(QStringLiteral("てがき"), this);
     Btn_Tegaki->setToolTip(QStringLiteral("てがきで こたえを かきます"));

@@ -107,9 +107,12 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     Lbl_Bun = makeLabel(this, 14, Qt::white, QRect(420, 152, 212, 160));
     Lbl_Bun->setWordWrap(true);
     Lbl_Bun->setTextFormat(Qt::RichText);
-    Lbl_Kotae = makeLabel(this, 13, Qt::white, QRect(420, 316, 212, 156));
+    // The heading is a label of its own so that it keeps its furigana beside the answers.
+    Lbl_Kotae_Midashi = makeLabel(this, 13, QColor(0xff, 0xff, 0x80), QRect(420, 322, 212, 18));
+    Lbl_Kotae_Midashi->setText(QStringLiteral("さいきんの答"));
+    Lbl_Kotae = makeLabel(this, 13, Qt::white, QRect(420, 342, 212, 130));
     Lbl_Kotae->setWordWrap(true);
-    Lbl_Kotae->setTextFormat(Qt::RichText);
+    Lbl_Kotae->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     CentreLayout(this, QSize(640, 480));
     setWindowState(windowState() | Qt::WindowFullScreen);
@@ -173,10 +176,13 @@ void TF_Kanji_Note::Grd_NoteClick(int kanji) {
 
 void TF_Kanji_Note::showDetail(int kanji) {
     chosen_ = kanji;
+    Lbl_Kotae_Midashi->setVisible(kanji >= 1 && kanji <= MaxKanji);
     if (kanji < 1 || kanji > MaxKanji) {
         Lbl_Kanji->clear();
         Lbl_Kakusuu->clear();
-        Lbl_Bun->setText(html(QStringLiteral("かんじをおすと、ここに文と読みが出ます。")));
+        // Plain text, as one of our texts: it shows its furigana.
+        Lbl_Bun->setTextFormat(Qt::PlainText);
+        Lbl_Bun->setText(QStringLiteral("かんじをおすと、ここに文と読みが出ます。"));
         Lbl_Kotae->clear();
         return;
     }
@@ -190,13 +196,17 @@ void TF_Kanji_Note::showDetail(int kanji) {
                QStringLiteral("<span style='color:#ff6060'>") + k + QStringLiteral("</span>") +
                html(s.after) + QStringLiteral("<br>　<span style='color:#ffff80'>") + k +
                QStringLiteral("（") + html(s.reading) + QStringLiteral("）</span><br>");
+    Lbl_Bun->setTextFormat(Qt::RichText);
     Lbl_Bun->setText(bun);
 
     const QList<HistoryAnswer> recent = KanjiHistory::recentAnswers(player_, kanji, RecentAnswers);
-    QString kotae = QStringLiteral("<span style='color:#ffff80'>") +
-                    html(QStringLiteral("さいきんの答")) + QStringLiteral("</span><br>");
-    if (recent.isEmpty())
-        kotae += html(QStringLiteral("まだ答えていません。"));
+    if (recent.isEmpty()) {
+        Lbl_Kotae->setTextFormat(Qt::PlainText);
+        Lbl_Kotae->setText(QStringLiteral("まだ答えていません。"));
+        return;
+    }
+    Lbl_Kotae->setTextFormat(Qt::RichText);
+    QString kotae;
     for (const HistoryAnswer& a : recent)
         kotae += (a.right ? QStringLiteral("") : QStringLiteral("<span style='color:#ff9090'>")) +
                  html(NoteAnswerLine(a)) + (a.right ? QString() : QStringLiteral("</span>")) +

@@ -31,6 +31,7 @@ class TF_Kanji_Note : public QDialog {
     QLabel* Lbl_Kanji = nullptr;
     QLabel* Lbl_Kakusuu = nullptr;
     QLabel* Lbl_Bun = nullptr;
+    QLabel* Lbl_Kotae_Midashi = nullptr; // "さいきんの答" over the answers
     QLabel* Lbl_Kotae = nullptr;
     QLabel* Lbl_Empty = nullptr; // the weak list when nothing was missed yet
 

@@ -4,6 +4,7 @@
 #include "platform/Fonts.h"
 #include "writing/HiraganaInput.h"
 
+#include <algorithm>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -256,6 +257,7 @@ void ConversionInput::updateStrip()
     QWidget* host = edit_->parentWidget();
     if (!host)
         return;
+    fitField();
     if (!composing_ || length_ == 0) {
         if (strip_)
             strip_->hide();
@@ -266,15 +268,34 @@ void ConversionInput::updateStrip()
         connect(strip_, &ConversionStrip::chosen, this, &ConversionInput::choose);
     }
     strip_->setContent(reading_, candidates_, index_);
-    // Just above the field, kept inside the window; below it when there is no room above.
+    // Just below the field, clear of its caption above; above it when there is no room below.
     const QRect field = edit_->geometry();
     int x = std::min(field.left(), host->width() - strip_->width());
-    int y = field.top() - strip_->height() - 2;
-    if (y < 0)
-        y = field.bottom() + 3;
-    strip_->move(std::max(0, x), y);
+    int y = field.bottom() + 3;
+    if (y + strip_->height() > host->height())
+        y = field.top() - strip_->height() - 2;
+    strip_->move(std::max(0, x), std::max(0, y));
     strip_->show();
     strip_->raise();
+}
+
+void ConversionInput::fitField()
+{
+    // A field one character wide grows to the right while a reading is open, so that the whole
+    // reading shows, and takes its own width back once the text is settled.
+    QWidget* host = edit_->parentWidget();
+    if (settledWidth_ < 0)
+        settledWidth_ = edit_->width();
+    if (!composing_ || length_ == 0) {
+        if (edit_->width() != settledWidth_)
+            edit_->resize(settledWidth_, edit_->height());
+        return;
+    }
+    const QFontMetrics fm(edit_->font());
+    const int want = fm.horizontalAdvance(edit_->text()) + fm.averageCharWidth() / 2 + 8;
+    const int room = host->width() - edit_->x();
+    edit_->resize(std::clamp(want, settledWidth_, std::max(settledWidth_, room)), edit_->height());
+    edit_->raise();
 }
 
 void ConversionInput::paintDecoration()

@@ -59,6 +59,7 @@ private:
     void reset();
     void paintDecoration();
     void updateStrip();
+    void fitField();  // as wide as the open reading needs
 
     QLineEdit* edit_;
     Candidates source_;
@@ -66,6 +67,7 @@ private:
     bool updating_ = false;
     int start_ = 0;        // where the open part begins in the field's text
     int length_ = 0;       // its length as shown
+    int settledWidth_ = -1;  // the field's own width, kept while it is widened
     QString reading_;      // hiragana, possibly ending in letters still being typed
     QStringList candidates_;
     int index_ = -1;       // the candidate shown, -1 while the reading shows

@@ -188,8 +188,18 @@ class FuriganaOverlay : public QWidget {
         update();
     }
 
+    // Whether the text it belongs to is on screen with its window (or would be, once shown).
+    bool targetShown() const {
+        return target_ && target_->isVisibleTo(target_->window()) && !target_->isWindow();
+    }
+
   protected:
     void paintEvent(QPaintEvent*) override {
+        if (!targetShown()) {
+            // Hidden while its window was not on screen: no hide reached us then.
+            QTimer::singleShot(0, this, [this] { sync(); });
+            return;
+        }
         QPainter p(this);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setPen(color_);
@@ -349,6 +359,15 @@ class FuriganaFilter : public QObject {
         o->sync();
     }
 
+    void syncInside(QWidget* w) {
+        if (overlays.isEmpty() || w->objectName() == QLatin1String("FuriganaOverlay"))
+            return;
+        const auto keys = overlays.keys();
+        for (QWidget* t : keys)
+            if (t == w || w->isAncestorOf(t))
+                sync(t);
+    }
+
     // A tooltip with furigana shows as our own; any other as Qt's.
     static bool showToolTip(QWidget* w, QHelpEvent* e) {
         if (!annotated(w) || w->toolTip().isEmpty())
@@ -371,6 +390,9 @@ class FuriganaFilter : public QObject {
         case QEvent::Resize:
         case QEvent::FontChange:
         case QEvent::PaletteChange:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+        case QEvent::ParentChange:
             break;
         default:
             return false;
@@ -378,6 +400,13 @@ class FuriganaFilter : public QObject {
         if (!obj->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(obj);
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent ||
+            e->type() == QEvent::ParentChange) {
+            // Shown, hidden or moved to another parent, also before its window is on screen
+            // (no Show or Hide then): every text inside follows.
+            syncInside(w);
+            return false;
+        }
         if (auto* b = qobject_cast<QPushButton*>(w)) {
             if (e->type() == QEvent::Paint)
                 return paintButton(b);
@@ -433,6 +462,10 @@ void NoFurigana(QWidget* widget) {
     widget->setProperty(NoFuriganaProperty, true);
     if (filter)
         filter->sync(widget);
+}
+
+bool IsNoFurigana(const QWidget* widget) {
+    return widget->property(NoFuriganaProperty).toBool();
 }
 
 QList<QRect> FuriganaInk(const QWidget* widget) {

@@ -17,6 +17,7 @@ void InstallFurigana(QApplication& app);
 void RefreshFurigana();
 // A widget whose text is data, not the program's own (example sentences): never annotated.
 void NoFurigana(QWidget* widget);
+bool IsNoFurigana(const QWidget* widget);
 // What a widget shows above its text now, by lines, "" where no furigana (tests, screenshots).
 QString FuriganaShown(const QWidget* widget);
 // Where a label's, radio button's or group caption's furigana are painted, in its window's

@@ -9,6 +9,7 @@
 #include "games/action/ActionControls.h"
 #include "games/action/BackBuffer.h"
 #include "games/action/ImageView.h"
+#include "platform/BackBeforeStart.h"
 #include "platform/Clock.h"
 #include "platform/DisplayRefresh.h"
 #include "platform/Fonts.h"
@@ -60,6 +61,10 @@ void ActionGameWindow::makeStartButton(const QString& text, const QRect& r, cons
             Btn_StartClick();
     });
     new StartEndGuard(Btn_Start, Btn_Start, [this] { return running_; });
+    // Under the start button, the way back before the game begins (a game that ends closes
+    // its window).
+    new BackBeforeStart(this, QRect(r.x(), r.bottom() + 1 + 4, r.width(), 30), Btn_Start,
+                        [this] { return running_; }, [this] { Cancel(); });
 }
 
 void ActionGameWindow::failSetUp(const QString& file)

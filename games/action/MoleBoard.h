@@ -4,6 +4,8 @@
 // and the faster the game was set.
 #pragma once
 
+#include <algorithm>
+
 #include "games/action/ActionEvents.h"
 
 #include <array>
@@ -20,6 +22,11 @@ public:
     static constexpr int Pitch = 72;       // holes are 72 wide and start every 72 pixels
     static constexpr int RightPerQuestion = 5;
     static constexpr int RightPerGame = 50;
+    // The progress bar's width on a track `track` wide after `right` right characters came up.
+    static int ProgressWidth(int right, int track)
+    {
+        return track * std::clamp(right, 0, RightPerGame) / RightPerGame;
+    }
     static constexpr int PassScore = 35;   // more than this passes
     static constexpr int SetLimit = 20;
 

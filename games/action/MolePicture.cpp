@@ -49,10 +49,12 @@ bool MolePicture::setUp(int boardSize, const MoleBoard& board, double dispScale,
     setBase_ = board.setBase;
     setCount_ = board.setCount;
     const QFont font = PointFont(static_cast<int>(40 / dispScale));
-    auto character = [&font](int k, qreal s) {
-        QImage img(qCeil(CharSize * s), qCeil(CharSize * s), QImage::Format_RGB32);
+    // On screen a rising character is only its strokes: the hole shows around it.
+    auto character = [&font](int k, qreal s, bool onScreen) {
+        QImage img(qCeil(CharSize * s), qCeil(CharSize * s),
+                   onScreen ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
         img.setDevicePixelRatio(s);
-        img.fill(Navy);
+        img.fill(onScreen ? QColor(Qt::transparent) : QColor(Navy));
         if (k >= 1 && k <= MaxKanji) {
             QPainter painter(&img);
             painter.setFont(font);
@@ -66,8 +68,8 @@ bool MolePicture::setUp(int boardSize, const MoleBoard& board, double dispScale,
     sharp_.add(SharpBitmap(hole_, hole_.size(), scale, false));
     sharp_.add(SharpBitmap(hit_, hit_.size(), scale, false));
     for (int i = 0; i < setCount_; ++i) {
-        characters_[i] = character(setBase_ + 1 + i, 1);
-        sharp_.add(character(setBase_ + 1 + i, scale));
+        characters_[i] = character(setBase_ + 1 + i, 1, false);
+        sharp_.add(character(setBase_ + 1 + i, scale, true));
     }
     clear();
     return true;

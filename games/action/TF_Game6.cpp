@@ -53,7 +53,8 @@ void TF_Game6::buildControls()
     Label2 = MakeActionLabel(this, QStringLiteral("せいかいの字だけをたたいてね。"),
                              QRect(214, 4, 280, 20), 14, false, white);
     Img1 = new ImageView(this);
-    Img1->setGeometry(PlayfieldX, PlayfieldY, PlayfieldSize, PlayfieldSize);
+    // Wide enough for the whole fifth column of holes, which reaches 8 pixels past the square.
+    Img1->setGeometry(PlayfieldX, PlayfieldY, PlayfieldSize + 8, PlayfieldSize);
     GiveHandCursor(Img1);
 
     GroupBox2 = MakeActionGroup(this, QStringLiteral("スピード"), QRect(400, 88, 226, 80));
@@ -141,7 +142,9 @@ void TF_Game6::Timer1Timer()
     const bool drawn = picture_.drawn();
     switch (board_.tick()) {
     case MoleBoard::TickResult::Running:
-        Shp_Shinkou2->resize(4 * board_.rightInGame, 20);
+        // On its track: full when the last right character has come up, never beyond.
+        Shp_Shinkou2->resize(MoleBoard::ProgressWidth(board_.rightInGame, Shp_Shinkou1->width()),
+                             20);
         showScore();
         // The characters are redrawn by the display timer; the first tick brings the holes.
         if (!drawn)

@@ -1,10 +1,12 @@
 #include "games/guess/PictureGameFrame.h"
 
 #include "aftergame/Ranking.h"
+#include "aftergame/TF_Game_Kotae.h"
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/UpDown.h"
 #include "data/ErrorReports.h"
 #include "data/HandwritingPads.h"
+#include "data/KanjiFiles.h"
 #include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
 #include "data/Music.h"
@@ -16,6 +18,7 @@
 #include "games/guess/PictureGameRules.h"
 #include "games/guess/ReadingConversion.h"
 #include "games/guess/TF_Kanji_Sel.h"
+#include "platform/BackBeforeStart.h"
 #include "platform/Cp932.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
@@ -24,6 +27,7 @@
 #include "platform/Modal.h"
 #include "platform/ModalLayer.h"
 #include "platform/ProgramWindow.h"
+#include "platform/Random.h"
 #include "platform/StartEndGuard.h"
 
 #include <QButtonGroup>
@@ -186,6 +190,12 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     Edt_Kotae->setTextMargins(0, 0, 0, 0);
     AttachAnswerConversion(Edt_Kotae);  // a reading typed in romaji converts to kanji
     connect(Edt_Kotae, &QLineEdit::textChanged, this, &TPictureGameFrame::Edt_KotaeChange);
+    // Enter answers as the answer button does, once there is an answer to give (an open
+    // reading takes Enter for itself first).
+    connect(Edt_Kotae, &QLineEdit::returnPressed, this, [this] {
+        if (!Btn_kotae_Kinyu->isHidden())
+            Btn_kotae_KinyuClick();
+    });
 
     Btn_kotae = makeButton(this, QStringLiteral("答のかんじを書く"), QStringLiteral("答を書く"),
                            QRect(432, 352, 185, 41));
@@ -208,6 +218,8 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
             Btn_StartClick();
     });
     new StartEndGuard(Btn_Start, Btn_Start, [this] { return started_; });
+    new BackBeforeStart(this, QRect(431, 446, 186, 30), Btn_Start, [this] { return started_; },
+                        [this] { Btn_CancelClick(); });
 
     Grp_Tokuten->hide();
     Grp_Level->hide();
@@ -561,8 +573,23 @@ void TPictureGameFrame::FinishGame()
             Last_Score = Game_Score;
             ShowRanking(this);
         }
+    } else if (game_ == 2 || game_ == 3) {
+        ShowMissedAnswer();
     }
     Btn_CancelClick();
+}
+
+void TPictureGameFrame::ShowMissedAnswer()
+{
+    // A lost game still teaches its kanji: the answer, its reading and a sentence, until the
+    // child goes on.
+    QVector<TMondaiRec> sentences;
+    if (!ReadAllMondai(Mondai_Kanji, sentences) || sentences.isEmpty())
+        return;
+    const TMondaiRec& one = sentences[Random(static_cast<int>(sentences.size()))];
+    std::unique_ptr<TF_Game_Kotae> answer(TF_Game_Kotae::ForMissedAnswer(Mondai_Kanji, one, this));
+    answer->setWindowState(Qt::WindowMaximized);
+    ExecModal(answer.get());
 }
 
 void TPictureGameFrame::Btn_CancelClick() { leave(); }

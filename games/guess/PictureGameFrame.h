@@ -134,6 +134,7 @@ protected:
     // One step of the ending; false once the game has been left.
     bool EndingTick();
     void FinishGame();
+    void ShowMissedAnswer();  // after a lost game 2 or 3
     void ShowBoard();
     void StopEffects();
     void PlayEffect(SoundEffect* effect);

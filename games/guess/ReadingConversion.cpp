@@ -60,7 +60,52 @@ ReadingConversion ReadingConversion::FromSentenceFile()
                 table.add(k, rec.partString(rec.Pos));
         }
     }
+    table.addDictionaryForms(BuiltInOkuriganaList());
     return table;
+}
+
+QString ReadingConversion::BuiltInOkuriganaList()
+{
+    QFile file(QStringLiteral(":/kanji/okurigana.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void ReadingConversion::addDictionaryForms(const QString& okuriganaList)
+{
+    QHash<QString, int> numberOf;
+    for (int k = 1; k <= MaxKanji; ++k)
+        if (const QString t = Kanji_Tbl[k].text(); !t.isEmpty())
+            numberOf.insert(t, k);
+    // The readings the sentences ask, by kanji.
+    QHash<int, QStringList> asked;
+    for (auto it = byReading_.cbegin(); it != byReading_.cend(); ++it)
+        for (int k : it.value())
+            asked[k].append(it.key());
+    const QStringList lines = okuriganaList.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const int k = fields.isEmpty() ? 0 : numberOf.value(fields.first());
+        if (k == 0)
+            continue;
+        const QStringList readings = asked.value(k);
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            const qsizetype dot = fields[i].indexOf(QLatin1Char('.'));
+            if (dot < 1)
+                continue;
+            const QString whole = QString(fields[i]).remove(QLatin1Char('.'));
+            // The sentence may ask a longer kanji part (あか of あかり, listed as あ.かり), never
+            // a shorter one: あ does not make 明 read あきらか.
+            const bool taught = std::any_of(readings.begin(), readings.end(), [&](const QString& r) {
+                return r.size() >= dot && r.size() < whole.size() && whole.startsWith(r);
+            });
+            if (taught)
+                add(k, whole);
+        }
+    }
 }
 
 QVector<int> ReadingConversion::candidates(const QString& reading, int gakunen) const

@@ -17,9 +17,15 @@ class ReadingConversion {
 public:
     // Kanji k can be read `reading` (hiragana, as the sentence file writes it).
     void add(int kanji, const QString& reading);
-    // Every sentence of "Mondai1.dat", read once through Mondai_Idx. A file that cannot be read
-    // gives an empty table: the answer can then still be written with the candidate picker.
+    // Every sentence of "Mondai1.dat", read once through Mondai_Idx, and the dictionary forms of
+    // those readings (below). A file that cannot be read gives an empty table: the answer can
+    // then still be written with the candidate picker.
     static ReadingConversion FromSentenceFile();
+    // Verbs and adjectives are looked up by their dictionary form (うつ for 打つ) while the
+    // sentences ask only the kanji's own part (う): each kun reading with okurigana of the
+    // built-in list ("打 う.つ") whose kanji part a sentence asks is added whole.
+    void addDictionaryForms(const QString& okuriganaList);
+    static QString BuiltInOkuriganaList();
 
     // Kanji numbers read `reading`: those of school years 1 to `gakunen` first, then the rest,
     // each group in kanji-number order.

@@ -11,6 +11,7 @@
 #include "games/puzzle/CardPicture.h"
 #include "games/puzzle/ComputerMemory.h"
 #include "games/puzzle/MatchingPoints.h"
+#include "platform/BackBeforeStart.h"
 #include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
@@ -115,6 +116,8 @@ TF_Game1::TF_Game1(QWidget* parent) : QWidget(parent)
     connect(Btn_Start, &QPushButton::clicked, this, &TF_Game1::Btn_StartClick);
     connect(Btn_End, &QPushButton::clicked, this, &TF_Game1::Btn_CancelClick);
     new StartEndGuard(Btn_Start, Btn_End, [this] { return !Btn_End->isHidden(); });
+    new BackBeforeStart(this, QRect(S(448), S(438), S(150), S(32)), Btn_Start,
+                        [this] { return !Btn_End->isHidden(); }, [this] { Btn_CancelClick(); });
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(2000);
@@ -459,6 +462,7 @@ void TF_Game1::endOfGame(bool lastPairByComputer)
     Ended = true;
     Man_Turn = false;
     Timer1->stop();  // no tick may run while the end messages and the ranking are open
+    Lbl_Junban->clear();  // nobody's turn any more
     MP_Eawase->stop();
 
     if (Com_Score > Man_Score)

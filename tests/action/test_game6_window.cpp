@@ -95,9 +95,41 @@ private slots:
         QCOMPARE(w->questions->label(2)->text().isEmpty(), false);
         for (int i = 0; i < 20; ++i)
             w->Timer1Timer();
-        QCOMPARE(w->Shp_Shinkou2->width(), 4 * w->board().rightInGame);
+        QCOMPARE(w->Shp_Shinkou2->width(),
+                 w->Shp_Shinkou1->width() * w->board().rightInGame / MoleBoard::RightPerGame);
         w->Cancel();
         QVERIFY(MessageBoxes::shown().isEmpty());
+    }
+
+    // The red progress bar stays on its white track: it grows with the right characters
+    // released and fills the track only when the last of them has come up.
+    void progressStaysOnItsTrack()
+    {
+        TestEnv env;
+        prepare(env);
+        QPointer<TF_Game6> w = new TF_Game6();
+        w->Btn_StartClick();
+        const QRect track = w->Shp_Shinkou1->geometry();
+        int widest = 0, ticks = 0;
+        while (w && w->running() && ticks < 5000) {
+            w->Timer1Timer();
+            if (!w || !w->running())
+                break;
+            const QRect bar = w->Shp_Shinkou2->geometry();
+            QVERIFY2(track.contains(bar) || bar.width() == 0,
+                     qPrintable(QStringLiteral("%1 right: bar %2 wide")
+                                    .arg(w->board().rightInGame)
+                                    .arg(bar.width())));
+            if (w->board().rightInGame < MoleBoard::RightPerGame)
+                QVERIFY(bar.width() < track.width());
+            else
+                QCOMPARE(bar.width(), track.width());
+            widest = std::max(widest, bar.width());
+            ++ticks;
+        }
+        QVERIFY(widest > track.width() / 2);
+        if (w)
+            w->Cancel();
     }
 
     // Hitting the right characters to the end passes, earns a credit and ranks the score.

@@ -177,6 +177,29 @@ private slots:
         QCOMPARE(quiz.result(), int(QDialog::Accepted));
     }
 
+    // Enter in a reading field or in the stroke count answers as "回答する" does.
+    void enterAnswers_data()
+    {
+        QTest::addColumn<int>("field"); // -1: the stroke count
+        QTest::newRow("first reading") << 0;
+        QTest::newRow("last reading") << 1;
+        QTest::newRow("stroke count") << -1;
+    }
+    void enterAnswers()
+    {
+        QFETCH(int, field);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        const int k = kanjiWithSentences(2);
+        Quiz_Kanji = k;
+        TF_Game_Shutsudai quiz;
+        fillRight(quiz, k);
+        QLineEdit* e = field < 0 ? quiz.Edt_Kakusuu : quiz.Edt_Kaitou[field];
+        QTest::keyClick(e, Qt::Key_Return);
+        QVERIFY(Quiz_Passed);
+        QCOMPARE(quiz.result(), int(QDialog::Accepted));
+    }
+
     // A wrong reading in sentence 2 only turns field 2 red; typing or clicking turns it black.
     void wrongFieldTurnsRed()
     {

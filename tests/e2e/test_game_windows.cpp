@@ -172,6 +172,55 @@ class TestGameWindows : public QObject {
         QVERIFY(m.menu->isVisible());
     }
 
+    // Before the start, "もどる" (clicked) or Esc leaves the game for the menu; once the game
+    // runs, the button is gone and Esc leaves nothing.
+    void backBeforeStart_data() {
+        QTest::addColumn<int>("game");
+        QTest::addColumn<bool>("byKey");
+        for (int g = 1; g <= 7; ++g) {
+            QTest::addRow("game %d, もどる", g) << g << false;
+            QTest::addRow("game %d, Esc", g) << g << true;
+        }
+    }
+    void backBeforeStart() {
+        QFETCH(int, game);
+        QFETCH(bool, byKey);
+        TestEnv env(true);
+        Modal::setHook([](QDialog*) { return 0; });
+        Menu m(env);
+        QPointer<QWidget> w = m.open(game);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QPushButton* back = buttonReading(w, QStringLiteral("もどる"));
+        QVERIFY(back);
+        QVERIFY(back->isVisible());
+        // nothing else on the first screen lies under it
+        const QPoint at = back->mapTo(w, back->rect().center());
+        QCOMPARE(w->childAt(at), back);
+        if (byKey)
+            QTest::keyClick(w, Qt::Key_Escape);
+        else
+            QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, at);
+        settle();
+        QVERIFY(!w || !w->isVisible());
+        QVERIFY(m.menu->isVisible());
+        QVERIFY(MessageBoxes::shown().isEmpty());
+
+        QPointer<QWidget> again = m.open(game);
+        QVERIFY(again);
+        QVERIFY(QTest::qWaitForWindowActive(again));
+        QPushButton* start = startButton(again);
+        QVERIFY(start);
+        QTest::mouseClick(start, Qt::LeftButton);
+        settle();
+        QVERIFY(!buttonReading(again, QStringLiteral("もどる")));
+        QTest::keyClick(again, Qt::Key_Escape);
+        settle();
+        QVERIFY(again && again->isVisible());
+        again->close();
+        settle();
+    }
+
     // A window whose pictures cannot be loaded reports the file, closes, and the menu shows
     // again and opens another game.
     void failedSetUpReturnsToMenu_data() {

@@ -2,6 +2,7 @@
 // conversion keys in the answer box, committing, judging, the picker and a system input method.
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
+#include "games/guess/BoardView.h"
 #include "games/guess/ReadingConversion.h"
 #include "games/guess/TF_Game2.h"
 #include "games/guess/TF_Game3.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QtTest>
+
+#include <memory>
 
 using namespace GuessTest;
 
@@ -184,6 +187,55 @@ private slots:
         o.g.Btn_kotae_Kinyu->click();
         QCOMPARE(o.g.Kekka, 1);
         QVERIFY(MessageBoxes::shown().isEmpty());
+    }
+
+    // Verbs and adjectives typed in their dictionary form find their kanji (うつ: 打), with the
+    // shipped data, as a child types them into the answer box.
+    void dictionaryFormsInTheWindow_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kanji");
+        QTest::newRow("うつ") << QStringLiteral("utu ") << QStringLiteral("打");
+        QTest::newRow("あかるい") << QStringLiteral("akarui ") << QStringLiteral("明");
+        QTest::newRow("あける") << QStringLiteral("akeru ") << QStringLiteral("明");
+        QTest::newRow("やすむ") << QStringLiteral("yasumu ") << QStringLiteral("休");
+        QTest::newRow("うまれる") << QStringLiteral("umareru ") << QStringLiteral("生");
+    }
+    void dictionaryFormsInTheWindow()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kanji);
+        TestEnv env;
+        prepare(env, 2, 4, 1);
+        const QDir built(TestEnv::builtProgramDir());
+        for (const QString& name : {KanjiFileName, MondaiIdxFileName, MondaiFileName}) {
+            QVERIFY2(built.exists(name), "build the kanjidata target first");
+            QFile::remove(env.path(name));
+            QVERIFY(QFile::copy(built.filePath(name), env.path(name)));
+        }
+        QVERIFY(LoadKanjiTable());
+        QVERIFY(LoadMondaiIndex());
+        OpenGame o;
+        press(o.g.Edt_Kotae, typed);
+        QVERIFY2(o.input->candidateList().contains(kanji),
+                 qPrintable(o.input->candidateList().join(QLatin1Char(' '))));
+        // A reading the sentences do not ask as a kanji part stays out: 明 is not あきらか here
+        // unless a sentence asks あき.
+        const ReadingConversion table = ReadingConversion::FromSentenceFile();
+        QVERIFY(table.candidateTexts(QStringLiteral("うる"), 4).indexOf(QStringLiteral("打")) < 0);
+    }
+
+    // Enter in the answer box answers as "回答する" does, once the reading is settled.
+    void enterAnswers()
+    {
+        TestEnv env;
+        prepare(env, 2, 1, 1);
+        OpenGame o(1);
+        press(o.g.Edt_Kotae, QStringLiteral("#"));
+        QCOMPARE(o.g.Kekka, 0); // an empty box answers nothing
+        o.g.Edt_Kotae->setText(kanjiOf(1));
+        press(o.g.Edt_Kotae, QStringLiteral("#"));
+        QCOMPARE(o.g.Kekka, 1);
     }
 
     // The keys in the answer box of a year-1 player (sample data).
@@ -443,6 +495,50 @@ private slots:
         // typing goes on after the chosen kanji
         press(o.g.Edt_Kotae, QStringLiteral("a#"));
         QCOMPARE(o.g.Edt_Kotae->text(), before + sen.value(clicked) + QStringLiteral("あ"));
+    }
+
+    // While a reading is typed the box is wide enough to show all of it, and the strip with the
+    // reading and its candidates covers neither the label above the box nor the board; the box
+    // is one character wide again once the kanji is settled.
+    void boxFitsTheReading_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::newRow("game 2") << 2;
+        QTest::newRow("game 3") << 3;
+    }
+    void boxFitsTheReading()
+    {
+        QFETCH(int, game);
+        TestEnv env;
+        prepare(env, game, 1, 1);
+        std::unique_ptr<TPictureGameFrame> g;
+        if (game == 2)
+            g = std::make_unique<TF_Game2>();
+        else
+            g = std::make_unique<TF_Game3>();
+        g->show();
+        g->Btn_StartClick();
+        QTest::mouseClick(g->Btn_kotae, Qt::LeftButton);
+        QLineEdit* box = g->Edt_Kotae;
+        const int settledWidth = box->width();
+        for (const QString& typed : {QStringLiteral("yamanoue"), QStringLiteral("yama ")}) {
+            box->clear();
+            press(box, typed);
+            ConversionInput* input = ConversionInput::of(box);
+            QVERIFY(input->composing());
+            const int needed = QFontMetrics(box->font()).horizontalAdvance(input->shown());
+            QVERIFY2(box->width() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(box->width()).arg(needed)));
+            QVERIFY(box->parentWidget()->rect().contains(box->geometry()));
+            QWidget* strip = input->strip();
+            QVERIFY(strip && strip->isVisible());
+            QVERIFY(!strip->geometry().intersects(g->Lbl_Kotae->geometry()));
+            QVERIFY(!strip->geometry().intersects(g->Image1->geometry()));
+            QVERIFY(!box->geometry().intersects(g->Image1->geometry()));
+            QVERIFY(box->parentWidget()->rect().contains(strip->geometry()));
+            press(box, QStringLiteral("#"));
+            QVERIFY(!input->composing());
+            QCOMPARE(box->width(), settledWidth);
+        }
     }
 
     // Leaving the game with the answer box emptied hides the strip.

@@ -409,15 +409,19 @@ private slots:
         int rankingScore = -1;
         int rankingRank = -1;
         QStringList messagesAtRanking;
+        QPointer<TF_Game1> w;
+        QString turnAtRanking = QStringLiteral("(not seen)");
         Modal::setHook([&](QDialog* d) {
             if (auto* k = qobject_cast<TF_Game_Kiroku*>(d)) {
+                if (w)
+                    turnAtRanking = w->Lbl_Junban->text();
                 rankingScore = Last_Score;
                 rankingRank = k->ranking().newRank;
                 messagesAtRanking = MessageBoxes::shown();
             }
             return 1;
         });
-        QPointer<TF_Game1> w = new TF_Game1;
+        w = new TF_Game1;
         w->Grp_TsuyosaItems[strength]->setChecked(true);
         w->show();
         w->Btn_StartClick();
@@ -441,6 +445,7 @@ private slots:
         }
         QCOMPARE(MessageBoxes::shown(), messages);
         QCOMPARE(messagesAtRanking, messages);
+        QCOMPARE(turnAtRanking, QString()); // nobody's turn once the game is over
         QCOMPARE(Player_Tbl[1].Progress[1], progress);
         const int finalMan = computerLast ? manBefore : manBefore + (strength == 0 ? 4 : strength == 2 ? 2 : 3);
         QCOMPARE(rankingScore, finalMan);

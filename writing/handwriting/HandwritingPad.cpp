@@ -5,6 +5,7 @@
 #include "platform/CentredLayout.h"
 #include "platform/ModalLayer.h"
 #include "platform/ProgramWindow.h"
+#include "writing/Furigana.h"
 #include "writing/handwriting/KanaSets.h"
 #include "writing/handwriting/Recognizer.h"
 #include "writing/handwriting/WritingSurface.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -40,10 +43,17 @@ HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recog
     Lbl_Title->setFont(PixelFont(22, true));
     Lbl_Title->setStyleSheet(QStringLiteral("color: yellow"));
     Lbl_Title->setGeometry(16, 12, 372, 34);
+    // The caption and the field's text apart: a caption with a child's text after it would no
+    // longer be one of our texts, and would lose its furigana at the first letter.
+    Lbl_Caption = new QLabel(this);
+    Lbl_Caption->setFont(PixelFont(22, true));
+    Lbl_Caption->setStyleSheet(QStringLiteral("color: white"));
+    Lbl_Caption->setGeometry(404, 12, 0, 34);
     Lbl_Field = new QLabel(this);
     Lbl_Field->setFont(PixelFont(22, true));
     Lbl_Field->setStyleSheet(QStringLiteral("color: white"));
     Lbl_Field->setGeometry(404, 12, 220, 34);
+    NoFurigana(Lbl_Field);
 
     Pnl_Kaku = new WritingSurface(this);
     Pnl_Kaku->setGeometry(16, 54, 372, 372);
@@ -88,7 +98,11 @@ void HandwritingPad::open(QLineEdit* target, const QString& caption) {
 }
 
 void HandwritingPad::showField() {
-    Lbl_Field->setText(caption_ + QLatin1Char(' ') + (target_ ? target_->text() : QString()));
+    Lbl_Caption->setText(caption_);
+    const int w = Lbl_Caption->sizeHint().width();
+    Lbl_Caption->setGeometry(404, 12, w, 34);
+    Lbl_Field->setGeometry(404 + w + 8, 12, std::max(0, 624 - (404 + w + 8)), 34);
+    Lbl_Field->setText(target_ ? target_->text() : QString());
 }
 
 void HandwritingPad::recognise() {

@@ -35,7 +35,8 @@ class HandwritingPad : public QWidget {
     static constexpr int MaxOffered = 8;
 
     QLabel* Lbl_Title;
-    QLabel* Lbl_Field;
+    QLabel* Lbl_Caption; // what the field is ("答", "名前"): one of our texts, with furigana
+    QLabel* Lbl_Field;   // what the field holds now
     WritingSurface* Pnl_Kaku;
     QList<QPushButton*> Btn_Kouho;
     QPushButton* Btn_Kesu;
