@@ -2,6 +2,7 @@
 // passes the reading, wording, MeCab and edict checks (accepted disagreements live in
 // exceptions.txt and reading_exceptions.txt).
 #include "tools/kanjidata/KanjiChecks.h"
+#include "tools/kanjidata/PinnedDictionaries.h"
 
 #include "data/Tables.h"
 
@@ -29,9 +30,9 @@ Fixture& fixture()
     static Fixture f = [] {
         Fixture x;
         x.src = ReadKanjiSources(SourceDir, x.errors, x.warnings);
-        ReadKanjiDic(DefaultKanjiDicPath, x.dic, x.dicProblem);
+        ReadKanjiDic(PinnedKanjiDicPath(SourceDir), x.dic, x.dicProblem);
         x.exceptions = ReadExceptions(SourceDir + QStringLiteral("/exceptions.txt"), x.exceptionProblems);
-        ReadEdict(DefaultEdictPath, x.edict, x.edictProblem);
+        ReadPinnedEdict(SourceDir, x.edict, x.edictProblem);
         x.otherReadings =
             ReadOtherReadingExceptions(SourceDir + QStringLiteral("/reading_exceptions.txt"), x.exceptionProblems);
         return x;

@@ -1,6 +1,7 @@
 // kanjicheck [source dir] [year...]: runs every content check on the kanji sources and lists
 // each failure as "<file>:<line>: [check] ..."; exit status 1 when anything fails.
 #include "tools/kanjidata/KanjiChecks.h"
+#include "tools/kanjidata/PinnedDictionaries.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +23,7 @@ int main(int argc, char** argv)
         out << w << '\n';
     QHash<QString, KanjiDicEntry> dic;
     QString reason;
-    if (!ReadKanjiDic(DefaultKanjiDicPath, dic, reason)) {
+    if (!ReadKanjiDic(PinnedKanjiDicPath(dir), dic, reason)) {
         out << reason << '\n';
         return 1;
     }
@@ -39,7 +40,7 @@ int main(int argc, char** argv)
     Edict edict;
     QString edictProblem;
     const auto others = ReadOtherReadingExceptions(dir + QStringLiteral("/reading_exceptions.txt"), failures);
-    if (!ReadEdict(DefaultEdictPath, edict, edictProblem) ||
+    if (!ReadPinnedEdict(dir, edict, edictProblem) ||
         !CheckOtherReadings(src, dic, edict, others, failures, edictProblem))
         out << edictProblem << '\n';
     if (onlyFiles.isEmpty()) {
