@@ -5,7 +5,7 @@
 #include "writing/RubyText.h"
 #include "tools/kanjidata/KanjiDic.h"
 #include "tools/kanjidata/PinnedDictionaries.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QDirIterator>
 #include <QFile>

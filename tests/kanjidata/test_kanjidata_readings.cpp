@@ -3,7 +3,7 @@
 #include "tools/kanjidata/Edict.h"
 #include "tools/kanjidata/KanjiChecks.h"
 #include "tools/kanjidata/PinnedDictionaries.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "tools/kanjidata/Edict.h"
 
 #include "tools/kanjidata/KanjiDic.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "tools/kanjidata/MecabReader.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int FewestSentences[KanjiYears + 1] = {0, 2, 2, 2, 2, 1, 1};
-constexpr int MostSentences[KanjiYears + 1] = {0, 3, 3, 3, 3, 2, 2};
+constexpr int MostSentences[KanjiYears + 1] = {0, 5, 5, 5, 5, 2, 2};
 const QString ExceptionsFile = QStringLiteral("exceptions.txt");
 
 CheckFailure fail(const QString& check, const QString& file, int line, const QString& text)

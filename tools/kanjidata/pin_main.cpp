@@ -4,7 +4,7 @@
 // words. Run it after adding sentences whose words the snapshot does not know yet.
 #include "tools/kanjidata/KanjiChecks.h"
 #include "tools/kanjidata/PinnedDictionaries.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QCoreApplication>
 #include <QDir>
