@@ -3,6 +3,7 @@
 // exceptions.txt and reading_exceptions.txt).
 #include "tools/kanjidata/KanjiChecks.h"
 #include "tools/kanjidata/PinnedDictionaries.h"
+#include "tools/kanjidata/ReadingCoverage.h"
 
 #include "data/Tables.h"
 
@@ -23,6 +24,8 @@ struct Fixture {
     Edict edict;
     QString edictProblem;
     QVector<OtherReadingException> otherReadings;
+    QVector<CheckFailure> tableProblems;
+    QVector<KanjiReadingsLine> readings;
 };
 
 Fixture& fixture()
@@ -35,6 +38,7 @@ Fixture& fixture()
         ReadPinnedEdict(SourceDir, x.edict, x.edictProblem);
         x.otherReadings =
             ReadOtherReadingExceptions(SourceDir + QStringLiteral("/reading_exceptions.txt"), x.exceptionProblems);
+        x.readings = ReadReadingsTable(SourceDir, x.tableProblems);
         return x;
     }();
     return f;
@@ -111,7 +115,7 @@ private slots:
         QVERIFY2(failures.isEmpty(), qPrintable(listed(failures)));
     }
 
-    // Years 1-4 have two or three sentences per kanji, years 5-6 one or two.
+    // Years 1-4 have two to five sentences per kanji, years 5-6 one or two.
     void sentenceCounts_data() { sentenceFileRows(); }
     void sentenceCounts()
     {
@@ -156,6 +160,31 @@ private slots:
                                     reason),
                  qPrintable(reason));
         QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+    }
+
+    // The school readings table holds every kanji of years 1 to 4, with kanjidic readings only.
+    void readingsTable()
+    {
+        const auto failures = fixture().tableProblems +
+                              CheckReadingsTable(fixture().src, fixture().readings, fixture().dic);
+        QVERIFY2(failures.isEmpty(), qPrintable(listed(failures)));
+    }
+
+    // Every reading a child of the kanji's year meets is asked by a sentence of the kanji, and
+    // every sentence asks one of the table's readings.
+    void everyReadingAsked_data()
+    {
+        QTest::addColumn<int>("year");
+        for (int y = 1; y <= 4; ++y)
+            QTest::newRow(qPrintable(SentenceFileName(y))) << y;
+    }
+    void everyReadingAsked()
+    {
+        QFETCH(int, year);
+        YearReadings perYear[5];
+        const auto failures = CheckReadingsAsked(fixture().src, fixture().readings, perYear);
+        QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+        QCOMPARE(perYear[year].asked >= perYear[year].ownYear, true);
     }
 
     // Every exceptions line (both files) is well-formed, gives a reason and is still needed.

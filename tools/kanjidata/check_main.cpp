@@ -2,6 +2,7 @@
 // each failure as "<file>:<line>: [check] ..."; exit status 1 when anything fails.
 #include "tools/kanjidata/KanjiChecks.h"
 #include "tools/kanjidata/PinnedDictionaries.h"
+#include "tools/kanjidata/ReadingCoverage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -43,6 +44,10 @@ int main(int argc, char** argv)
     if (!ReadPinnedEdict(dir, edict, edictProblem) ||
         !CheckOtherReadings(src, dic, edict, others, failures, edictProblem))
         out << edictProblem << '\n';
+    const auto table = ReadReadingsTable(dir, failures);
+    failures += CheckReadingsTable(src, table, dic);
+    YearReadings perYear[5];
+    failures += CheckReadingsAsked(src, table, perYear);
     if (onlyFiles.isEmpty()) {
         failures += UnusedExceptions(exceptions);
         failures += UnusedOtherReadingExceptions(others);
@@ -53,6 +58,9 @@ int main(int argc, char** argv)
             out << f.toString() << '\n';
             ++shown;
         }
+    for (int y = 1; y <= 4; ++y)
+        out << "year " << y << ": " << perYear[y].taught << " school readings (" << perYear[y].ownYear
+            << " met in year " << y << "), " << perYear[y].asked << " asked\n";
     int sentences = 0;
     for (const auto& list : src.sentences)
         sentences += static_cast<int>(list.size());
