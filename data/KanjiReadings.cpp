@@ -94,6 +94,8 @@ int ReadingAsked(const QVector<KanjiReading>& readings, const QString& reading, 
         else if (ok.size() > 1 && !reading.endsWith(ok.left(ok.size() - 1)) && !after.isEmpty() &&
                  IsHiraganaOnly(after.left(1)))
             score -= 10; // written okurigana that is not this verb's
+        else if (!ok.isEmpty() && !after.isEmpty() && IsHiraganaOnly(after.left(1)))
+            score += 2; // kana after the kanji are okurigana before they are anything else (死んで)
         if (ToHiragana(r.stem()) == reading)
             score += 5; // the plain reading before a sound change of the same kana
         if (r.laterYear == 0)
