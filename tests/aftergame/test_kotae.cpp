@@ -170,7 +170,7 @@ class TestKotae : public QObject {
     // table, and every sentence's number once.
     void answersShowEverySchoolReading_data() {
         QTest::addColumn<QString>("kanji");
-        for (const char* k : {"木", "上", "音", "行", "黒", "億"})
+        for (const char* k : {"木", "上", "音", "行", "黒", "億", "生", "後"})
             QTest::newRow(k) << QString::fromUtf8(k);
     }
     void answersShowEverySchoolReading() {
