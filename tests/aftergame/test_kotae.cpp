@@ -192,8 +192,11 @@ class TestKotae : public QObject {
         for (int i = 0; i < recs.size(); ++i)
             QCOMPARE(shown.count(QChar(0x2460 + i)), 1);
         answers.show();
-        QVERIFY(answers.Lbl_YomiList->geometry().bottom() < answers.Btn_Wakatta->geometry().top() ||
-                answers.Lbl_YomiList->geometry().right() < answers.Btn_Wakatta->geometry().left());
+        // Below the last sentence, inside the window, left of the button.
+        const QRect list = answers.Lbl_YomiList->geometry();
+        QVERIFY(list.top() > answers.Lbl_Kotae.last()->geometry().bottom());
+        QVERIFY(list.bottom() < answers.height());
+        QVERIFY(list.right() < answers.Btn_Wakatta->geometry().left());
     }
 };
 
