@@ -1,5 +1,7 @@
 #include "aftergame/TF_Game_Kotae.h"
 
+#include "data/AnswerReadings.h"
+
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
 #include "platform/HandCursor.h"
@@ -97,13 +99,27 @@ TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget*
     Lbl_Title = makeLabel(this, QStringLiteral("こたえを見てみよう"), Qt::yellow, 26);
     Lbl_Title->move(LineLeft, 18);
 
-    int top = 74;
+    // Five sentences and the readings below them fit above the button.
+    const int gap = sentences.size() > 3 ? 8 : 18;
+    int top = 66;
+    QList<AskedReading> asked;
     for (int i = 0; i < sentences.size(); ++i) {
         auto* line = new TAnswerLine(i + 1, sentences[i], kanji, this);
         line->setGeometry(LineLeft, top, LineWidth, line->sizeHint().height());
-        top += line->height() + 18;
+        top += line->height() + gap;
         Lbl_Kotae << line;
+        QString after;
+        for (int j = sentences[i].Pos + 1; j <= 3; ++j)
+            after += sentences[i].partString(j);
+        asked.append({line->reading(), after});
     }
+
+    Lbl_Yomi = makeLabel(this, QStringLiteral("よみかた"), Qt::yellow, 16);
+    Lbl_Yomi->move(LineLeft, top + 4);
+    Lbl_YomiList = makeLabel(this, AnswerReadingsText(AnswerReadings(SchoolReadings(kanji), asked)), Qt::white, 18);
+    Lbl_YomiList->setWordWrap(true);
+    Lbl_YomiList->setGeometry(LineLeft + Lbl_Yomi->width() + 10, top, 440 - Lbl_Yomi->width() - 10,
+                              Lbl_YomiList->heightForWidth(440 - Lbl_Yomi->width() - 10));
 
     Lbl_Kakijun = makeLabel(this, QStringLiteral("書きじゅん"), Qt::white, 18);
     Img_Kakijun = new StrokeOrderView(this);

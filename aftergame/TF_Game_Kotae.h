@@ -1,5 +1,6 @@
 // The answers after the quiz, passed or failed: each sentence with the kanji's reading over it
-// in red, the stroke count, and the kanji drawn large with its stroke order. "わかった" closes it.
+// in red, every school reading of the kanji with the numbers of the sentences that ask it, the
+// stroke count, and the kanji drawn large with its stroke order. "わかった" closes it.
 // It only shows: whether the quiz was passed is decided before it opens.
 // Control and handler names follow the program's naming convention; keep them.
 #pragma once
@@ -43,6 +44,8 @@ class TF_Game_Kotae : public QDialog {
 
     QLabel* Lbl_Title;
     QList<TAnswerLine*> Lbl_Kotae;
+    QLabel* Lbl_Yomi;      // "よみかた"
+    QLabel* Lbl_YomiList;  // the readings, each with its sentences' numbers
     QLabel* Lbl_Kakijun;
     StrokeOrderView* Img_Kakijun;
     QLabel* Lbl_Kakusuu;

@@ -1,6 +1,7 @@
 // The answers after the quiz: they open when the quiz ends, passed or failed, and show each
 // sentence's expected reading over the kanji, the stroke count from "Kanji.dat" and the kanji's
 // stroke-order picture; "わかった" closes them. Passing is decided as before.
+#include "data/AnswerReadings.h"
 #include "aftergame/TF_Game_Kotae.h"
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "data/KanjiFiles.h"
@@ -136,6 +137,66 @@ class TestKotae : public QObject {
             for (int i = 0; i < recs.size(); ++i)
                 QCOMPARE(answers.Lbl_Kotae[i]->reading(), recs[i].partString(recs[i].Pos));
         }
+    }
+
+    // Every school reading is listed; each sentence's number stands after the reading it asks,
+    // the okurigana written after the kanji telling あ(がる) from あ(げる).
+    void readingsListTheirSentences_data() {
+        QTest::addColumn<QStringList>("asked"); // "reading|after"
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("kun and on")
+            << QStringList{"うえ|を見る", "あ|がる", "じょう|手だ", "あ|げる"}
+            << QStringLiteral("ジョウ③　うえ①　うわ　あ(げる)④　あ(がる)②　のぼ(る)");
+        QTest::newRow("two sentences, one reading")
+            << QStringList{"うえ|", "うえ|の"} << QStringLiteral("ジョウ　うえ①②　うわ　あ(げる)　あ(がる)　のぼ(る)");
+        QTest::newRow("a later year's reading") << QStringList{"うわ|ばき"}
+                                        << QStringLiteral("ジョウ　うえ　うわ①　あ(げる)　あ(がる)　のぼ(る)");
+        QTest::newRow("a reading the table lacks")
+            << QStringList{"かみ|て", "かみ|"} << QStringLiteral("ジョウ　うえ　うわ　あ(げる)　あ(がる)　のぼ(る)　かみ①②");
+    }
+    void readingsListTheirSentences() {
+        QFETCH(QStringList, asked);
+        QFETCH(QString, expected);
+        QStringList errors;
+        const auto table = ParseKanjiReadings(QStringLiteral("上 ジョウ うえ うわ>3 あ.げる あ.がる のぼ.る"), errors);
+        QVERIFY(errors.isEmpty());
+        QList<AskedReading> list;
+        for (const QString& a : asked)
+            list.append({a.section(QLatin1Char('|'), 0, 0), a.section(QLatin1Char('|'), 1)});
+        QCOMPARE(AnswerReadingsText(AnswerReadings(table.value(0).readings, list)), expected);
+    }
+
+    // With the real data: the answers of a year 1 to 4 kanji list every reading of the built-in
+    // table, and every sentence's number once.
+    void answersShowEverySchoolReading_data() {
+        QTest::addColumn<QString>("kanji");
+        for (const char* k : {"木", "上", "音", "行", "黒", "億", "生", "後"})
+            QTest::newRow(k) << QString::fromUtf8(k);
+    }
+    void answersShowEverySchoolReading() {
+        QFETCH(QString, kanji);
+        TestEnv env(true);
+        QVERIFY(LoadKanjiTable());
+        QVERIFY(LoadMondaiIndex());
+        int k = 1;
+        while (k <= 640 && Kanji_Tbl[k].text() != kanji)
+            ++k;
+        QVERIFY(k <= 640);
+        QVector<TMondaiRec> recs;
+        QVERIFY(ReadAllMondai(k, recs));
+        TF_Game_Kotae answers(k, QList<TMondaiRec>(recs.begin(), recs.end()));
+        const QString shown = answers.Lbl_YomiList->text();
+        QVERIFY(!SchoolReadings(kanji).isEmpty());
+        for (const KanjiReading& r : SchoolReadings(kanji))
+            QVERIFY2(shown.contains(r.shown()), qPrintable(shown + " lacks " + r.shown()));
+        for (int i = 0; i < recs.size(); ++i)
+            QCOMPARE(shown.count(QChar(0x2460 + i)), 1);
+        answers.show();
+        // Below the last sentence, inside the window, left of the button.
+        const QRect list = answers.Lbl_YomiList->geometry();
+        QVERIFY(list.top() > answers.Lbl_Kotae.last()->geometry().bottom());
+        QVERIFY(list.bottom() < answers.height());
+        QVERIFY(list.right() < answers.Btn_Wakatta->geometry().left());
     }
 };
 

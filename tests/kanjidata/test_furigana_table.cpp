@@ -4,7 +4,8 @@
 #include "platform/HelpFile.h"
 #include "writing/RubyText.h"
 #include "tools/kanjidata/KanjiDic.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "tools/kanjidata/PinnedDictionaries.h"
+#include "writing/ReadingRules.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -24,7 +25,7 @@ const QHash<QString, KanjiDicEntry>& dic() {
     static const QHash<QString, KanjiDicEntry> d = [] {
         QHash<QString, KanjiDicEntry> out;
         QString reason;
-        ReadKanjiDic(DefaultKanjiDicPath, out, reason);
+        ReadKanjiDic(PinnedKanjiDicPath(SourceDir + QStringLiteral("/data/kanji")), out, reason);
         return out;
     }();
     return d;

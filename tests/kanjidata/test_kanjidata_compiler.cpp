@@ -2,7 +2,7 @@
 // early, and the three files it writes load as the program reads them.
 #include "tools/kanjidata/DataFileBuilder.h"
 #include "tools/kanjidata/KanjiChecks.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include "data/BinaryRecords.h"
 #include "data/KanjiFiles.h"

@@ -2,6 +2,8 @@
 // passes the reading, wording, MeCab and edict checks (accepted disagreements live in
 // exceptions.txt and reading_exceptions.txt).
 #include "tools/kanjidata/KanjiChecks.h"
+#include "tools/kanjidata/PinnedDictionaries.h"
+#include "tools/kanjidata/ReadingCoverage.h"
 
 #include "data/Tables.h"
 
@@ -22,6 +24,8 @@ struct Fixture {
     Edict edict;
     QString edictProblem;
     QVector<OtherReadingException> otherReadings;
+    QVector<CheckFailure> tableProblems;
+    QVector<KanjiReadingsLine> readings;
 };
 
 Fixture& fixture()
@@ -29,11 +33,12 @@ Fixture& fixture()
     static Fixture f = [] {
         Fixture x;
         x.src = ReadKanjiSources(SourceDir, x.errors, x.warnings);
-        ReadKanjiDic(DefaultKanjiDicPath, x.dic, x.dicProblem);
+        ReadKanjiDic(PinnedKanjiDicPath(SourceDir), x.dic, x.dicProblem);
         x.exceptions = ReadExceptions(SourceDir + QStringLiteral("/exceptions.txt"), x.exceptionProblems);
-        ReadEdict(DefaultEdictPath, x.edict, x.edictProblem);
+        ReadPinnedEdict(SourceDir, x.edict, x.edictProblem);
         x.otherReadings =
             ReadOtherReadingExceptions(SourceDir + QStringLiteral("/reading_exceptions.txt"), x.exceptionProblems);
+        x.readings = ReadReadingsTable(SourceDir, x.tableProblems);
         return x;
     }();
     return f;
@@ -110,7 +115,7 @@ private slots:
         QVERIFY2(failures.isEmpty(), qPrintable(listed(failures)));
     }
 
-    // Years 1-4 have two or three sentences per kanji, years 5-6 one or two.
+    // Years 1-4 have two to five sentences per kanji, years 5-6 one or two.
     void sentenceCounts_data() { sentenceFileRows(); }
     void sentenceCounts()
     {
@@ -155,6 +160,31 @@ private slots:
                                     reason),
                  qPrintable(reason));
         QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+    }
+
+    // The school readings table holds every kanji of years 1 to 4, with kanjidic readings only.
+    void readingsTable()
+    {
+        const auto failures = fixture().tableProblems +
+                              CheckReadingsTable(fixture().src, fixture().readings, fixture().dic);
+        QVERIFY2(failures.isEmpty(), qPrintable(listed(failures)));
+    }
+
+    // Every reading a child of the kanji's year meets is asked by a sentence of the kanji, and
+    // every sentence asks one of the table's readings.
+    void everyReadingAsked_data()
+    {
+        QTest::addColumn<int>("year");
+        for (int y = 1; y <= 4; ++y)
+            QTest::newRow(qPrintable(SentenceFileName(y))) << y;
+    }
+    void everyReadingAsked()
+    {
+        QFETCH(int, year);
+        YearReadings perYear[5];
+        const auto failures = CheckReadingsAsked(fixture().src, fixture().readings, perYear);
+        QVERIFY2(countFor(failures, SentenceFileName(year)) == 0, qPrintable(listed(failures, SentenceFileName(year))));
+        QCOMPARE(perYear[year].asked >= perYear[year].ownYear, true);
     }
 
     // Every exceptions line (both files) is well-formed, gives a reason and is still needed.

@@ -2,8 +2,10 @@
 // readings count as other ones, and how reading_exceptions.txt excuses a sentence.
 #include "tools/kanjidata/Edict.h"
 #include "tools/kanjidata/KanjiChecks.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "tools/kanjidata/PinnedDictionaries.h"
+#include "writing/ReadingRules.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,8 +30,9 @@ EdictReading reading(const QString& kana, const QStringList& tags = {QStringLite
     return EdictReading{kana, tags};
 }
 
-QString writeFile(const QTemporaryDir& dir, const QString& text) {
-    const QString path = dir.filePath(QStringLiteral("reading_exceptions.txt"));
+QString writeFile(const QTemporaryDir& dir, const QString& text,
+                  const QString& name = QStringLiteral("reading_exceptions.txt")) {
+    const QString path = dir.filePath(name);
     QFile f(path);
     f.open(QIODevice::WriteOnly);
     f.write(text.toUtf8());
@@ -229,6 +232,64 @@ class TestKanjiDataReadings : public QObject {
         for (const CheckFailure& f : failures)
             got << QStringLiteral("%1 %2").arg(f.check).arg(f.line);
         QCOMPARE(got, failing);
+    }
+
+    // The checks read the pinned edict: a word looked up and missing from edict passes, a word
+    // the snapshot never looked up fails and names the script that brings the snapshot up to date.
+    void pinnedEdict_data() {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QStringList>("failing");
+        const QString both = QStringLiteral("竹林 [ちくりん] /(n) bamboo thicket/\n林 [はやし] /(n) grove/\n");
+        QTest::newRow("every word pinned") << both << "竹林\n林\n" << QStringList{};
+        const QString one = QStringLiteral("竹林 [ちくりん] /(n) bamboo thicket/\n");
+        QTest::newRow("a word pinned as absent") << one << "竹林\n林\n" << QStringList{};
+        QTest::newRow("a word never looked up") << one << "竹林\n" << QStringList{"edict 11"};
+        QTest::newRow("nothing pinned") << QString() << QString() << QStringList{"edict 10", "edict 11"};
+    }
+    void pinnedEdict() {
+        QFETCH(QString, lines);
+        QFETCH(QString, words);
+        QFETCH(QStringList, failing);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("dictionary")));
+        writeFile(dir, "# edition line\n" + lines,
+                  QStringLiteral("dictionary/edict.txt"));
+        writeFile(dir, "# words\n" + words, QStringLiteral("dictionary/edict-words.txt"));
+        Edict edict;
+        QString reason;
+        QVERIFY2(ReadPinnedEdict(dir.path(), edict, reason), qPrintable(reason));
+        QHash<QString, KanjiDicEntry> dic;
+        dic[QStringLiteral("竹")].on = {"チク"};
+        dic[QStringLiteral("林")].on = {"リン"};
+        dic[QStringLiteral("林")].kun = {"はやし"};
+        QVector<CheckFailure> failures;
+        QVERIFY2(CheckOtherReadings(twoSentences(QStringLiteral("|{ちく}|林をあるく。"),
+                                                 QStringLiteral("|{はやし}|の中。")),
+                                    dic, edict, {}, failures, reason),
+                 qPrintable(reason));
+        QStringList got;
+        for (const CheckFailure& f : failures) {
+            got << QStringLiteral("%1 %2").arg(f.check).arg(f.line);
+            QVERIFY2(f.text.contains(QStringLiteral("pin_dictionaries.sh")), qPrintable(f.text));
+        }
+        QCOMPARE(got, failing);
+    }
+
+    // A pinned kanjidic line keeps what the checks read and parses as the full line does.
+    void trimmedKanjiDicLine() {
+        const QString full = QStringLiteral(
+            "亜 3021 U4e9c B1 C7 G8 S7 XJ05033 F1509 J1 N43 V81 H3540 DK2204 Yya4 Wa ア つ.ぐ T1 や つぎ "
+            "つぐ {Asia} {rank next}");
+        const QString trimmed = TrimmedKanjiDicLine(full);
+        QCOMPARE(trimmed, QStringLiteral("亜 3021 G8 S7 F1509 ア つ.ぐ T1 や つぎ つぐ"));
+        QString k1, k2;
+        KanjiDicEntry a, b;
+        QVERIFY(ParseKanjiDicLine(full, k1, a));
+        QVERIFY(ParseKanjiDicLine(trimmed, k2, b));
+        QCOMPARE(k2, k1);
+        QCOMPARE(std::tuple(b.grade, b.strokes, b.freq, b.on, b.kun, b.nanori),
+                 std::tuple(a.grade, a.strokes, a.freq, a.on, a.kun, a.nanori));
     }
 };
 

@@ -3,7 +3,7 @@
 #include "tools/kanjidata/KanjiDic.h"
 #include "tools/kanjidata/KanjiSource.h"
 #include "tools/kanjidata/MecabReader.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QtTest>
 

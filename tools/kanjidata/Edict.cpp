@@ -1,7 +1,7 @@
 #include "tools/kanjidata/Edict.h"
 
 #include "tools/kanjidata/KanjiDic.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -45,19 +45,19 @@ bool ParseEdictLine(const QString& line, QString& word, EdictReading& reading) {
 bool ReadEdict(const QString& path, Edict& out, QString& reason) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("cannot open %1 (install the edict package)").arg(path);
+        reason = QStringLiteral("cannot open %1").arg(path);
         return false;
     }
     QString text;
-    if (!DecodeEucJp(f.readAll(), text)) {
-        reason = QStringLiteral("%1 is not EUC-JP").arg(path);
+    if (!DecodeDictionaryText(f.readAll(), text)) {
+        reason = QStringLiteral("%1 is neither UTF-8 nor EUC-JP").arg(path);
         return false;
     }
     out.clear();
     for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         QString word;
         EdictReading r;
-        if (ParseEdictLine(line, word, r))
+        if (!line.startsWith(QLatin1Char('#')) && ParseEdictLine(line, word, r))
             out[word] << r;
     }
     return true;

@@ -1,4 +1,4 @@
-// The words and readings of Debian's edict (EUC-JP, "word [reading] /senses/" a line), as far as
+// The words and readings of edict (EUC-JP as Debian ships it, UTF-8 as pinned; "word [reading] /senses/" a line), as far as
 // the reading checks need them: every reading a written word may take and its tags.
 #pragma once
 

@@ -2,7 +2,7 @@
 
 #include "platform/Cp932.h"
 #include "tools/kanjidata/MecabReader.h"
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int FewestSentences[KanjiYears + 1] = {0, 2, 2, 2, 2, 1, 1};
-constexpr int MostSentences[KanjiYears + 1] = {0, 3, 3, 3, 3, 2, 2};
+constexpr int MostSentences[KanjiYears + 1] = {0, 5, 5, 5, 5, 2, 2};
 const QString ExceptionsFile = QStringLiteral("exceptions.txt");
 
 CheckFailure fail(const QString& check, const QString& file, int line, const QString& text)
@@ -226,6 +226,13 @@ QVector<CheckFailure> CheckSentenceText(const KanjiSources& src, const QHash<QSt
                 for (QChar c : s.part[j]) {
                     if (!IsKanjiChar(c))
                         continue;
+                    if (!dic.contains(QString(c))) {
+                        out << fail(QStringLiteral("year"), s.file, s.line,
+                                    describe(e, s) + QStringLiteral(": %1 is not in the pinned kanjidic; "
+                                                                    "run tools/kanjidata/pin_dictionaries.sh")
+                                                         .arg(c));
+                        continue;
+                    }
                     const int y = schoolYearOf(c, src, dic);
                     if (y == 0 || y > e.year)
                         out << fail(QStringLiteral("year"), s.file, s.line,
@@ -355,8 +362,13 @@ bool CheckOtherReadings(const KanjiSources& src, const QHash<QString, KanjiDicEn
         const bool baseFits = w->base.left(at + 1) == w->surface.left(at + 1);
         QString key = baseFits && edict.contains(w->base) ? w->base : w->surface;
         const auto found = edict.constFind(key);
-        if (found == edict.cend())
+        if (found == edict.cend()) {
+            failures << fail(QStringLiteral("edict"), s->file, s->line,
+                             describe(*e, *s) + QStringLiteral(": the pinned edict never looked up %1; "
+                                                               "run tools/kanjidata/pin_dictionaries.sh")
+                                                    .arg(key));
             continue;
+        }
         const bool alone = !w->partOfSpeech.startsWith(QLatin1String("名詞,接尾")) &&
                            !w->partOfSpeech.startsWith(QLatin1String("接頭詞"));
         const QStringList others = OtherReadings(key, at, s->reading(), *found, alone, formsOf);
@@ -377,6 +389,20 @@ bool CheckOtherReadings(const KanjiSources& src, const QHash<QString, KanjiDicEn
             failures << fail(QStringLiteral("edict"), s->file, s->line,
                              describe(*e, *s) + QStringLiteral(": edict also reads %1 so that %2 is %3")
                                                     .arg(key, e->kanji, unexplained.join(QLatin1Char(','))));
+    }
+    return true;
+}
+
+bool EdictWordsLookedUp(const KanjiSources& src, QSet<QString>& out, QString& reason)
+{
+    QVector<SentenceRef> refs;
+    QVector<QVector<MecabWord>> words;
+    if (!parseAll(src, refs, words, reason))
+        return false;
+    for (int i = 0; i < refs.size(); ++i) {
+        int at = 0;
+        if (const MecabWord* w = wordOfKanji(words[i], refs[i], at))
+            out << w->surface << w->base;
     }
     return true;
 }

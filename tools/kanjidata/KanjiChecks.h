@@ -76,4 +76,7 @@ QStringList OtherReadings(const QString& word, int at, const QString& reading,
 bool CheckOtherReadings(const KanjiSources& src, const QHash<QString, KanjiDicEntry>& dic, const Edict& edict,
                         const QVector<OtherReadingException>& exceptions, QVector<CheckFailure>& failures,
                         QString& reason);
+// The words CheckOtherReadings looks up in edict for the sentences (each sentence's word in its
+// written and dictionary forms); false with a reason when MeCab cannot run.
+bool EdictWordsLookedUp(const KanjiSources& src, QSet<QString>& words, QString& reason);
 QVector<CheckFailure> UnusedOtherReadingExceptions(const QVector<OtherReadingException>& exceptions);

@@ -1,6 +1,7 @@
 #include "tools/kanjidata/KanjiDic.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <iconv.h>
 
 bool DecodeEucJp(const QByteArray& bytes, QString& out)
@@ -20,6 +21,17 @@ bool DecodeEucJp(const QByteArray& bytes, QString& out)
     utf8.truncate(utf8.size() - static_cast<qsizetype>(outLeft));
     out = QString::fromUtf8(utf8);
     return true;
+}
+
+bool DecodeDictionaryText(const QByteArray& bytes, QString& out)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError()) {
+        out = text;
+        return true;
+    }
+    return DecodeEucJp(bytes, out);
 }
 
 bool ParseKanjiDicLine(const QString& line, QString& kanji, KanjiDicEntry& e)
@@ -69,12 +81,12 @@ bool ReadKanjiDic(const QString& path, QHash<QString, KanjiDicEntry>& out, QStri
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("cannot open %1 (install the kanjidic package)").arg(path);
+        reason = QStringLiteral("cannot open %1").arg(path);
         return false;
     }
     QString text;
-    if (!DecodeEucJp(f.readAll(), text)) {
-        reason = QStringLiteral("%1 is not EUC-JP").arg(path);
+    if (!DecodeDictionaryText(f.readAll(), text)) {
+        reason = QStringLiteral("%1 is neither UTF-8 nor EUC-JP").arg(path);
         return false;
     }
     out.clear();

@@ -1,4 +1,4 @@
-// The facts the checks compare against, from Debian's kanjidic (EUC-JP, one kanji a line).
+// The facts the checks compare against, from kanjidic (one kanji a line).
 #pragma once
 
 #include <QHash>
@@ -20,5 +20,7 @@ inline const QString DefaultKanjiDicPath = QStringLiteral("/usr/share/edict/kanj
 bool ReadKanjiDic(const QString& path, QHash<QString, KanjiDicEntry>& out, QString& reason);
 // Decodes EUC-JP bytes; false when they are not valid EUC-JP.
 bool DecodeEucJp(const QByteArray& bytes, QString& out);
+// A dictionary file as Debian ships it (EUC-JP) or as pinned in the repository (UTF-8).
+bool DecodeDictionaryText(const QByteArray& bytes, QString& out);
 // One kanjidic line; false for comments and malformed lines.
 bool ParseKanjiDicLine(const QString& line, QString& kanji, KanjiDicEntry& entry);

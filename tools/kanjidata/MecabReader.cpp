@@ -1,6 +1,6 @@
 #include "tools/kanjidata/MecabReader.h"
 
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QFileInfo>
 #include <QProcess>

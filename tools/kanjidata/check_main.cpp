@@ -1,6 +1,8 @@
 // kanjicheck [source dir] [year...]: runs every content check on the kanji sources and lists
 // each failure as "<file>:<line>: [check] ..."; exit status 1 when anything fails.
 #include "tools/kanjidata/KanjiChecks.h"
+#include "tools/kanjidata/PinnedDictionaries.h"
+#include "tools/kanjidata/ReadingCoverage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -22,7 +24,7 @@ int main(int argc, char** argv)
         out << w << '\n';
     QHash<QString, KanjiDicEntry> dic;
     QString reason;
-    if (!ReadKanjiDic(DefaultKanjiDicPath, dic, reason)) {
+    if (!ReadKanjiDic(PinnedKanjiDicPath(dir), dic, reason)) {
         out << reason << '\n';
         return 1;
     }
@@ -39,9 +41,13 @@ int main(int argc, char** argv)
     Edict edict;
     QString edictProblem;
     const auto others = ReadOtherReadingExceptions(dir + QStringLiteral("/reading_exceptions.txt"), failures);
-    if (!ReadEdict(DefaultEdictPath, edict, edictProblem) ||
+    if (!ReadPinnedEdict(dir, edict, edictProblem) ||
         !CheckOtherReadings(src, dic, edict, others, failures, edictProblem))
         out << edictProblem << '\n';
+    const auto table = ReadReadingsTable(dir, failures);
+    failures += CheckReadingsTable(src, table, dic);
+    YearReadings perYear[5];
+    failures += CheckReadingsAsked(src, table, perYear);
     if (onlyFiles.isEmpty()) {
         failures += UnusedExceptions(exceptions);
         failures += UnusedOtherReadingExceptions(others);
@@ -52,6 +58,9 @@ int main(int argc, char** argv)
             out << f.toString() << '\n';
             ++shown;
         }
+    for (int y = 1; y <= 4; ++y)
+        out << "year " << y << ": " << perYear[y].taught << " school readings (" << perYear[y].ownYear
+            << " met in year " << y << "), " << perYear[y].asked << " asked\n";
     int sentences = 0;
     for (const auto& list : src.sentences)
         sentences += static_cast<int>(list.size());

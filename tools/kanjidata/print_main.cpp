@@ -1,6 +1,8 @@
 // kanjiprint <kanji or number>... | --all [--dir <program dir>]: prints a kanji's sentences (or
 // every kanji's, for a read-through) from the built data files, once as the quiz shows them
-// (kanji in place) and once with the reading in brackets.
+// (kanji in place) and once with the reading in brackets, then the kanji's school readings with
+// the numbers of the sentences that ask them.
+#include "data/AnswerReadings.h"
 #include "data/KanjiFiles.h"
 #include "data/ProgramDir.h"
 #include "data/Tables.h"
@@ -70,15 +72,20 @@ int main(int argc, char** argv)
             status = 1;
             continue;
         }
+        QList<AskedReading> asked;
         for (int i = 0; i < list.size(); ++i) {
-            QString quiz, answer;
+            QString quiz, answer, after;
             for (int j = 1; j <= 3; ++j) {
                 const QString part = list[i].partString(j);
                 quiz += j == list[i].Pos ? rec.text() : part;
                 answer += j == list[i].Pos ? QLatin1Char('[') + part + QLatin1Char(']') : part;
+                if (j > list[i].Pos)
+                    after += part;
             }
             out << "  " << (i + 1) << ". " << quiz << "    " << answer << '\n';
+            asked.append({list[i].partString(list[i].Pos), after});
         }
+        out << "  readings: " << AnswerReadingsText(AnswerReadings(SchoolReadings(rec.text()), asked)) << '\n';
     }
     return status;
 }

@@ -1,4 +1,4 @@
-#include "tools/kanjidata/ReadingRules.h"
+#include "writing/ReadingRules.h"
 
 #include <QHash>
 
