@@ -36,6 +36,7 @@ class TF_Game_Kotae : public QDialog {
     TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget* parent = nullptr);
 
     void Btn_WakattaClick();
+    void Btn_KaiteClick(); // writing practice of the kanji
 
     QLabel* Lbl_Title;
     QList<TAnswerLine*> Lbl_Kotae;
@@ -43,4 +44,8 @@ class TF_Game_Kotae : public QDialog {
     StrokeOrderView* Img_Kakijun;
     QLabel* Lbl_Kakusuu;
     QPushButton* Btn_Wakatta;
+    QPushButton* Btn_Kaite;
+
+  private:
+    int kanji_;
 };
