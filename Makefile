@@ -19,6 +19,8 @@ PACKAGES += libzinnia-dev tegaki-zinnia-japanese fonts-ipafont-mincho fonts-vlgo
 PACKAGES += libqt6sql6-sqlite poppler-utils
 # Furigana and the quiz's answers: numbered strokes of each kanji.
 PACKAGES += fonts-kanjistrokeorders
+# Writing practice: the build fetches KanjiVG's strokes from npm and compiles them.
+PACKAGES += nodejs npm
 
 .PHONY: run test deps configure build test-sanitize assets-sheet measure fuzz clean \
   install deb test-install

@@ -1,0 +1,169 @@
+#include "writing/strokes/StrokeChecker.h"
+
+#include "writing/strokes/StrokeSampling.h"
+
+namespace {
+
+// Mean distances in model units (the box is 109 wide) a child's stroke may stray.
+constexpr double FitTolerance = 8.5;
+constexpr double KeptTolerance = 9.5;
+
+bool fits(const StrokeFit& f) {
+    return f.plausible && f.error <= FitTolerance && f.keptError <= KeptTolerance;
+}
+
+} // namespace
+
+QString VerdictName(StrokeVerdict verdict) {
+    switch (verdict) {
+    case StrokeVerdict::Ok:
+        return QStringLiteral("ok");
+    case StrokeVerdict::Order:
+        return QStringLiteral("order");
+    case StrokeVerdict::Direction:
+        return QStringLiteral("direction");
+    case StrokeVerdict::Place:
+        return QStringLiteral("place");
+    case StrokeVerdict::Shape:
+        return QStringLiteral("shape");
+    case StrokeVerdict::Extra:
+        return QStringLiteral("extra");
+    }
+    return {};
+}
+
+StrokeChecker::StrokeChecker(const CharStrokes& model) : model_(model) {
+    for (const StrokePath& s : model_.strokes)
+        modelSamples_ << Resampled(s);
+    reset();
+}
+
+void StrokeChecker::reset() {
+    orders_ = model_.acceptedOrders();
+    done_.clear();
+    given_ = QList<bool>(model_.count(), false);
+    frame_.clear();
+    misses_ = 0;
+}
+
+QList<int> StrokeChecker::dueStrokes() const {
+    QList<int> due;
+    const qsizetype at = done_.size();
+    for (const QList<int>& order : orders_)
+        if (at < order.size() && !due.contains(order[at]))
+            due << order[at];
+    return due;
+}
+
+int StrokeChecker::expected() const {
+    const QList<int> due = dueStrokes();
+    return due.isEmpty() ? -1 : due.first();
+}
+
+bool StrokeChecker::finished() const {
+    return done_.size() >= model_.count();
+}
+
+QList<int> StrokeChecker::missing() const {
+    QList<int> out;
+    for (int i = 0; i < model_.count(); ++i)
+        if (!done_.contains(i))
+            out << i;
+    return out;
+}
+
+QList<int> StrokeChecker::done() const {
+    return done_;
+}
+
+bool StrokeChecker::isGiven(int stroke) const {
+    return stroke >= 0 && stroke < given_.size() && given_[stroke];
+}
+
+StrokeFit StrokeChecker::tryStroke(const StrokePath& drawn, int stroke) const {
+    return frame_.fit(drawn, modelSamples_[stroke]);
+}
+
+void StrokeChecker::accept(int stroke, const StrokePath& drawn) {
+    const qsizetype at = done_.size();
+    orders_.removeIf([&](const QList<int>& order) { return order[at] != stroke; });
+    done_ << stroke;
+    if (!drawn.isEmpty())
+        frame_.add(drawn, modelSamples_[stroke]);
+    misses_ = 0;
+}
+
+StrokeJudgement StrokeChecker::judge(const StrokePath& path) {
+    StrokeJudgement j;
+    j.expected = expected();
+    if (finished() || path.isEmpty()) {
+        j.verdict = finished() ? StrokeVerdict::Extra : StrokeVerdict::Shape;
+        if (!finished())
+            ++misses_;
+        return j;
+    }
+    const StrokePath drawn = Resampled(path);
+    const StrokePath backwards = Reversed(drawn);
+
+    // A stroke due in any accepted order: the best fitting one.
+    int best = -1;
+    double bestError = 0;
+    for (int s : dueStrokes()) {
+        const StrokeFit f = tryStroke(drawn, s);
+        if (fits(f) && (best < 0 || f.error < bestError)) {
+            best = s;
+            bestError = f.error;
+        }
+    }
+    if (best >= 0) {
+        j.verdict = StrokeVerdict::Ok;
+        j.matched = best;
+        accept(best, drawn);
+        return j;
+    }
+    ++misses_;
+    for (int s : dueStrokes())
+        if (fits(tryStroke(backwards, s))) {
+            j.verdict = StrokeVerdict::Direction;
+            j.matched = s;
+            return j;
+        }
+    // Another stroke of the character, written before its turn.
+    double orderError = 0;
+    for (int s = 0; s < model_.count(); ++s) {
+        if (done_.contains(s))
+            continue;
+        // Backwards too: out of turn is what the child most needs to hear.
+        for (const StrokePath* way : {&drawn, &backwards}) {
+            const StrokeFit f = tryStroke(*way, s);
+            if (fits(f) && (j.matched < 0 || f.error < orderError)) {
+                j.matched = s;
+                orderError = f.error;
+            }
+        }
+    }
+    if (j.matched >= 0) {
+        j.verdict = StrokeVerdict::Order;
+        return j;
+    }
+    const StrokeFit due = tryStroke(drawn, j.expected);
+    j.verdict = due.shapeError <= FitTolerance ? StrokeVerdict::Place : StrokeVerdict::Shape;
+    if (j.verdict == StrokeVerdict::Place)
+        j.matched = j.expected;
+    return j;
+}
+
+int StrokeChecker::give() {
+    const int stroke = expected();
+    if (stroke < 0)
+        return -1;
+    accept(stroke, {});
+    given_[stroke] = true;
+    return stroke;
+}
+
+StrokePath StrokeChecker::placed(int stroke) const {
+    if (stroke < 0 || stroke >= model_.count())
+        return {};
+    return frame_.transform().map(model_.strokes[stroke]);
+}

@@ -1,0 +1,171 @@
+#include "writing/strokes/StrokeFrame.h"
+
+#include "writing/strokes/StrokeSampling.h"
+
+#include <QLineF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double Centre = StrokeBoxSize / 2;
+// The pulls, each as heavy as a few points' worth of error: strong enough to settle what the
+// strokes leave open, too weak to bend what they show.
+constexpr double Reach = 30;           // model units the scale pulls are measured over
+constexpr double EvenPull = 1.0;       // sx towards sy
+constexpr double UprightPull = 1.0;    // shear towards none
+constexpr double SizePull = 0.05;      // both scales towards a child's usual size
+constexpr double UsualSize = 0.8;
+constexpr double BoxMargin = 16;       // how far past the box a child's writing may reach
+
+double meanDistance(const StrokePath& a, const StrokePath& b) {
+    double sum = 0;
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i)
+        sum += QLineF(a[i], b[i]).length();
+    return n > 0 ? sum / double(n) : 0;
+}
+
+} // namespace
+
+QPointF FrameTransform::map(const QPointF& m) const {
+    const double x = m.x() - Centre, y = m.y() - Centre;
+    return {sx * x + shear * y + tx, sy * y + ty};
+}
+
+StrokePath FrameTransform::map(const StrokePath& model) const {
+    StrokePath out;
+    out.reserve(model.size());
+    for (const QPointF& p : model)
+        out << map(p);
+    return out;
+}
+
+double FrameTransform::scale() const {
+    return sx > 0 && sy > 0 ? std::sqrt(sx * sy) : 0;
+}
+
+bool FrameTransform::plausible() const {
+    if (sx < 0.3 || sy < 0.3 || sx > 1.45 || sy > 1.45)
+        return false;
+    const double ratio = sx / sy;
+    if (ratio < 0.55 || ratio > 1.8 || std::abs(shear) > 0.5 * scale())
+        return false;
+    for (double cx : {0.0, StrokeBoxSize})
+        for (double cy : {0.0, StrokeBoxSize}) {
+            const QPointF p = map(QPointF(cx, cy));
+            if (p.x() < -BoxMargin || p.y() < -BoxMargin || p.x() > StrokeBoxSize + BoxMargin ||
+                p.y() > StrokeBoxSize + BoxMargin)
+                return false;
+        }
+    return true;
+}
+
+void StrokeFrame::clear() {
+    pairs_.clear();
+    normal_ = {};
+}
+
+void StrokeFrame::accumulate(Normal& n, const StrokePath& drawn, const StrokePath& model) {
+    // Unknowns: sx, shear, tx, sy, ty. Each point gives one row for x and one for y.
+    auto row = [&n](const std::array<double, 5>& a, double b) {
+        for (int i = 0; i < 5; ++i) {
+            for (int j = 0; j < 5; ++j)
+                n[size_t(i * 6 + j)] += a[size_t(i)] * a[size_t(j)];
+            n[size_t(i * 6 + 5)] += a[size_t(i)] * b;
+        }
+    };
+    const qsizetype count = std::min(drawn.size(), model.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        const double x = model[i].x() - Centre, y = model[i].y() - Centre;
+        row({x, y, 1, 0, 0}, drawn[i].x());
+        row({0, 0, 0, y, 1}, drawn[i].y());
+    }
+}
+
+FrameTransform StrokeFrame::solve(Normal n) {
+    auto pull = [&n](const std::array<double, 5>& a, double b, double weight) {
+        for (int i = 0; i < 5; ++i) {
+            for (int j = 0; j < 5; ++j)
+                n[size_t(i * 6 + j)] += weight * a[size_t(i)] * a[size_t(j)];
+            n[size_t(i * 6 + 5)] += weight * a[size_t(i)] * b;
+        }
+    };
+    pull({Reach, 0, 0, -Reach, 0}, 0, EvenPull);
+    pull({0, Reach, 0, 0, 0}, 0, UprightPull);
+    pull({Reach, 0, 0, 0, 0}, Reach * UsualSize, SizePull);
+    pull({0, 0, 0, Reach, 0}, Reach * UsualSize, SizePull);
+    // A faint pull to the centre keeps the system solvable with no stroke at all.
+    pull({0, 0, 1, 0, 0}, Centre, 1e-6);
+    pull({0, 0, 0, 0, 1}, Centre, 1e-6);
+
+    // Gaussian elimination with partial pivoting on the 5 x 6 augmented matrix.
+    for (int c = 0; c < 5; ++c) {
+        int pivot = c;
+        for (int r = c + 1; r < 5; ++r)
+            if (std::abs(n[size_t(r * 6 + c)]) > std::abs(n[size_t(pivot * 6 + c)]))
+                pivot = r;
+        if (pivot != c)
+            for (int j = 0; j < 6; ++j)
+                std::swap(n[size_t(c * 6 + j)], n[size_t(pivot * 6 + j)]);
+        const double d = n[size_t(c * 6 + c)];
+        if (std::abs(d) < 1e-12)
+            return {};
+        for (int r = 0; r < 5; ++r) {
+            if (r == c)
+                continue;
+            const double f = n[size_t(r * 6 + c)] / d;
+            if (f == 0)
+                continue;
+            for (int j = c; j < 6; ++j)
+                n[size_t(r * 6 + j)] -= f * n[size_t(c * 6 + j)];
+        }
+    }
+    auto value = [&n](int i) { return n[size_t(i * 6 + 5)] / n[size_t(i * 6 + i)]; };
+    FrameTransform t;
+    t.sx = value(0);
+    t.shear = value(1);
+    t.tx = value(2);
+    t.sy = value(3);
+    t.ty = value(4);
+    return t;
+}
+
+void StrokeFrame::add(const StrokePath& drawn, const StrokePath& model) {
+    pairs_.append({drawn, model});
+    accumulate(normal_, drawn, model);
+}
+
+FrameTransform StrokeFrame::transform() const {
+    if (pairs_.isEmpty()) {
+        FrameTransform usual;
+        usual.sx = usual.sy = UsualSize;
+        return usual;
+    }
+    return solve(normal_);
+}
+
+StrokeFit StrokeFrame::fit(const StrokePath& drawn, const StrokePath& model) const {
+    Normal n = normal_;
+    accumulate(n, drawn, model);
+    StrokeFit f;
+    f.frame = solve(n);
+    f.plausible = f.frame.plausible();
+    const double s = std::max(f.frame.scale(), 0.05);
+    const StrokePath placed = f.frame.map(model);
+    f.error = meanDistance(drawn, placed) / s;
+    for (const auto& [d, m] : pairs_)
+        f.keptError = std::max(f.keptError, meanDistance(d, f.frame.map(m)) / s);
+    // The shape alone: the drawn stroke moved so that its centre lies on the model stroke's,
+    // placed in the frame of the strokes before it.
+    const FrameTransform before = transform();
+    const StrokePath placedBefore = before.map(model);
+    const QPointF shift = Centroid(placedBefore) - Centroid(drawn);
+    StrokePath moved;
+    moved.reserve(drawn.size());
+    for (const QPointF& p : drawn)
+        moved << p + shift;
+    f.shapeError = meanDistance(moved, placedBefore) / std::max(before.scale(), 0.05);
+    return f;
+}
