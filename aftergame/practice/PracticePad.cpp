@@ -8,39 +8,33 @@
 
 PracticePad::PracticePad(QWidget* parent) : WritingSurface(parent) {}
 
-void PracticePad::setStrokes(const ModelStrokes& strokes, bool showModel) {
-    strokes_ = strokes;
-    showModel_ = showModel;
-    restart();
+void PracticePad::setModel(const ModelStrokes& model) {
+    model_ = model;
+    update();
 }
 
 void PracticePad::restart() {
-    written_ = QList<bool>(strokes_.size(), false);
-    help_ = -1;
-    flash_ = -1;
+    clean_.clear();
+    help_.clear();
+    flash_.clear();
     flashOn_ = false;
     wrong_.clear();
     clear();
 }
 
-void PracticePad::setWritten(int stroke, bool written) {
-    if (stroke >= 0 && stroke < written_.size())
-        written_[stroke] = written;
+void PracticePad::setClean(const ModelStrokes& strokes) {
+    clean_ = strokes;
     update();
 }
 
-bool PracticePad::isWritten(int stroke) const {
-    return stroke >= 0 && stroke < written_.size() && written_[stroke];
-}
-
-void PracticePad::setHelpStroke(int stroke) {
+void PracticePad::setHelp(const QPolygonF& stroke) {
     help_ = stroke;
     update();
 }
 
-void PracticePad::setFlash(int stroke, bool on) {
+void PracticePad::setFlash(const QPolygonF& stroke, bool on) {
     flash_ = stroke;
-    flashOn_ = on && stroke >= 0;
+    flashOn_ = on;
     update();
 }
 
@@ -73,20 +67,18 @@ void PracticePad::paintEvent(QPaintEvent*) {
     const int s = std::min(width(), height());
     const QRectF square(0, 0, s, s);
     PaintWritingSquare(p, square);
-    if (showModel_)
-        for (const QPolygonF& stroke : strokes_)
-            PaintStroke(p, square, stroke, PracticeColours::Model);
-    if (help_ >= 0 && help_ < strokes_.size()) {
-        PaintStroke(p, square, strokes_[help_], PracticeColours::Help, 1.0, 1.2);
-        PaintStrokeStart(p, square, strokes_[help_], PracticeColours::Hint);
+    for (const QPolygonF& stroke : model_)
+        PaintStroke(p, square, stroke, PracticeColours::Model);
+    if (!help_.isEmpty()) {
+        PaintStroke(p, square, help_, PracticeColours::Help, 1.0, 1.2);
+        PaintStrokeStart(p, square, help_, PracticeColours::Hint);
     }
-    for (int i = 0; i < strokes_.size(); ++i)
-        if (isWritten(i))
-            PaintStroke(p, square, strokes_[i], PracticeColours::Ink);
-    if (flashOn_ && flash_ >= 0 && flash_ < strokes_.size())
-        PaintStrokeStart(p, square, strokes_[flash_], PracticeColours::Hint);
+    for (const QPolygonF& stroke : clean_)
+        PaintStroke(p, square, stroke, PracticeColours::Ink);
+    if (flashShown())
+        PaintStrokeStart(p, square, flash_, PracticeColours::Hint);
 
-    // The child's own ink: the stroke being written, and a wrong one in red.
+    // The child's own ink: the stroke being written, and the last wrong one in red.
     p.setRenderHint(QPainter::Antialiasing);
     const double k = s / InkBox;
     auto drawInk = [&](const Stroke& stroke, const QColor& colour) {

@@ -1,6 +1,7 @@
 // The square the child writes the kanji on: the writing pad's own surface (mouse, finger and pen
-// alike), showing under the ink the grey model when tracing, every stroke already accepted in
-// clean ink, a stroke shown for tracing, and the flashing start of the stroke that was expected.
+// alike), showing under the ink the grey model when tracing, every stroke already down in clean
+// ink where the child writes it, a stroke shown for tracing, and the flashing start and direction
+// of the stroke that was due. Paths are in the model's 109 box.
 #pragma once
 
 #include "aftergame/practice/ModelStrokes.h"
@@ -11,16 +12,18 @@ class PracticePad : public WritingSurface {
   public:
     explicit PracticePad(QWidget* parent = nullptr);
 
-    void setStrokes(const ModelStrokes& strokes, bool showModel);
-    // Starts the kanji again: no stroke down, nothing shown.
+    // The grey model to trace; empty for none.
+    void setModel(const ModelStrokes& model);
+    // Starts the kanji again: nothing down, nothing shown.
     void restart();
-    void setWritten(int stroke, bool written);
-    bool isWritten(int stroke) const;
-    void setHelpStroke(int stroke); // -1: none
-    void setFlash(int stroke, bool on); // the expected stroke's start and direction
+    void setClean(const ModelStrokes& strokes);
+    void setHelp(const QPolygonF& stroke); // empty: none
+    void setFlash(const QPolygonF& stroke, bool on);
     void setWrongInk(const Stroke& ink); // the child's last wrong stroke, until the pen comes down
-    int helpStroke() const { return help_; }
-    int flashStroke() const { return flashOn_ ? flash_ : -1; }
+
+    int cleanCount() const { return int(clean_.size()); }
+    bool helpShown() const { return !help_.isEmpty(); }
+    bool flashShown() const { return flashOn_ && !flash_.isEmpty(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,11 +32,10 @@ class PracticePad : public WritingSurface {
     bool event(QEvent* event) override;
 
   private:
-    ModelStrokes strokes_;
-    QList<bool> written_;
-    bool showModel_ = false;
-    int help_ = -1;
-    int flash_ = -1;
+    ModelStrokes model_;
+    ModelStrokes clean_;
+    QPolygonF help_;
+    QPolygonF flash_;
     bool flashOn_ = false;
     Stroke wrong_;
 };

@@ -1,40 +1,34 @@
 #include "aftergame/practice/PracticeRun.h"
 
-PracticeRun::PracticeRun(int strokes) : done_(std::max(0, strokes), false) {}
-
-int PracticeRun::writtenCount() const {
-    return int(done_.count(true));
+PracticeRun::PracticeRun(const CharStrokes& model) {
+    if (model.count() > 0)
+        checker_.emplace(model);
 }
 
-bool PracticeRun::isWritten(int stroke) const {
-    return stroke >= 0 && stroke < done_.size() && done_[stroke];
+StrokePath PracticeRun::placed(int stroke) const {
+    return checker_ && stroke >= 0 && stroke < strokes() ? checker_->placed(stroke) : StrokePath{};
 }
 
-int PracticeRun::expected() const {
-    const int i = int(done_.indexOf(false));
-    return i;
-}
-
-PracticeRun::Result PracticeRun::judged(bool right, int stroke) {
-    if (finished())
-        return Result::Missed;
-    if (right && stroke >= 0 && stroke < done_.size() && !done_[stroke]) {
-        done_[stroke] = true;
-        misses_ = 0;
-        help_ = false;
-        return Result::Right;
+PracticeRun::Outcome PracticeRun::judged(const StrokePath& drawn) {
+    Outcome out;
+    if (!checker_ || checker_->finished()) {
+        out.judgement.verdict = StrokeVerdict::Extra;
+        return out;
     }
-    ++misses_;
-    if (misses_ > MissesBeforeHelp) {
-        done_[expected()] = true;
-        misses_ = 0;
+    out.judgement = checker_->judge(drawn);
+    if (out.judgement.verdict == StrokeVerdict::Ok) {
         help_ = false;
-        return Result::WrittenIn;
-    }
-    if (misses_ == MissesBeforeHelp) {
+        out.result = Result::Right;
+        out.stroke = out.judgement.matched;
+    } else if (checker_->misses() > MissesBeforeHelp) {
+        help_ = false;
+        helped_ = true;
+        out.result = Result::WrittenIn;
+        out.stroke = checker_->give();
+    } else if (checker_->misses() == MissesBeforeHelp) {
         help_ = true;
         helped_ = true;
-        return Result::HelpShown;
+        out.result = Result::HelpShown;
     }
-    return Result::Missed;
+    return out;
 }

@@ -1,38 +1,48 @@
-// One kanji written once in one step of the practice: which strokes are down, the misses at the
-// stroke being written, and whether the child needed a stroke drawn for them. Plain rules, apart
-// from the window, so tests can pin them.
+// One kanji written once in one step of the practice, on top of the stroke checker: the checker
+// judges each stroke; the run decides the help. Two misses at one stroke show it for tracing
+// (and the kanji no longer counts as written without help); the next miss writes it in for the
+// child, so no stroke can hold a child up for ever.
 #pragma once
 
-#include <QList>
+#include "writing/strokes/StrokeChecker.h"
+
+#include <optional>
 
 class PracticeRun {
   public:
-    // Two misses at one stroke show it for tracing; the next miss writes it in for the child,
-    // so no stroke can hold a child up for ever.
     static constexpr int MissesBeforeHelp = 2;
 
     enum class Result { Right, Missed, HelpShown, WrittenIn };
+    struct Outcome {
+        Result result = Result::Missed;
+        StrokeJudgement judgement;
+        int stroke = -1; // the model stroke now down (right or written in), else -1
+    };
 
-    explicit PracticeRun(int strokes = 0);
+    PracticeRun() = default; // a character without stroke data: nothing to write
+    explicit PracticeRun(const CharStrokes& model);
 
-    // A stroke the checker judged: right (then `stroke` is the model stroke it was) or not.
-    Result judged(bool right, int stroke = -1);
+    // One stroke the child drew, in the model's 109 box (y down).
+    Outcome judged(const StrokePath& drawn);
 
-    int strokes() const { return int(done_.size()); }
-    int writtenCount() const;
-    bool finished() const { return strokes() > 0 && writtenCount() == strokes(); }
-    bool isWritten(int stroke) const;
-    // The model stroke the child is to write next: the first not yet down; -1 when finished.
-    int expected() const;
-    int missesNow() const { return misses_; }
+    bool hasModel() const { return checker_.has_value(); }
+    int strokes() const { return checker_ ? checker_->model().count() : 0; }
+    int writtenCount() const { return checker_ ? int(checker_->done().size()) : 0; }
+    bool finished() const { return checker_ && checker_->finished(); }
+    bool isWritten(int stroke) const { return checker_ && checker_->done().contains(stroke); }
+    // The model strokes down, in the order they were written.
+    QList<int> written() const { return checker_ ? checker_->done() : QList<int>{}; }
+    // The model stroke due next; -1 when finished.
+    int expected() const { return checker_ ? checker_->expected() : -1; }
     // The stroke shown for tracing after the misses, or -1.
     int helpStroke() const { return help_ ? expected() : -1; }
     // Some stroke had to be shown or written in: the kanji was not written without help.
     bool helped() const { return helped_; }
+    // A model stroke laid where the child is writing (size, place and slant so far).
+    StrokePath placed(int stroke) const;
 
   private:
-    QList<bool> done_;
-    int misses_ = 0;
+    std::optional<StrokeChecker> checker_;
     bool help_ = false;
     bool helped_ = false;
 };

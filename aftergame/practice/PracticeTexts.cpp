@@ -30,7 +30,7 @@ QString StepHint(PracticeStep step) {
     return QStringLiteral("おぼえて かこう。");
 }
 
-QString StrokeMessage(PracticeRun::Result result, PracticeVerdict verdict) {
+QString StrokeMessage(PracticeRun::Result result, StrokeVerdict verdict) {
     switch (result) {
     case PracticeRun::Result::Right:
         return QStringLiteral("いいね！");
@@ -42,16 +42,16 @@ QString StrokeMessage(PracticeRun::Result result, PracticeVerdict verdict) {
         break;
     }
     switch (verdict) {
-    case PracticeVerdict::Order:
+    case StrokeVerdict::Order:
         return QStringLiteral("かくじゅんが ちがうよ。ひかっている ところから かこう。");
-    case PracticeVerdict::Direction:
+    case StrokeVerdict::Direction:
         return QStringLiteral("むきが ぎゃくだよ。ひかっている ところから かこう。");
-    case PracticeVerdict::Place:
+    case StrokeVerdict::Place:
         return QStringLiteral("かく ばしょが ちがうよ。ひかっている ところから かこう。");
-    case PracticeVerdict::Shape:
+    case StrokeVerdict::Shape:
         return QStringLiteral("かたちが ちがうよ。ひかっている せんを みてね。");
-    case PracticeVerdict::Ok:
-    case PracticeVerdict::Extra:
+    case StrokeVerdict::Ok:
+    case StrokeVerdict::Extra:
         break;
     }
     return QStringLiteral("その せんは いらないよ。ひかっている ところから かこう。");

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "aftergame/practice/PracticeRun.h"
-#include "aftergame/practice/PracticeStrokes.h"
+#include "writing/strokes/StrokeChecker.h"
 
 #include <QString>
 
@@ -11,6 +11,6 @@ enum class PracticeStep;
 QString StepCaption(PracticeStep step);
 QString StepHint(PracticeStep step);
 // The word after a judged stroke.
-QString StrokeMessage(PracticeRun::Result result, PracticeVerdict verdict);
+QString StrokeMessage(PracticeRun::Result result, StrokeVerdict verdict);
 QString KanjiDoneMessage(bool helped);
 inline const QString MsgNoModel = QStringLiteral("このじの かきじゅんは まだ ありません。");

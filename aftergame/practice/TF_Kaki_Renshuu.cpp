@@ -5,6 +5,7 @@
 #include "aftergame/practice/PracticeTexts.h"
 #include "aftergame/practice/SentenceBox.h"
 #include "data/KanjiHistory.h"
+#include "data/StrokeData.h"
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
@@ -14,6 +15,7 @@
 #include "platform/ProgramWindow.h"
 #include "platform/Random.h"
 #include "writing/Furigana.h"
+#include "writing/strokes/StrokeStore.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -54,10 +56,11 @@ KanjiAsked askedIn(PracticeStep step) {
     }
 }
 
-Stroke modelInk(const QPolygonF& stroke) {
-    Stroke out;
-    for (const QPointF& p : stroke)
-        out << p * (InkBox / ModelBox);
+StrokePath toModelBox(const Stroke& ink) {
+    StrokePath out;
+    out.reserve(ink.size());
+    for (const QPointF& p : ink)
+        out << p * (StrokeBoxSize / InkBox);
     return out;
 }
 } // namespace
@@ -118,8 +121,15 @@ void TF_Kaki_Renshuu::showKanji(int index) {
     index_ = index;
     const int k = kanji();
     const QString text = k ? Kanji_Tbl[k].text() : QString();
-    model_ = text.isEmpty() ? ModelStrokes{} : PracticeModel(text);
-    Img_Mihon->setStrokes(model_);
+    // A missing or damaged "Kakijun.dat" is said once; the window goes on without models.
+    const StrokeStore* store = SharedStrokeStore(storeAsked_ ? nullptr : this);
+    storeAsked_ = true;
+    const CharStrokes* found = store && !text.isEmpty() ? store->find(text) : nullptr;
+    model_ = found ? *found : CharStrokes{};
+    paths_.clear();
+    for (const StrokePath& stroke : model_.strokes)
+        paths_ << QPolygonF(stroke);
+    Img_Mihon->setStrokes(paths_);
     Lbl_Kanji->setText(text);
     const QList<NoteSentence> sentences = NoteSentencesOf(k);
     sentence_ = sentences.isEmpty() ? NoteSentence{} : sentences[Random(int(sentences.size()))];
@@ -143,7 +153,7 @@ void TF_Kaki_Renshuu::showStep() {
     Img_Mihon->setGeometry(watching ? WritingPlace : QRect(28, 116, 252, 252));
     Img_Mihon->setAnimation(watching ? &animation_ : nullptr);
     Pad_Kaku->setVisible(!watching);
-    Pad_Kaku->setStrokes(model_, step_ == PracticeStep::Nazoru);
+    Pad_Kaku->setModel(step_ == PracticeStep::Nazoru ? paths_ : ModelStrokes{});
     Pad_Kaku->setEnabled(hasModel());
     const bool last = index_ + 1 >= list_.size();
     Btn_Tsugi->setText(step_ != PracticeStep::Oboete ? QStringLiteral("つぎへ")
@@ -152,7 +162,7 @@ void TF_Kaki_Renshuu::showStep() {
     Timer2->stop();
     flashTicks_ = 0;
     if (watching) {
-        animation_.setStrokes(model_);
+        animation_.setStrokes(paths_);
         Timer1->start();
     } else {
         Timer1->stop();
@@ -162,8 +172,7 @@ void TF_Kaki_Renshuu::showStep() {
 }
 
 void TF_Kaki_Renshuu::startWriting() {
-    run_ = PracticeRun(int(model_.size()));
-    accepted_.clear();
+    run_ = hasModel() ? PracticeRun(model_) : PracticeRun();
     Pad_Kaku->restart();
     Timer2->stop();
 }
@@ -213,7 +222,7 @@ void TF_Kaki_Renshuu::Timer1Timer() {
 void TF_Kaki_Renshuu::Timer2Timer() {
     ++flashTicks_;
     const bool over = flashTicks_ >= FlashTicks;
-    Pad_Kaku->setFlash(run_.expected(), !over && flashTicks_ % 2 == 0);
+    Pad_Kaku->setFlash(QPolygonF(run_.placed(run_.expected())), !over && flashTicks_ % 2 == 0);
     if (over)
         Timer2->stop();
 }
@@ -223,40 +232,40 @@ void TF_Kaki_Renshuu::Pad_KakuStrokeFinished() {
         return;
     const Stroke stroke = Pad_Kaku->ink().last();
     Pad_Kaku->clear();
-    if (!hasModel() || run_.finished() || step_ == PracticeStep::Miru)
+    if (!run_.hasModel() || run_.finished() || step_ == PracticeStep::Miru)
         return;
 
-    const int expected = run_.expected();
-    const StrokeJudgement j = JudgePracticeStroke(Kanji_Tbl[kanji()].text(), accepted_, stroke);
-    const PracticeRun::Result result = run_.judged(j.verdict == PracticeVerdict::Ok, j.stroke);
-    switch (result) {
-    case PracticeRun::Result::Right:
-        accepted_ << stroke;
-        Pad_Kaku->setWritten(j.stroke, true);
+    const PracticeRun::Outcome out = run_.judged(toModelBox(stroke));
+    if (out.result == PracticeRun::Result::Right) {
         MP_Kaku->player()->stop();
         MP_Kaku->play();
-        break;
-    case PracticeRun::Result::WrittenIn:
-        accepted_ << modelInk(model_[expected]);
-        Pad_Kaku->setWritten(expected, true);
-        break;
-    case PracticeRun::Result::Missed:
-    case PracticeRun::Result::HelpShown:
+    } else if (out.result != PracticeRun::Result::WrittenIn) {
         Pad_Kaku->setWrongInk(stroke);
-        break;
     }
-    Pad_Kaku->setHelpStroke(run_.helpStroke());
-    say(StrokeMessage(result, j.verdict));
-    if (result == PracticeRun::Result::Right || result == PracticeRun::Result::WrittenIn) {
-        Timer2->stop();
-        Pad_Kaku->setFlash(-1, false);
-    } else {
-        flashTicks_ = 0;
-        Pad_Kaku->setFlash(run_.expected(), true);
+    say(StrokeMessage(out.result, out.judgement.verdict));
+    showRun();
+    const bool missed =
+        out.result != PracticeRun::Result::Right && out.result != PracticeRun::Result::WrittenIn;
+    // After a miss the start and direction of the stroke that was due flash for a while.
+    flashTicks_ = 0;
+    Pad_Kaku->setFlash(QPolygonF(run_.placed(run_.expected())), missed);
+    if (missed)
         Timer2->start();
-    }
+    else
+        Timer2->stop();
     if (run_.finished())
         finishKanji();
+}
+
+void TF_Kaki_Renshuu::showRun() {
+    // The checker follows the child's size, place and slant: every stroke down is drawn clean
+    // where the child is writing, and so are the help and the flash.
+    ModelStrokes clean;
+    for (int i : run_.written())
+        clean << QPolygonF(run_.placed(i));
+    Pad_Kaku->setClean(clean);
+    const int help = run_.helpStroke();
+    Pad_Kaku->setHelp(help >= 0 ? QPolygonF(run_.placed(help)) : QPolygonF());
 }
 
 void TF_Kaki_Renshuu::finishKanji() {

@@ -9,7 +9,7 @@
 
 #include "aftergame/NoteDetail.h"
 #include "aftergame/practice/PracticeRun.h"
-#include "aftergame/practice/PracticeStrokes.h"
+#include "writing/strokes/CharStrokes.h"
 #include "aftergame/practice/StrokeAnimation.h"
 
 #include <QDialog>
@@ -47,7 +47,8 @@ class TF_Kaki_Renshuu : public QDialog {
     int player() const { return player_; }
     const PracticeRun& run() const { return run_; }
     const StrokeAnimation& animation() const { return animation_; }
-    bool hasModel() const { return !model_.isEmpty(); }
+    bool hasModel() const { return model_.count() > 0; }
+    const CharStrokes& model() const { return model_; }
 
     std::array<QPushButton*, 4> Btn_Step{};
     QPushButton* Btn_Modoru = nullptr;
@@ -70,15 +71,17 @@ class TF_Kaki_Renshuu : public QDialog {
     void startWriting();
     void finishKanji();
     void say(const QString& text);
+    void showRun(); // the strokes down, the help and the flash, where the child writes
 
     const int player_;
     QList<int> list_;
     int index_ = 0;
     PracticeStep step_ = PracticeStep::Miru;
-    ModelStrokes model_;
+    CharStrokes model_;
+    ModelStrokes paths_; // the model's strokes as the views draw them
+    bool storeAsked_ = false;
     NoteSentence sentence_;
     PracticeRun run_;
-    Ink accepted_;
     StrokeAnimation animation_;
     int flashTicks_ = 0;
 };
