@@ -4,9 +4,11 @@
 #include "aftergame/TF_Game_Kotae.h"
 #include "aftergame/TF_Kanji_Note.h"
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
+#include "data/KanjiFiles.h"
 #include "data/KanjiHistory.h"
 #include "data/Tables.h"
 #include "platform/Cp932.h"
+#include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "support/SampleData.h"
@@ -79,9 +81,9 @@ class TestPracticeEntries : public QObject {
         addPlayer(1, QStringLiteral("たろう"));
         addPlayer(2, QStringLiteral("はなこ"));
         Cur_Player = 1;
-        KanjiHistory::addMany(2, {HistoryAnswer{0, 5, 2, KanjiAsked::Kanji, false, {}},
-                                  HistoryAnswer{0, 9, 2, KanjiAsked::Reading, false, {}},
-                                  HistoryAnswer{0, 3, 2, KanjiAsked::Kanji, true, {}}});
+        KanjiHistory::addMany(2, {HistoryAnswer{0, 5, 2, KanjiAsked::Kanji, false, Clock::now()},
+                                  HistoryAnswer{0, 9, 2, KanjiAsked::Reading, false, Clock::now()},
+                                  HistoryAnswer{0, 3, 2, KanjiAsked::Kanji, true, Clock::now()}});
         TF_Kanji_Note note(2);
         note.show();
         QVERIFY(!note.Btn_Kaite->isVisible());

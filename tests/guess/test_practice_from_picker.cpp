@@ -6,6 +6,9 @@
 #include "games/guess/TF_Kanji_Sel.h"
 #include "guess/GuessTestFiles.h"
 #include "platform/Modal.h"
+#include "writing/StrokeOrderView.h"
+
+#include <QAbstractItemModel>
 
 #include <QLabel>
 #include <QLineEdit>

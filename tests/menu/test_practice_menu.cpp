@@ -13,6 +13,7 @@
 #include "menu/PracticeEntry.h"
 #include "menu/TF_Main.h"
 #include "platform/HandCursor.h"
+#include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 
@@ -107,10 +108,10 @@ class TestPracticeMenu : public QObject {
         const TGakunenRec& y = Gakunen_Tbl[year];
         QList<HistoryAnswer> done;
         for (int i = 0; i < writtenAlready; ++i)
-            done << HistoryAnswer{0, y.First + i, PracticeGame, KanjiAsked::FromMemory, true, {}};
+            done << HistoryAnswer{0, y.First + i, PracticeGame, KanjiAsked::FromMemory, true, Clock::now()};
         // Traced and helped kanji are not written yet.
-        done << HistoryAnswer{0, y.First + writtenAlready, PracticeGame, KanjiAsked::Traced, true, {}};
-        done << HistoryAnswer{0, y.First + writtenAlready, PracticeGame, KanjiAsked::FromMemory, false, {}};
+        done << HistoryAnswer{0, y.First + writtenAlready, PracticeGame, KanjiAsked::Traced, true, Clock::now()};
+        done << HistoryAnswer{0, y.First + writtenAlready, PracticeGame, KanjiAsked::FromMemory, false, Clock::now()};
         KanjiHistory::addMany(1, done);
 
         QTest::mouseClick(menu->Pnl_Kaku->caption(), Qt::LeftButton);
