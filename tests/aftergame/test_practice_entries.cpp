@@ -18,6 +18,13 @@
 #include <QtTest>
 
 namespace {
+// The built stroke data: without it the practice says so in a message box.
+void CopyStrokeData(const TestEnv& env) {
+    QFile built(TestEnv::builtProgramDir() + QStringLiteral("/Kakijun.dat"));
+    QVERIFY(built.open(QIODevice::ReadOnly));
+    env.writeFile(QStringLiteral("Kakijun.dat"), built.readAll());
+}
+
 struct SeenPractice {
     int opened = 0;
     int player = -1;
@@ -56,6 +63,7 @@ class TestPracticeEntries : public QObject {
         TestEnv env;
         WriteSampleKanjiData(env);
         env.writeFile(QStringLiteral("Kaku.wav"), QByteArray("RIFF"));
+        CopyStrokeData(env);
         addPlayer(1, QStringLiteral("たろう"));
         Cur_Player = 1;
         TMondaiRec r;
@@ -78,6 +86,7 @@ class TestPracticeEntries : public QObject {
         TestEnv env;
         WriteSampleKanjiData(env);
         env.writeFile(QStringLiteral("Kaku.wav"), QByteArray("RIFF"));
+        CopyStrokeData(env);
         addPlayer(1, QStringLiteral("たろう"));
         addPlayer(2, QStringLiteral("はなこ"));
         Cur_Player = 1;

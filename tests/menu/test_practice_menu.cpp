@@ -22,6 +22,13 @@
 #include <QtTest>
 
 namespace {
+// The built stroke data: without it the practice says so in a message box.
+void CopyStrokeData(const TestEnv& env) {
+    QFile built(TestEnv::builtProgramDir() + QStringLiteral("/Kakijun.dat"));
+    QVERIFY(built.open(QIODevice::ReadOnly));
+    env.writeFile(QStringLiteral("Kakijun.dat"), built.readAll());
+}
+
 TF_Kaki_Sel* openChooser() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* s = qobject_cast<TF_Kaki_Sel*>(w); s && s->isVisible())
@@ -63,6 +70,7 @@ class TestPracticeMenu : public QObject {
         TestEnv env;
         WriteMenuFiles(env);
         env.writeFile(QStringLiteral("Kaku.wav"), QByteArray("RIFF"));
+        CopyStrokeData(env);
         WritePlayers(env, {QStringLiteral("たろう")});
         MenuPtr menu = MakeMenu();
         menu->show();
@@ -99,6 +107,7 @@ class TestPracticeMenu : public QObject {
         TestEnv env;
         WriteMenuFiles(env);
         env.writeFile(QStringLiteral("Kaku.wav"), QByteArray("RIFF"));
+        CopyStrokeData(env);
         WritePlayers(env, {QStringLiteral("たろう")}, {year});
         MenuPtr menu = MakeMenu();
         menu->show();
