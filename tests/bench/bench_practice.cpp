@@ -53,9 +53,8 @@ int main(int argc, char** argv) {
 
         // Each model stroke written with the mouse: the time from the release to the verdict.
         w.Btn_StepClick(PracticeStep::Utsusu);
-        const ModelStrokes model = PracticeModel(Kanji_Tbl[k].text());
         const double scale = w.Pad_Kaku->width() / ModelBox;
-        for (const QPolygonF& stroke : model) {
+        for (const StrokePath& stroke : w.model().strokes) {
             QTest::mousePress(w.Pad_Kaku, Qt::LeftButton, Qt::NoModifier, (stroke.front() * scale).toPoint());
             for (const QPointF& p : stroke)
                 QTest::mouseMove(w.Pad_Kaku, (p * scale).toPoint());
