@@ -49,8 +49,19 @@ QString NoteAnswerLine(const HistoryAnswer& a) {
     case KanjiAsked::Kanji:
         asked = QStringLiteral("かんじ");
         break;
+    case KanjiAsked::Traced:
+        asked = QStringLiteral("なぞる");
+        break;
+    case KanjiAsked::Copied:
+        asked = QStringLiteral("うつす");
+        break;
+    case KanjiAsked::FromMemory:
+        asked = QStringLiteral("おぼえてかく");
+        break;
     }
-    const QString game = a.game >= 1 && a.game <= 7 ? SeisekiGameName(a.game) : QString();
+    const QString game = a.game >= 1 && a.game <= 7 ? SeisekiGameName(a.game)
+                         : a.game == PracticeGame  ? QStringLiteral("かくれんしゅう")
+                                                   : QString();
     return a.at.toString(QStringLiteral("MM/dd HH:mm")) + QLatin1Char(' ') + game +
            QLatin1Char(' ') + asked + QLatin1Char(' ') +
            (a.right ? QStringLiteral("○") : QStringLiteral("×"));

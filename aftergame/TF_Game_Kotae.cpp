@@ -1,6 +1,8 @@
 #include "aftergame/TF_Game_Kotae.h"
 
 #include "data/AnswerReadings.h"
+#include "aftergame/practice/TF_Kaki_Renshuu.h"
+#include "platform/Modal.h"
 
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
@@ -90,7 +92,7 @@ void TAnswerLine::paintEvent(QPaintEvent*) {
 }
 
 TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), kanji_(std::clamp(k, 1, MaxKanji)) {
     PrepareProgramWindow(this, Background);
     resize(640, 480);
     setObjectName(QStringLiteral("F_Game_Kotae"));
@@ -137,6 +139,17 @@ TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget*
     Btn_Wakatta->setDefault(true);
     GiveHandCursor(Btn_Wakatta);
     connect(Btn_Wakatta, &QPushButton::clicked, this, &TF_Game_Kotae::Btn_WakattaClick);
+
+    Btn_Kaite = new QPushButton(QStringLiteral("かいてみよう"), this);
+    Btn_Kaite->setFont(PixelFont(20, true));
+    Btn_Kaite->setGeometry(412, 356, 212, 44);
+    GiveHandCursor(Btn_Kaite);
+    connect(Btn_Kaite, &QPushButton::clicked, this, &TF_Game_Kotae::Btn_KaiteClick);
+}
+
+void TF_Game_Kotae::Btn_KaiteClick() {
+    TF_Kaki_Renshuu practice(Cur_Player, {kanji_}, 0, this);
+    ExecModal(&practice);
 }
 
 QString MissedAnswerLine(const QString& kanji) {

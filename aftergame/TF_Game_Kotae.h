@@ -41,6 +41,7 @@ class TF_Game_Kotae : public QDialog {
                                           QWidget* parent = nullptr);
 
     void Btn_WakattaClick();
+    void Btn_KaiteClick(); // writing practice of the kanji
 
     QLabel* Lbl_Title;
     QList<TAnswerLine*> Lbl_Kotae;
@@ -51,6 +52,10 @@ class TF_Game_Kotae : public QDialog {
     QLabel* Lbl_Kakusuu;
     QLabel* Lbl_Yomi = nullptr; // the reading, large (after a lost game only)
     QPushButton* Btn_Wakatta;
+    QPushButton* Btn_Kaite;
+
+  private:
+    int kanji_;
 };
 
 // The kind line after a lost game: the answer kanji named.

@@ -1,5 +1,7 @@
 #include "aftergame/TF_Kanji_Note.h"
 
+#include "aftergame/practice/TF_Kaki_Renshuu.h"
+
 #include "aftergame/NoteDetail.h"
 #include "aftergame/NoteGrid.h"
 #include "aftergame/NotePainting.h"
@@ -104,6 +106,14 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     Lbl_Kanji = makeLabel(this, 80, Qt::white, QRect(420, 52, 100, 96));
     Lbl_Kanji->setAlignment(Qt::AlignCenter);
     Lbl_Kakusuu = makeLabel(this, 16, Qt::white, QRect(526, 100, 106, 24));
+    Btn_Kaite = makeButton(this, QStringLiteral("かいてみよう"),
+                           QStringLiteral("このかんじをかくれんしゅうをします"), QRect(526, 56, 106, 36));
+    connect(Btn_Kaite, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_KaiteClick);
+    Btn_NigateKaite = makeButton(this, QStringLiteral("ぜんぶかいてみよう"),
+                                 QStringLiteral("にがてなかんじをじゅんにかきます"),
+                                 QRect(8, 446, 180, 30));
+    connect(Btn_NigateKaite, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_NigateKaiteClick);
+    Btn_NigateKaite->hide();
     Lbl_Bun = makeLabel(this, 14, Qt::white, QRect(420, 152, 212, 160));
     Lbl_Bun->setWordWrap(true);
     Lbl_Bun->setTextFormat(Qt::RichText);
@@ -140,6 +150,8 @@ void TF_Kanji_Note::showNotebook() {
     Grd_Note->setCells(NoteYearCells(Player_Tbl[player_].Gakunen), NoteColumns, NoteSide);
     Scr_Note->show();
     Lbl_Empty->hide();
+    Lbl_Legend->show();
+    Btn_NigateKaite->hide();
     scrollToOwnYear();
 }
 
@@ -159,6 +171,8 @@ void TF_Kanji_Note::showWeakList() {
     Grd_Note->setCells(cells, WeakColumns, WeakSide);
     Scr_Note->setVisible(!cells.isEmpty());
     Lbl_Empty->setVisible(cells.isEmpty());
+    Lbl_Legend->hide();
+    Btn_NigateKaite->setVisible(!cells.isEmpty());
     Scr_Note->verticalScrollBar()->setValue(0);
 }
 
@@ -177,6 +191,7 @@ void TF_Kanji_Note::Grd_NoteClick(int kanji) {
 void TF_Kanji_Note::showDetail(int kanji) {
     chosen_ = kanji;
     Lbl_Kotae_Midashi->setVisible(kanji >= 1 && kanji <= MaxKanji);
+    Btn_Kaite->setVisible(kanji >= 1 && kanji <= MaxKanji);
     if (kanji < 1 || kanji > MaxKanji) {
         Lbl_Kanji->clear();
         Lbl_Kakusuu->clear();
@@ -212,6 +227,25 @@ void TF_Kanji_Note::showDetail(int kanji) {
                  html(NoteAnswerLine(a)) + (a.right ? QString() : QStringLiteral("</span>")) +
                  QStringLiteral("<br>");
     Lbl_Kotae->setText(kotae);
+}
+
+void TF_Kanji_Note::practise(const QList<int>& kanji) {
+    TF_Kaki_Renshuu practice(player_, kanji, 0, this);
+    ExecModal(&practice);
+    // What was just written shows in the colours and the details at once.
+    summary_ = std::make_unique<NoteSummary>(Summarise(KanjiHistory::answersOf(player_)));
+    Grd_Note->setSummary(summary_.get());
+    Grd_Note->update();
+    showDetail(chosen_);
+}
+
+void TF_Kanji_Note::Btn_KaiteClick() {
+    if (chosen_ >= 1)
+        practise({chosen_});
+}
+
+void TF_Kanji_Note::Btn_NigateKaiteClick() {
+    practise(summary_->weak);
 }
 
 void TF_Kanji_Note::Btn_InsatsuClick() {

@@ -34,6 +34,8 @@ class TF_Kanji_Note : public QDialog {
     QLabel* Lbl_Kotae_Midashi = nullptr; // "さいきんの答" over the answers
     QLabel* Lbl_Kotae = nullptr;
     QLabel* Lbl_Empty = nullptr; // the weak list when nothing was missed yet
+    QPushButton* Btn_Kaite = nullptr;       // writing practice of the chosen kanji
+    QPushButton* Btn_NigateKaite = nullptr; // ... of the whole weak list, one after another
 
     bool weakShown() const { return weakShown_; }
     int chosenKanji() const { return chosen_; }
@@ -43,6 +45,8 @@ class TF_Kanji_Note : public QDialog {
     void Btn_NigateClick();
     void Btn_InsatsuClick();
     void Grd_NoteClick(int kanji);
+    void Btn_KaiteClick();
+    void Btn_NigateKaiteClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +56,7 @@ class TF_Kanji_Note : public QDialog {
     void showWeakList();
     void showDetail(int kanji);
     void scrollToOwnYear();
+    void practise(const QList<int>& kanji);
 
     const int player_;
     std::unique_ptr<NoteSummary> summary_;

@@ -12,8 +12,10 @@
 
 class QWidget;
 
-// What the child was asked about the kanji.
-enum class KanjiAsked { Reading = 1, Kakusuu = 2, Kanji = 3 };
+// What the child was asked about the kanji; the last three are the writing practice's steps.
+enum class KanjiAsked { Reading = 1, Kakusuu = 2, Kanji = 3, Traced = 4, Copied = 5, FromMemory = 6 };
+// The history's game number for the writing practice (the games are 1..7).
+constexpr int PracticeGame = 8;
 
 struct HistoryAnswer {
     qint64 id = 0; // rises with every answer: the order they were given in

@@ -3,6 +3,10 @@
 #include <QSet>
 #include <algorithm>
 
+bool CountsInNote(const HistoryAnswer& a) {
+    return a.asked != KanjiAsked::Traced && a.asked != KanjiAsked::Copied;
+}
+
 NoteMark MarkOf(const QList<bool>& results) {
     if (results.isEmpty())
         return NoteMark::NotMet;
@@ -19,7 +23,7 @@ NoteMark MarkOf(const QList<bool>& results) {
 NoteSummary Summarise(const QList<HistoryAnswer>& answers) {
     NoteSummary s;
     for (const HistoryAnswer& a : answers) {
-        if (a.kanji < 1 || a.kanji > MaxKanji)
+        if (a.kanji < 1 || a.kanji > MaxKanji || !CountsInNote(a))
             continue;
         KanjiSummary& k = s.kanji[a.kanji];
         ++k.answers;
@@ -39,7 +43,7 @@ QList<int> WeakKanji(const QList<HistoryAnswer>& answers, int limit) {
     // Newest first by id: the order the answers were given in, whatever order they come in.
     QList<const HistoryAnswer*> misses;
     for (const HistoryAnswer& a : answers)
-        if (!a.right && a.kanji >= 1 && a.kanji <= 1024)
+        if (!a.right && a.kanji >= 1 && a.kanji <= 1024 && CountsInNote(a))
             misses << &a;
     std::stable_sort(misses.begin(), misses.end(),
                      [](const HistoryAnswer* x, const HistoryAnswer* y) { return x->id > y->id; });

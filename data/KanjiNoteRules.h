@@ -15,6 +15,10 @@ enum class NoteMark { NotMet, Met, Known, Missed };
 constexpr int KnownRun = 3;
 constexpr int WeakListSize = 20;
 
+// Tracing and copying a model are practice, not what the child knows: only a kanji written from
+// memory (and the games' and quiz's answers) colour the notebook.
+bool CountsInNote(const HistoryAnswer& answer);
+
 // The mark of one kanji from its answers' results, oldest first.
 NoteMark MarkOf(const QList<bool>& results);
 

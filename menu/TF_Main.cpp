@@ -1,6 +1,7 @@
 #include "menu/TF_Main.h"
 
 #include "aftergame/TF_Game_Seiseki.h"
+#include "aftergame/practice/TF_Kaki_Sel.h"
 #include "data/ErrorReports.h"
 #include "data/HandwritingPads.h"
 #include "data/KanjiFiles.h"
@@ -16,6 +17,7 @@
 #include "menu/MenuEntries.h"
 #include "menu/MenuIcons.h"
 #include "menu/MenuMusic.h"
+#include "menu/PracticeEntry.h"
 #include "menu/RecordsSaving.h"
 #include "menu/Registration.h"
 #include "menu/TF_Pop.h"
@@ -391,6 +393,14 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
         connect(label, &CaptionLabel::clicked, this, &TF_Main::CaptionClick);
         connect(label, &CaptionLabel::mouseMoved, this, &TF_Main::CaptionMouseMove);
     }
+    // Writing practice, in the free room right of the players.
+    Pnl_Kaku = new PracticeEntry(ProgramFile(QStringLiteral("Kaku.AVI")),
+                                 PointFont(S(12), true, FacePGothic), Pnl_Game, Client);
+    Pnl_Kaku->setGeometry(S(411), S(102), S(206), S(40));
+    Pnl_Kaku->animation()->setGeometry(0, 0, S(64), S(40));
+    Pnl_Kaku->caption()->move(S(70), (S(40) - Pnl_Kaku->caption()->height()) / 2);
+    Pnl_Kaku->setVisible(Pnl_Game->isVisibleTo(Client));
+    connect(Pnl_Kaku, &PracticeEntry::clicked, this, &TF_Main::Btn_KakuClick);
     return true;
 }
 
@@ -550,6 +560,17 @@ void TF_Main::Btn_GameClick(int game) {
         return;
     }
     opened_ = window;
+    ShowProgramWindow(window);
+    hide();
+}
+
+void TF_Main::Btn_KakuClick() {
+    if (Cur_Player == 0) {
+        ShowMessage(this, MsgChoosePlayer);
+        return;
+    }
+    auto* window = new TF_Kaki_Sel(Cur_Player);
+    window->setGeometry(screenRect());
     ShowProgramWindow(window);
     hide();
 }

@@ -18,6 +18,7 @@ class KanaSwitch;
 class KanaTable;
 class MediaPlayer;
 class MenuMusic;
+class PracticeEntry;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
@@ -55,6 +56,7 @@ class TF_Main : public QWidget {
     void Pnl_GameMouseMove();
     void CaptionClick(int game);
     void Btn_GameClick(int game);
+    void Btn_KakuClick(); // writing practice for the chosen child
     void Btn_GameseisekiClick(int game);
     void Btn_SeisekiClick();
     void Btn_HelpClick();
@@ -86,6 +88,7 @@ class TF_Main : public QWidget {
     QPushButton* Btn_End = nullptr;
     QPushButton* Btn_Help = nullptr;
     TrackingPanel* Pnl_Game = nullptr;
+    PracticeEntry* Pnl_Kaku = nullptr; // beside the game panel, shown with it
     QToolButton* Spdbtn_Game = nullptr;
     QToolButton* Spdbtn_Kiroku = nullptr;
     QLabel* Lbl_Status = nullptr;

@@ -1,5 +1,7 @@
 #include "games/guess/TF_Kanji_Sel.h"
 
+#include "aftergame/practice/TF_Kaki_Renshuu.h"
+
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "games/guess/KanjiSelLayout.h"
@@ -7,6 +9,7 @@
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
+#include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
 #include "writing/StrokeOrderView.h"
 
@@ -62,6 +65,7 @@ TF_Kanji_Sel::TF_Kanji_Sel(QLineEdit* answerBox, QWidget* parent)
             const int k = KanjiSelCell(year, l, c, r);
             auto* item = new QTableWidgetItem(k > 0 ? Kanji_Tbl[k].text() : QString());
             item->setTextAlignment(Qt::AlignCenter);
+            item->setData(Qt::UserRole, k);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             Grd_Kanji->setItem(r, c, item);
         }
@@ -81,6 +85,12 @@ TF_Kanji_Sel::TF_Kanji_Sel(QLineEdit* answerBox, QWidget* parent)
     Img_Kakijun->hide();
     Img_Kakijun->installEventFilter(this);
     GiveHandCursor(Img_Kakijun);
+    Btn_Kaite = new QPushButton(QStringLiteral("かいてみよう"), this);
+    Btn_Kaite->setFont(PixelFont(18, true));
+    Btn_Kaite->resize(Img_Kakijun->width(), 40);
+    Btn_Kaite->hide();
+    GiveHandCursor(Btn_Kaite);
+    connect(Btn_Kaite, &QPushButton::clicked, this, &TF_Kanji_Sel::Btn_KaiteClick);
     CentreLayout(this);
 }
 
@@ -88,6 +98,7 @@ bool TF_Kanji_Sel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Img_Kakijun && event->type() == QEvent::MouseButtonPress) {
         Img_Kakijun->hide();
+        Btn_Kaite->hide();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -103,9 +114,11 @@ void TF_Kanji_Sel::Grd_KanjiSelectCell(int col, int row)
 {
     const QTableWidgetItem* item = Grd_Kanji->item(row, col);
     lbl_Kotae->setText(item ? item->text() : QString());
+    chosen_ = item ? item->data(Qt::UserRole).toInt() : 0;
     Img_Kakijun->setKanji(lbl_Kotae->text());
     if (lbl_Kotae->text().isEmpty()) {
         Img_Kakijun->hide();
+        Btn_Kaite->hide();
     } else {
         const QRect cell = Grd_Kanji->visualRect(Grd_Kanji->model()->index(row, col));
         const bool leftHalf = cell.center().x() < Grd_Kanji->viewport()->width() / 2;
@@ -114,9 +127,20 @@ void TF_Kanji_Sel::Grd_KanjiSelectCell(int col, int row)
         Img_Kakijun->move(x, grid.top() + (grid.height() - Img_Kakijun->height()) / 2);
         Img_Kakijun->show();
         Img_Kakijun->raise();
+        Btn_Kaite->move(Img_Kakijun->x(), Img_Kakijun->geometry().bottom() + 5);
+        Btn_Kaite->show();
+        Btn_Kaite->raise();
     }
     MP_Select->player()->stop();
     MP_Select->play();
+}
+
+void TF_Kanji_Sel::Btn_KaiteClick()
+{
+    if (chosen_ < 1)
+        return;
+    TF_Kaki_Renshuu practice(Cur_Player, {chosen_}, 0, this);
+    ExecModal(&practice);
 }
 
 void TF_Kanji_Sel::Btn_EndClick()

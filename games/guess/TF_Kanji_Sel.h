@@ -21,6 +21,7 @@ public:
 
     void Grd_KanjiSelectCell(int col, int row);
     void Btn_EndClick();
+    void Btn_KaiteClick(); // writing practice of the chosen kanji
 
     QLabel* Lbl_Title;
     QLabel* lbl_Kotae;
@@ -30,6 +31,7 @@ public:
     // The chosen kanji with its stroke order, over the grid on the side away from the choice;
     // a click on it puts it away.
     StrokeOrderView* Img_Kakijun;
+    QPushButton* Btn_Kaite; // under the stroke order, while it shows
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,4 +39,5 @@ protected:
 
 private:
     QPointer<QLineEdit> answerBox_;
+    int chosen_ = 0; // the chosen kanji's number
 };

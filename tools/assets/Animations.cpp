@@ -30,5 +30,10 @@ QStringList Animations::writeAll(const QString& dir)
             return {};
         written << name;
     }
+    const QString practice = QString::fromLatin1(AssetList::PracticeAnimation.name);
+    if (!AviWriter::save(QDir(dir).filePath(practice), writing(AssetList::PracticeAnimation.frames),
+                         AssetList::AnimationRate))
+        return {};
+    written << practice;
     return written;
 }

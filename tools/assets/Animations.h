@@ -21,5 +21,7 @@ std::vector<QImage> jigsaw(int count);    // pieces flying into place
 std::vector<QImage> shooting(int count);  // a launcher shooting a character
 std::vector<QImage> whack(int count);     // a character rising from a hole, hit
 std::vector<QImage> catcher(int count);   // a catcher catching a falling character
+// The writing practice's clip: a pencil writing a kanji stroke by stroke on squared paper.
+std::vector<QImage> writing(int count);
 
 }  // namespace Animations

@@ -26,6 +26,7 @@ struct Sound {
 inline constexpr Sound Sounds[] = {
     {"Seikai.wav", 3.0}, {"Select.wav", 1.5}, {"Atari.wav", 1.5}, {"Hazure.wav", 1.5}, {"Bang.wav", 1.5},
     {"gacha.wav", 1.5}, {"Hassha1.wav", 1.5}, {"Hassha2.wav", 1.5}, {"Mondai.wav", 1.5},
+    {"Kaku.wav", 0.5},
 };
 
 inline QStringList metafiles()
@@ -59,6 +60,10 @@ inline constexpr Animation Animations[] = {
     {"Game1.AVI", 40}, {"Game2.AVI", 36}, {"Game3.AVI", 30}, {"Game4.AVI", 36},
     {"Game5.AVI", 30}, {"Game6.AVI", 30}, {"Game7.AVI", 30},
 };
+
+// The writing practice's small menu clip, beside its caption.
+inline constexpr Animation PracticeAnimation{"Kaku.AVI", 32};
+inline constexpr QSize PracticeAnimationSize(64, 40);
 
 inline const char* HelpFile = "Mojimaru.hlp";
 

@@ -222,6 +222,18 @@ Buffer mondai()
     return out;
 }
 
+// A stroke written right: a soft, round "pok" with a quiet ring, never louder than a pencil tap
+// feels.
+Buffer kaku()
+{
+    Buffer out = silence(0.32);
+    mix(out, tone(0.12, [](double t) { return midiHz(79) * (1.0 + 0.25 * std::exp(-t * 60.0)); }, {1.0, 0.08},
+                  0.004, 0.035),
+        0.0, 0.6);
+    mix(out, constantTone(0.3, midiHz(91), {1.0}, 0.006, 0.08), 0.02, 0.12);
+    return out;
+}
+
 }  // namespace
 
 QByteArray Sounds::wavFile(const std::vector<double>& samples)
@@ -257,6 +269,7 @@ QStringList Sounds::writeAll(const QString& dir)
         {"Seikai.wav", seikai}, {"Select.wav", select}, {"Atari.wav", atari},
         {"Hazure.wav", hazure}, {"Bang.wav", bang},     {"gacha.wav", gacha},
         {"Hassha1.wav", hassha1}, {"Hassha2.wav", hassha2}, {"Mondai.wav", mondai},
+        {"Kaku.wav", kaku},
     };
     QStringList written;
     for (const auto& [name, make] : effects) {

@@ -13,7 +13,7 @@ constexpr int SampleRate = 44100;
 // A WAV file of the samples (-1..1), scaled so the loudest sample reaches 0.89 of full scale.
 QByteArray wavFile(const std::vector<double>& samples);
 
-// Writes the nine effects into dir; returns "name length" lines, empty on a failure.
+// Writes the effects into dir; returns "name length" lines, empty on a failure.
 QStringList writeAll(const QString& dir);
 
 }  // namespace Sounds
