@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the ranking window shows for a result: the rows of the new ranking and the message.
 #pragma once
 

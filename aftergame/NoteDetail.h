@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notebook's words about one kanji: its sentences with the kanji written in, its readings,
 // and a line for each recent answer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notebook's page of kanji cells: school-year headings and rows of large kanji, each cell in
 // the colour of its mark. A click on a kanji reports it.
 #pragma once

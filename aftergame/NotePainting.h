@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the kanji notebook draws a kanji's cell, on the screen and on paper alike: the colour of
 // each mark, its name in the legend, and the cell itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notebook on paper: the kanji of the child's school years in their colours, then the weak
 // list, on A4 pages of a PDF file or a printer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The after-game quiz's checking rules, kept apart from its window so they can be tested alone.
 #pragma once
 

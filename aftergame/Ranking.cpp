@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/Ranking.h"
 
 #include "aftergame/TF_Game_Kiroku.h"

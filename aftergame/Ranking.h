@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranking as the games open it: set Last_Score first, then call this from the game window.
 #pragma once
 

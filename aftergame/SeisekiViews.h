@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three views of the grades window as plain grid contents, computed from the shared tables:
 // the chosen player's own record, all players' levels, and one game's top ten.
 #pragma once

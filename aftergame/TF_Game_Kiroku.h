@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranking window: enters Last_Score of Cur_Player into the ranking of Cur_Game, shows the new
 // top ten with the new entry marked, and raises the player's best score. Opened modally by the
 // games after they have set Last_Score (see Ranking.h).

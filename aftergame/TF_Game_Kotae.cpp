@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/TF_Game_Kotae.h"
 
 #include "data/AnswerReadings.h"

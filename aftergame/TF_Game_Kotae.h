@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answers after the quiz, passed or failed: each sentence with the kanji's reading over it
 // in red, every school reading of the kanji with the numbers of the sentences that ask it, the
 // stroke count, and the kanji drawn large with its stroke order. "わかった" closes it.

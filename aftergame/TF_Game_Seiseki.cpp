@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/TF_Game_Seiseki.h"
 
 #include "aftergame/TF_Kanji_Note.h"

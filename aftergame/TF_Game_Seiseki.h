@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grades window: the chosen player's own record, all players' levels, or one game's top ten,
 // in one grid. Opened by the main menu (Cur_Game 0 from "記録", or the game in record mode); it
 // only reads the shared tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/TF_Game_Shutsudai.h"
 
 #include "aftergame/QuizCheck.h"

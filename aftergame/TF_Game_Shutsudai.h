@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The after-game quiz: the reading of the played kanji in each of its sentences, and its stroke
 // count. Opened modally by a game after it sets Quiz_Kanji; reports Quiz_Passed.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.

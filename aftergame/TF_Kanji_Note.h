@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji notebook of one player: every kanji of the child's school years in the colour of what
 // the history says, the details of a clicked kanji, the list of the kanji missed most recently,
 // and the notebook printed or written as a PDF. Opened modally from the grades window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small up-down control bound to a number field: the arrows step the field's number within a
 // range, without wrapping around. An empty or unreadable field steps from the lower end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readings the answers after the quiz (and kanjiprint) list under the sentences: every
 // school reading of the kanji with the numbers of the sentences that ask it; for a kanji the
 // readings table does not hold (years 5 and 6), the readings its sentences ask.

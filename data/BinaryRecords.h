@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian field access for the fixed-size records of the data and save files.
 #pragma once
 

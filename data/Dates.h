@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dates as the records store them: whole days since 30 December 1899.
 #pragma once
 

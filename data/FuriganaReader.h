@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who reads the program's texts: the current player's school year decides which kanji show their
 // furigana. Kanji of that year and the years before (by the school-year table and Kanji_Tbl) are
 // learned; kanji outside Kanji_Tbl never are. Before a player is chosen, and on screens for every

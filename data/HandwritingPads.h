@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing pads of the program's windows and the one recogniser they share, opened from the
 // program directory the first time any pad opens (nothing is loaded before).
 #pragma once

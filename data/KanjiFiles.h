@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kanji.dat" (14-byte records), "Mondai2.dat" (6-byte index records) and "Mondai1.dat" (64-byte
 // sentence records). A damaged file is refused whole: the tables keep what they held before.
 #pragma once

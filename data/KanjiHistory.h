@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji history: every answer a child gives about a kanji (the quiz's readings and stroke
 // counts, the games' kanji), kept in an SQLite database beside the records. It never stops a
 // game: answers are kept in memory and written together when a game ends, when the history is

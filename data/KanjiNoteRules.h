@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the kanji notebook makes of a child's answers: the mark of each kanji and the list of the
 // kanji missed most recently. Plain rules, apart from the window, so tests can pin them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readings each kanji of school years 1 to 4 teaches (data/kanji/readings.txt, built into
 // the program), and which of them a sentence asks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/MainMenu.h"
 
 #include "data/KanjiHistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu window, as the other windows see it: they show it again when they close.
 #pragma once
 

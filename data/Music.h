@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background music and sound effects of a window: the music flag, looping with a new track
 // chosen at every completion, and effects that rewind and play.
 #pragma once

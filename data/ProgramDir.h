@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program directory: the read-only data and media. In a program directory (the build tree's
 // build/program) they lie beside the executable; an installed program (<prefix>/bin/mojimaru)
 // finds them in <prefix>/share/mojimaru, so an install into any prefix or DESTDIR runs as it is.

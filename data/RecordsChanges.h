@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the records files hold, and the news that the tables changed. The running program saves
 // after every change (the main menu installs the hook); tests and tools that change the tables
 // without it write nothing.

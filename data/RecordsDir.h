@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the children's records live. A program directory (the build tree's build/program, or a
 // copy of it) keeps them beside the program, as it always has; an installed program keeps them
 // in the user's own data folder, since its share folder is read-only for a child's account and

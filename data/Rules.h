@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that change a player's standing: starting a game, the level-up rule, the ranking rule
 // and the best-score rule; and the kanji set a level plays. Each rule that changes the tables
 // reports it (RecordsChanged), and the running program saves the records then.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Player.dat" (108-byte player records) and "Game.dat" (40-byte ranking records, always 100 of
 // them). Loading refuses a damaged file whole; saving writes each file to a temporary file first,
 // so a failure never destroys what was saved before.

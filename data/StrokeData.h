@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke data the writing practice judges with, read from the program directory's
 // "Kakijun.dat" the first time it is needed and kept.
 #pragma once

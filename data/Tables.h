@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's shared tables and play values. They live for the whole run; every window reads
 // and changes them directly. Names follow the program's own naming convention (Kanji_Tbl,
 // Cur_Player, TPlayerRec, ...): keep them as they are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared set-up of the fuzz targets: a Qt application (offscreen), the constant tables and a
 // private program directory in /tmp for readers that open files by name.
 #pragma once

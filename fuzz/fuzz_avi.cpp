@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's animation files: AviStream (FFmpeg) on the input written to a file, opened and
 // played twice round as the menu's animation control plays it.
 #include "FuzzSupport.h"

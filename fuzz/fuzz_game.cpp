@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Game.dat": the whole-file parser, then every ranking entry as the ranking window shows it
 // (name and date). A loaded table writes out as a file that loads again to the same table.
 #include "FuzzSupport.h"

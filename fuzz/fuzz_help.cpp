@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Mojimaru.hlp": the topic parser, and each topic's text laid out as the help window does.
 #include "FuzzSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kanji.dat": the whole-file parser, then every loaded kanji decoded as the windows show it.
 #include "FuzzSupport.h"
 

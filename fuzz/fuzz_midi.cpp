@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MIDI files through MediaPlayer::open, which checks the chunk structure itself before handing a
 // file to the synthesiser. Audio is kept closed (an unknown SDL driver), so only our check runs:
 // every MIDI open must then fail, and nothing may crash or hang on the way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Tegaki.model": the structure check that stands before zinnia. Whatever it lets through is
 // then opened by zinnia itself and asked to classify a stroke, so a model the check wrongly
 // passes shows up here as zinnia reading out of bounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Mondai1.dat" through Read_Mondai / ReadAllMondai. The first six bytes are one "Mondai2.dat"
 // index record (refused ones end the run, as the program refuses them at start-up); the rest is
 // the sentence file, read from the program directory and decoded as the quiz shows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Mondai2.dat": the index parser; a loaded index only holds entries the readers accept.
 #include "FuzzSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Player.dat": the whole-file parser. A loaded file writes back byte for byte, and every name
 // decodes for display; a refused file changes nothing.
 #include "FuzzSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Tegaki.dat": the glyph templates the writing pad matches against. A file that reads must give
 // whole templates with unit (or empty) feature vectors of finite numbers.
 #include "FuzzSupport.h"

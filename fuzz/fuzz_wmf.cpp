@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Metafiles: loadFromData, then the picture drawn at a few sizes as the windows stretch it.
 #include "FuzzSupport.h"
 

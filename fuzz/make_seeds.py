@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes small, well-formed seed inputs for every fuzz target into fuzz/corpus/<target>/.
 
 Run with the built program directory as argument to also copy a few small real files

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang/libFuzzer in build-fuzz and runs each for FUZZ_SECONDS
 # (default 60). New inputs go to build-fuzz/corpus/<target> (the seeds in fuzz/corpus stay as
 # they are); a crash, hang or leak lands in build-fuzz/crashes/<target>/. One summary line per

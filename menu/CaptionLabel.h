@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game caption of the menu: a label that reports clicks and the mouse moving over it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven game windows, as the menu opens them. The entry registers each game's window once;
 // the menu itself does not depend on the games.
 #pragma once

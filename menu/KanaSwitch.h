@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small かな/ABC switch beside the name field: with かな typed romaji becomes hiragana, with
 // ABC letters stay as typed. Text a system input method commits is taken as it comes either way.
 #pragma once

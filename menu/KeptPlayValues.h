@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game window plays for the game and the child it was opened for. The ranking and the kanji
 // history read the shared play values (Cur_Game, Cur_Player, the school-year values) while it
 // runs, so the window puts its own back whenever it shows or becomes the active window.

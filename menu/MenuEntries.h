@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven games of the menu: captions, hints and where each entry stands on the game panel.
 #pragma once
 

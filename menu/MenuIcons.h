@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the menu's two mode buttons, drawn by the program.
 #pragma once
 

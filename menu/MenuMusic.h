@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's music: four players on "Menu1.mid" to "Menu4.mid", played in turn while the menu
 // shows. A device error names the track it befell; the menu stays usable without music.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's entry for writing practice: a small moving picture of a brush writing and its
 // caption, in the menu's look (white caption turning red under the mouse, the hand cursor). It
 // stands beside the game panel and shows and hides with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records are saved whenever they change, not only by the end button: after a registration,
 // a levelling credit and a result the ranking screen entered, and before the program ends any
 // other way (the window closed, the session ending, SIGTERM, SIGHUP). A save that fails while a

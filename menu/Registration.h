@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of registering a player: which names are refused, with which message, and how the new
 // player enters the table.
 #pragma once

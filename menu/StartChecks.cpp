@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/StartChecks.h"
 
 #include "data/RecordsDir.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the entry asks a parent before the menu opens, when the records cannot be kept safely.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/TF_Main.h"
 
 #include "aftergame/TF_Game_Seiseki.h"

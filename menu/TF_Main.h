@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: the start-up sequence, the seven games, the players and their registration, the
 // grades and help buttons, the menu music and the end button.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/TF_Pop.h"
 
 #include "platform/BufferBetweenPaints.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash screen: a navy picture over the whole screen with a greeting. It shows first, takes
 // no input and then stays behind every other window as the program's backdrop, inside the
 // program's one window.

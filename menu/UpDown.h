@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An up-down control bound to an edit box: two small arrow buttons that step the number in the
 // box within a range, without wrapping around.
 #pragma once

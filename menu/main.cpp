@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: one running copy per set of records, the hand cursor, the fonts, then the
 // main menu.
 #include "data/KanjiHistory.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package built here fits this release: its file is named for it (mojimaru_1.11~deb12_amd64.deb
 # on Debian 12, ~deb13 on Debian 13), and it asks for the exact Qt it was built with.
 # usage: check-deb.sh <mojimaru_*.deb>

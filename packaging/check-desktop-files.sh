@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry and the AppStream metainfo, read by the desktop's own validators.
 # usage: check-desktop-files.sh <packaging folder> <application id>
 set -eu

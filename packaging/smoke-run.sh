@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs an installed mojimaru as the current user on the current X display: registers a child,
 # ends the program with SIGTERM, starts it again, registers a second child, ends it again, and
 # checks that the records hold both children in order (so the second start found the first).

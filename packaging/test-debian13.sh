@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Before a release: builds and tests the committed project on a fresh Debian 13 ("trixie") made
 # with debootstrap, as a new user would: installs make, then `make test` and `make test-install`
 # inside the chroot. Takes about half an hour on two cores; not part of CI. Needs root and the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a DESTDIR and runs the installed program there under Xvfb, as a user
 # without root (nobody, when the test runs as root) with a HOME of its own (smoke-run.sh).
 # usage: test-destdir.sh <build folder>

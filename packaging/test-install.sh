@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make test-install: installs the built package with apt-get as a fresh machine would, checks
 # its files and its desktop entry, starts it from the entry's command line as an ordinary user
 # (smoke-run.sh under Xvfb), then purges it and checks that nothing of it is left. Needs root.

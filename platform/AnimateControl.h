@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An animation control for the menu's AVI clips: a timer loops the clip at the file's own frame
 // rate, reading one frame a tick, so a playing clip holds one decoded frame. The current frame is
 // painted centred in the control; the rest of the control shows its parent. A file that cannot be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a video file (any FFmpeg format; AVI first) one frame at a time, so a playing clip keeps
 // one decoded frame in memory instead of all of them. Opening checks every frame once, so a
 // damaged or cut file is refused at open, never midway through play.

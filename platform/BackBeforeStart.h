@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A way back on a game's first screen: "もどる" and the Esc key leave the game before it starts,
 // so a child who picked the wrong game need not start it to get out. Once the game runs, the
 // button is gone and Esc does nothing here (the game's own end button leaves then).

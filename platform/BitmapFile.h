@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a Windows bitmap (.bmp) file whole: a file cut short is refused instead of being padded
 // with black, as the image reader alone would do.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full-screen window that other windows nearly always cover (the program's backdrop) need not
 // keep a screen-sized drawing buffer: after each paint the buffer is given back, and it is taken
 // again whenever the window has to be drawn (X exposes it, or it is updated). What the window

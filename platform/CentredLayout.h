@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one placing rule of every window: the window is maximised over the whole (logical) screen,
 // and its fixed layout (640 x 480, the menu's 634 x 450) stands in the middle of it on the
 // window's own background. On a 4:3 screen the two are the same size and nothing moves; a 16:9

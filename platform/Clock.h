@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's clock: every rule reads the time through here, so tests can set and move it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shift-JIS (Windows code page 932) conversion through glibc iconv, byte-exact with the data files.
 #pragma once
 

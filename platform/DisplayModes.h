@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display modes and the switcher the main menu uses to get a 640-wide (800-wide) screen.
 //
 // On this platform the monitor's own mode is never touched: the modes offered are the screen as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display plugin the program starts with. A Wayland session on a system without Qt's
 // Wayland plugin (Debian 12 installs it only with qt6-wayland) would end at once with Qt's own
 // message: the program runs through X11 instead where the session offers it (Xwayland), and

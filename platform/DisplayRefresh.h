@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How often the screen is drawn: the presentation redraws moving pictures once per refresh.
 #pragma once
 

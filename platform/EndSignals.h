@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM and SIGHUP (the session ends, the system shuts down, `kill`) end the program through
 // its event loop. The signal handler only writes the signal's number into a pipe; the user
 // interface thread reads it there and runs the ending, which may save files and show windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's two Japanese faces, mapped to Debian's IPA fonts so the look is the same on any
 // machine. Sizes given in points are converted at 96 pixels per inch, the layout's own density.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own hand cursor ("custom cursor 1"), drawn by the program at start-up.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file "Mojimaru.hlp" and its viewer.
 //
 // The file is UTF-8 text. Lines beginning with "#" are comments. "@topic <number> <title>" begins

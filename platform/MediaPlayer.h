@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A media player for one MIDI or WAV file, on SDL2_mixer (MIDI through the run's one FluidSynth
 // synthesizer and the system General MIDI soundfont, as the mixer's music stream). Like the players the windows use: file name, open, close, play, stop,
 // rewind, and a one-shot report of the end of play that arrives on the UI thread.

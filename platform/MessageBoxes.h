@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's message boxes. Tests switch them to a recording mode in which nothing is shown:
 // every text is recorded and questions take answers queued beforehand, so no box can hang a test.
 #pragma once

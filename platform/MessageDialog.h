@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look of the program's message boxes: the program's font at a size a child reads easily,
 // furigana on the program's texts, lines broken between phrases, big buttons.
 #pragma once

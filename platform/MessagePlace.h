@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's message boxes stand: over the window's picture (the board, the cards, the
 // playfield), so the score beside it stays in view, else over the middle of the window's layout;
 // always inside the screen.

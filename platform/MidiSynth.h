@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run's one FluidSynth synthesizer, with the General MIDI soundfont loaded into it once, and
 // the one track playing on it. Its sound is the mixer's music stream (SDL_mixer's music hook), so
 // the effects play over it as before. A track is one FluidSynth player on the shared synthesizer;

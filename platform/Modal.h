@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a window modally over its caller. Tests install a hook that drives the window instead of
 // waiting for a person, then closes it.
 #pragma once

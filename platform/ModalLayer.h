@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal layers: a window the program opens over another (a message box, the quiz, the help, a
 // writing pad) stands inside the program's one window, on a layer that covers it and keeps
 // clicks and keys from the windows below until the window on it goes. Without a host window (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten card pictures the main menu makes at start-up from "Pop1.wmf" to "Pop10.wmf" and the
 // matching game draws: squares of 48 pixels (70 with large fonts), white made transparent.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders that hold a child's records are the owner's alone: made 0700 whatever the umask,
 // with every missing folder above them.
 #pragma once

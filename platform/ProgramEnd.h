@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program after a fatal file error: the running event loop is left with code 1; during
 // start-up, before the loop runs, the entry sees requested() and returns. Tests replace the ending
 // with a recorder, so the caller must return from its handler right after calling EndProgram().

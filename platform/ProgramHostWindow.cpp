@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ProgramHostWindow.h"
 
 #include "platform/ProgramWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one top-level window: frameless, full screen, navy. The splash picture, the menu,
 // the games and the modal layers over them are its children, each as large as it is.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window but the splash screen: no caption bar, a thin border, over the whole screen.
 // The program runs in one top-level window, the host: every window it shows stands inside it,
 // full size, the last one shown on top. A desktop (Wayland above all) then has only one window

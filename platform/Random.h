@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one random number generator of the whole program. Tests seed it for repeatable draws.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second start on the same records brings the running copy to the front instead of ending
 // unseen: the running copy listens on a local socket in the records folder, and a second copy
 // that reaches it only knocks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's message bus (D-Bus) at start-up. Qt's accessibility bridge and SDL's audio
 // start-up each ask for the session bus; where there is none (no address given and no bus socket
 // of the user's session, as under a bare X server or a remote display), libdbus forks the whole

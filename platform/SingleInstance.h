@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per set of records: a lock file named after "Mojimaru_G" in the records
 // folder, held with flock() until the process ends. The kernel drops the lock when its holder
 // ends in any way (crash, SIGKILL, power loss), so a lock file left behind never blocks a start;

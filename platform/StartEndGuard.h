@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game's start button becomes its end button in the same place, so the press that started the
 // game may have a second half: the rest of a double-click, or another key press on the button.
 // A press of the end button (mouse, double-click or key) that comes within the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture the picture games draw twice: `rules()` in the layout's own pixels, which the game
 // rules (the jigsaw's pixel judgement) and the tests read, and `screen()` at the screen's device
 // pixel ratio, which is what a child sees. Every drawing goes to both, so they never disagree.

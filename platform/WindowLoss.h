@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window system may destroy our windows without asking (`xdotool windowclose`, a crashed
 // window manager, a session torn down): no close event comes, and a program left without its
 // windows would run on unseen, holding the records lock. Such a loss ends the program.

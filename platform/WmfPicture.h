@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Windows metafile (.wmf) picture: placeable or plain, drawn with QPainter stretched into any
 // rectangle. The records are read and checked once at load; drawing replays what was read.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes placeable Windows metafiles (.wmf) from simple GDI drawing calls; the asset tool draws the
 // program's metafile pictures with it. Coordinates are 16-bit logical units inside the frame.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing kanji in a line edit without a system input method: typed romaji becomes hiragana and
 // stays an unconverted reading (underlined) until it is settled. Space converts the reading into
 // its first kanji candidate and further spaces cycle through the others (shift+space or the up

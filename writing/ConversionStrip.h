@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip above an answer field that shows the open reading and, while converting, a page of
 // its kanji candidates with the shown one marked. A click on a candidate chooses it.
 #pragma once

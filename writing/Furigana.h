@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Furigana on the program's own texts in every window: labels, buttons, radio buttons and group
 // captions whose text is one of the own texts (RubyText.h) show the readings of the kanji the
 // reader has not learned. Labels, radio buttons and group captions keep their text where it is

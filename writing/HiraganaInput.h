@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiragana input without a system input method: romaji typed into a field turns into hiragana as
 // it is typed (kunrei and Hepburn spellings, "nn", small kana with x/l, double consonants). Text a
 // system input method commits is left as it comes.

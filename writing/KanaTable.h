@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An on-screen hiragana table for children who cannot type romaji yet: the fifty sounds with the
 // voiced, half-voiced and small kana, a long-vowel mark and a delete key. A key types into the
 // text field of the same window that had the focus last; the keys never take the focus.

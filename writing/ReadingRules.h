@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which hiragana readings a kanji may take in a sentence: its dictionary readings with the
 // okurigana dropped, plus the sound changes of compounds (voicing, and a small っ in place of a
 // final く, つ, ち or き). A kun reading also counts with its okurigana taken into the kanji, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Furigana in item views: grid cells and list headers whose text is one of the program's own.
 #pragma once
 

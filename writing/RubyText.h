@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Furigana for the program's own texts. Every own text is one line of the reviewed table
 // data/texts/furigana.txt, built into the program; a kanji run carries its reading in 《》:
 // "名前《な|まえ》の登録《とう|ろく》" gives each kanji its own reading, "今日《きょう》" one for

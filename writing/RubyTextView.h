@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A block of text with furigana over the kanji the reader has not learned, broken into lines
 // between phrases only. Used where the program sets a whole text itself (message boxes, answers).
 #pragma once

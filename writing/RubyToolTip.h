@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tooltip of a widget whose tooltip text is one of the program's own texts with kanji the
 // reader has not learned: Qt's tooltips cannot show furigana, so this one paints them. It shows
 // and hides as Qt's does: below the pointer, gone at a press, a key, leaving the widget, or after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A kanji drawn large with its numbered strokes (Debian's fonts-kanjistrokeorders), on a white
 // square with a light cross to write along.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A kanji's model strokes as the practice draws them: one centre line per stroke, in the school
 // stroke order, in the 109 box of the stroke data (y down).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A kanji's model on a writing square: drawn stroke by stroke with each stroke's number and
 // direction (watching), or whole with its numbers (copying). A click asks for the drawing again.
 #pragma once

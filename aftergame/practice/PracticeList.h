@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which kanji a child practises: the school year's kanji in level order, and the next one the
 // child has not yet written from memory without help.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The square the child writes the kanji on: the writing pad's own surface (mouse, finger and pen
 // alike), showing under the ink the grey model when tracing, every stroke already down in clean
 // ink where the child writes it, a stroke shown for tracing, and the flashing start and direction

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the practice draws a kanji's strokes on a square: the writing square with its cross guide,
 // a stroke (whole or its first part), its number at its start, and its start and direction.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One kanji written once in one step of the practice, on top of the stroke checker: the checker
 // judges each stroke; the run decides the help. Two misses at one stroke show it for tracing
 // (and the kanji no longer counts as written without help); the next miss writes it in for the

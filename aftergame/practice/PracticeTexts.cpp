@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/practice/PracticeTexts.h"
 
 #include "aftergame/practice/TF_Kaki_Renshuu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the practice says to the child, in kana a first-grader reads.
 #pragma once
 

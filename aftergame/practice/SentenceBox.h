@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One of the kanji's sentences with the kanji left as an empty square and its reading above the
 // square, broken into lines to fit: what the child writes from memory.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji drawn stroke by stroke at a child's pace: each stroke takes a time that grows with its
 // length, then a short rest before the next. Driven by ticks (the window's timer, or a test).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
 
 #include "aftergame/practice/ModelView.h"

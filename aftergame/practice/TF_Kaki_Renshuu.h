@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing practice of one kanji after another, in four steps the child moves through or jumps
 // between: みる (the strokes drawn one by one), なぞる (trace the grey model), うつす (copy the
 // model into an empty square) and おぼえてかく (write it from memory into a sentence). Each stroke

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing practice as the main menu opens it: the child's school year level by level, each
 // kanji marked once written from memory; a kanji clicked, or "つぎのじ" (the next not yet
 // written), opens the practice, which goes on through the year in level order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small builders for the controls of the action game windows, so the three windows look alike.
 #pragma once
 

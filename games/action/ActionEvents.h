@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rules of the action games ask of their window: sounds, the question sentence, the
 // status labels and the drawing at the right moments of a tick. Tests record these calls.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three action game windows have in common: the frameless navy window, the controls every
 // one of them has, the start button that also ends a game, the closing that shuts the sounds and
 // goes back to the menu, and the ways a game ends (a verdict, a missing picture, an unreadable

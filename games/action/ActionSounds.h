@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, stopping and closing the sounds of an action game window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the action games: the 20 character sprites of the player's level and the bitmaps
 // read from the program directory.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playfield drawing of the action games: a clean background and a back buffer, both
 // (W + 32) x (H + 32) so sprites may stand past the edges, and the W x H screen picture the
 // playfield shows. Sprites go into the back buffer, the visible part is copied to the screen in

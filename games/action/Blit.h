@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel copies between 32-bit images without QPainter, so the per-tick drawing of the action
 // games allocates nothing. Every copy is clipped to the destination.
 #pragma once

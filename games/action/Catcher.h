@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of game 7, kanji catcher, without a window: characters appear as stars in the upper
 // third, twinkle, sink and then fall faster and faster with some drift; the catcher along the
 // bottom edge catches them. Only right characters that land count, caught or not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 7's drawing: stars and falling characters into the back buffer once per frame step, the
 // catcher strip every tick. No allocation after set-up. The screen shows the same playfield
 // drawn at its own resolution and refresh rate (paint), gliding between the last two frame steps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/action/ExtensionClock.h"
 
 void ExtensionClock::start(qint64 nowMs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock of games 5 and 7: 1:30 of play, then up to six extensions of 0:30 each, granted
 // only while the player's share of the points at stake beats a rising threshold.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a playfield shows at its frame steps, and where it is drawn between them. The rules move
 // in frame steps (several 30 ms ticks apart); the screen is drawn far more often and places each
 // object between its positions at the last two steps, so it glides instead of jumping. Nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The opening of a frame step in the two games against the clock (ShootDown, Catcher): the time
 // and score shown, the time-out that ends the game or earns an extension, and the next question
 // when the current one has had its share of right characters.

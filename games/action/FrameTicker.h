@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 30 ms tick of the action games and the frame steps it carries: a frame step comes every
 // `frameDivider` ticks, the first one early for the faster speed positions.
 #pragma once

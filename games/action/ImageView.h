@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture control that shows an image owned elsewhere (the playfield's screen picture, the
 // bullet store), drawn at its top-left corner, or that a painter draws into at the screen's own
 // resolution, or a scene of moving items drawn for a moment of the game's clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of game 6, kanji whack-a-mole, without a window: characters come up out of a 5 x 5
 // board of holes, stay five ticks and sink again; five question kanji are asked in turn until 50
 // right characters have come up. A click on a right character scores more the earlier it is hit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 6's drawing: the board picture with its 25 holes and the characters rising out of them.
 // The pictures are prepared at set-up, so drawing a tick allocates nothing. The screen shows the
 // same board drawn at its own resolution and refresh rate (paint), a character rising smoothly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a playfield's moving items stand on the screen, so that a redraw covers only where they
 // were shown and where they are now instead of the whole playfield: at 60 redraws a second the
 // full fill and flush of a large playfield cost more than everything else the game does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of the two games played against the clock with a paddle, shoot-down (game 5) and
 // catcher (game 7): the speed box and the time and score box on the right, the extension notice,
 // the paddle buttons, the playfield that never grows beyond its design, and the game's keys taken

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playfield's frame and paddle strip as the screen draws them (the same shapes the back
 // buffer gets at the rules' resolution).
 #pragma once

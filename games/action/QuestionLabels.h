@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question sentence of the action games: three labels side by side from left 10, the part
 // holding the kanji's reading in red, the rest in white (`ShowQuestion`).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which of the 20 game kanji the question asks for, and when it changes: each question releases
 // 5 to 8 right characters; once they are all out and none is left on screen a new question,
 // different from the last two, takes its place.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The action games' pictures at the screen's real resolution, for drawing the playfield between
 // frame steps: each picture has its playfield size in logical pixels and `scale` device pixels
 // per logical pixel, so a character is as sharp as a label at any screen size.

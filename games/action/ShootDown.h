@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of game 5, kanji shoot-down, without a window: characters fly in lanes from right to
 // left, the launcher fires bullets upwards, characters drop bombs on the launcher. Everything is
 // held in fixed arrays so a tick never allocates; the window draws and sounds through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 5's per-level set-up: how many characters fly, how the launcher shoots and how the
 // characters bomb back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 5's drawing: characters, bullets and bombs into the back buffer once per frame step, and
 // the launcher strip and bullet store every tick. No allocation after set-up. The screen shows
 // the same playfield drawn at its own resolution and refresh rate (paint), gliding between the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 5, kanji shoot-down: shoot the character that answers the question sentence.
 #pragma once
 

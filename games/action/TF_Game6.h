@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 6, kanji whack-a-mole: hit the characters that answer the question sentence.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/action/TF_Game7.h"
 
 #include "data/Music.h"

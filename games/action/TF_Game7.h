@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 7, kanji catcher: catch the falling character that answers the question sentence.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture control the picture games draw on (`Image1`): shows a copy of the board bitmap and
 // reports mouse presses, moves and releases in picture pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ending of a picture game, one step per timer tick: the message (after a bomb or the time
 // running out, first nine flashes), a cleared board, the kanji growing from the centre, the end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 2's board: N by N cells over the kanji picture, some hiding bombs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The candidate picker's grid for a school year: every kanji of the year, down the columns in
 // kanji-number order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice level "にがて": the question comes from the kanji the child missed most recently.
 #pragma once
 

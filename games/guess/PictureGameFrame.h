@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame the picture games (kanji guessing, shuffle, jigsaw) share: layout, mode and
 // level choice, division counts, question draw, answer entry with the candidate picker, the
 // ending (message, flashes, growing reveal), quiz, level credit, ranking, music and leaving.

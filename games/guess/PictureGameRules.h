@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules shared by the picture games (kanji guessing, shuffle, jigsaw): division counts, the
 // question draw and the check of a written answer.
 #pragma once

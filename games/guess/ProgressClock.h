@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture games' clocks: a white disc with a coloured sector for the part still to come,
 // shrinking clockwise from twelve o'clock.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kanji for a hiragana reading, so a child without a Japanese input method can still write the
 // answer kanji: the readings are the reading parts of the example sentences. The candidates
 // never depend on the question; the player's own school years come first, then the rest, each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 3's pieces: which piece lies in which board cell. Settled pieces lie in their own places;
 // every step settles one more and shuffles the loose ones into a uniform arrangement.
 #pragma once

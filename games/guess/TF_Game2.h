@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 2, kanji guessing: a kanji hidden under N by N cells, some of them bombs.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.
 #pragma once

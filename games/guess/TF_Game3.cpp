@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/guess/TF_Game3.h"
 
 #include "data/Tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 3, kanji shuffle: the kanji picture cut into pieces that settle one by one while the
 // loose ones are reshuffled every two seconds.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.

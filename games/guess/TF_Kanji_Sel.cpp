@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/guess/TF_Kanji_Sel.h"
 
 #include "aftergame/practice/TF_Kaki_Renshuu.h"

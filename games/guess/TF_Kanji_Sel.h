@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer candidate picker: every kanji of the player's school year in a grid; the chosen one
 // is copied into the answer box of the game that opened it.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.

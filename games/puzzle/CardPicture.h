@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A card of the matching game: its back picture, clickable, numbered by its tag.
 #pragma once
 

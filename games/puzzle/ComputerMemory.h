@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer opponent of the matching game: what it keeps of the cards it sees, and how it picks
 // its two cards.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 4's pieces: the tray of shuffled pieces, the board they are assembled on, taking, dropping,
 // going back, starting over and judging. Pieces are named by their home cell (column, row).
 #pragma once

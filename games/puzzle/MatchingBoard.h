@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 36 cards of the matching game: which kanji each card carries, which cards are still on the
 // board, when each card was last turned, and what the computer remembers of them.
 #pragma once

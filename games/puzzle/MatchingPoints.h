@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Points for a pair in the matching game: memory, time, strength and level factors multiplied and
 // the fraction dropped. The factors are single-precision, as the game keeps them.
 #pragma once

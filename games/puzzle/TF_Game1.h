@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 1, kanji matching against the computer: 36 cards, nine kanji on four cards each; the child
 // and the computer take turns turning two cards, a pair scores and plays again.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/puzzle/TF_Game4.h"
 
 #include "data/Music.h"

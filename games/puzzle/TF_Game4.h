@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 4, kanji jigsaw puzzle: the kanji picture cut into pieces lying shuffled on a tray; the
 // child drags them onto the board against a countdown.
 // Control and handler names follow the program's naming convention (Btn_*, Lbl_*, *Click); keep them.

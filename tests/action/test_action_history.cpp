@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the action games tell the kanji history: a right character hit, a wrong one hit, and
 // nothing for a click on an empty hole; and game 6's window writing it for the player.
 #include "data/KanjiHistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 7's rules driven without a window: the phases of a character, falling and drift, the
 // catch test, the time-out with its extensions and the verdict.
 #include "games/action/Catcher.h"

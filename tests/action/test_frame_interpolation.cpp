@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The playfield drawn between two frame steps: each object stands between its two positions in
 // proportion to the time since the last step, never past the latest one; objects the step took
 // away are gone, objects it brought or moved far stand where it put them; a character rising out

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 5's window played through its handlers: start, ticks to the time-out, extension, verdict,
 // level credit and ranking, quitting, keys, missing pictures and sentences.
 #include "data/Rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 6's window played through its handlers: start with the progress display, clicks on the
 // board, the end after 50 right characters with verdict, level credit and ranking.
 #include "data/Music.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 6's rules driven without a window: the tick interval, characters coming up and sinking,
 // question changes, the hit test with its margins and bands, scoring and the end.
 #include "games/action/MoleBoard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The action games redraw only where their moving items were and are, 60 times a second: what
 // the window shows after many such redraws is exactly what a whole repaint of the same moment
 // shows (no trail, no cut character), at a fractional screen scale, and the redraws cover far

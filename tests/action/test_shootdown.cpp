@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 5's rules driven without a window: frame steps, spawning, bullets, bombs, the launcher,
 // the time-out with its extensions and the verdict.
 #include "games/action/ShootDown.h"

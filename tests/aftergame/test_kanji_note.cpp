@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji notebook: the quiz's answers in the history, the grades window's button, the cells'
 // colours, a clicked kanji's details, the weak list, and the PDF with its pages rendered.
 #include "aftergame/NoteGrid.h"

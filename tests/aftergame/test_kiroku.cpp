@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranking window: entering a result, what it shows, and what it leaves in the tables.
 #include "aftergame/Ranking.h"
 #include "aftergame/TF_Game_Kiroku.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answers after the quiz: they open when the quiz ends, passed or failed, and show each
 // sentence's expected reading over the kanji, the stroke count from "Kanji.dat" and the kanji's
 // stroke-order picture; "わかった" closes them. Passing is decided as before.

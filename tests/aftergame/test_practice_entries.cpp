@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the writing practice is reached after a game: "かいてみよう" on the answers screen opens
 // the quiz's kanji; in the kanji notebook a chosen kanji, or the whole list of kanji missed
 // recently, one after another, for the notebook's own player; what was written shows at once.

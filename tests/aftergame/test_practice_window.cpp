@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing practice: whole kanji written through the real mouse, touch and pen event paths in
 // the writing steps, each stroke judged at the pen's lift; wrong strokes shown, help after two
 // misses, and the history rows every written kanji leaves. Nothing ever holds the child up.

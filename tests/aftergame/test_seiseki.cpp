@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grades window: which view opens, the toggle, each view's contents and sizes, help and leaving.
 #include "aftergame/SeisekiViews.h"
 #include "aftergame/TF_Game_Seiseki.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The after-game quiz: its layout for the kanji's sentences, the checking rules, the three tries,
 // the stroke-count field and leaving with "もどる".
 #include "aftergame/QuizCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz's writing pad: "てがき" fits beside the answers for any number of sentences and
 // writes into the answer field that had the focus last, after what it holds.
 #include "aftergame/TF_Game_Shutsudai.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The animation control: opens the menu clips with FFmpeg, loops them at their own rate, paints
 // the current frame centred, and refuses missing or damaged files without crashing.
 #include "platform/AnimateControl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged copies of every kind of media file are refused by the player that reads them: an
 // error, never a crash or a hang. Two gaps in players outside the media code are marked as
 // expected failures until they are closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every media file the build lays out exists and opens with the program's own players: tunes in
 // the media player with their intended length, effects as short unclipped PCM, metafiles drawing
 // inside their rectangle, bitmaps of the exact sizes, and the help file's topics.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The asset tool's writers and notation: MIDI files read back as written, themes whose bars add
 // up, AVI frames decoded back pixel for pixel, and effects scaled to their peak.
 // The tool's sources are compiled in here; the tool itself is not a library.

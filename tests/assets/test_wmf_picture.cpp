@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metafile player on small hand-made record streams, the writer's files, and damaged input.
 #include "platform/WmfPicture.h"
 #include "platform/WmfWriter.h"

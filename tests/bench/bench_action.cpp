@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the action games' ticks, drawing included: game 5 and game 7 with a frame step at the
 // busiest level after six extensions and every slot in play, game 6 with every hole busy.
 // Prints the median and the 99th percentile and counts heap allocations made inside the tick

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handwriting recognition on our own test set: every year 1-4 kanji (the first 640 of
 // "Kanji.dat") against all 1006, and every hiragana against the hiragana, each traced from the
 // VL Gothic glyph's skeleton (a font the templates never saw) and written with jitter. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What recording one hit costs inside an action game's 30 ms tick, on the disk the records
 // folder lies on (a temporary folder under $TMPDIR, or the folder given as the first argument):
 // the median and slowest of 300 hits, then the same while another program holds a write lock on

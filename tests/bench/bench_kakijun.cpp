@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke checker on strokes a child writes (made from the model: the character 0.6 to 1.0
 // of the box, shifted, slanted, each stroke a little off, the line wobbling; seeded):
 //   right strokes accepted, backwards strokes caught as direction, two neighbouring strokes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the kanji notebook on a large history: 100 players with 10000 answers each (a million
 // rows). Times, for one player in the middle, the window's creation (the history read, the
 // summary, the cells) up to its first full paint, and prints the median and the slowest run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the writing practice: times the window's creation for one kanji (the stroke data read
 // on first use, the sentence, the controls) up to its first full paint, cold (the first opening
 // of a run) and warm, and the judging of one stroke at the pen's lift through the real mouse

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of drawing the action games' playfield for the screen, as the 60-a-second redraw does it:
 // game 5 with every slot in play, game 7 with every star falling, game 6 with every hole busy,
 // painted half way between two frame steps at the device scale of a 1920x1080 screen (2.25).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory kept per opening: every window the menu leads to is opened and closed N times (100 by
 // default) after a few openings to warm up, and the growth of the process's resident memory and
 // of the number of live widgets over those N openings is printed per window. A window that

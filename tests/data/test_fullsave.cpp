@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving onto a disk that really fills up: a small tmpfs mounted for the test (when run as root)
 // and a file-size limit (RLIMIT_FSIZE, anyone), both of which make the kernel refuse the writes.
 // The records' bytes stay in Qt's buffer until the file is flushed, so the refusal only shows at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every input kept beside the fuzz targets, replayed through the program's own loading of the
 // data, save and help files: the seeds (well-formed files that must load) and each input that
 // once crashed or hung a reader (fuzz/regressions/<reader>/, which must now be refused or loaded

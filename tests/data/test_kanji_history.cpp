@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji history and the notebook's rules: what the database keeps and gives back, how a
 // kanji's answers colour it, the weak list's order, and a missing, damaged or unwritable file.
 #include "data/KanjiHistory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading "Kanji.dat" and "Mondai2.dat", reading sentences from "Mondai1.dat", and refusing
 // damaged files whole.
 #include "data/BinaryRecords.h"

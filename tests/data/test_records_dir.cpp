@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's records folder: made the owner's alone whatever the umask, an older one readable by
 // others tightened with the records in it, and a folder that cannot be made told, not ignored.
 #include "data/RecordsDir.h"

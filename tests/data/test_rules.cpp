@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level-up, ranking, best-score and level kanji set rules of the shared tables.
 #include "data/Dates.h"
 #include "data/Rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Player.dat" and "Game.dat": byte-for-byte round trips, missing files, damaged files refused
 // whole, and saving that never destroys what was saved before.
 #include "data/BinaryRecords.h"

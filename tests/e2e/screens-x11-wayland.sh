@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on a Wayland desktop and on X11: under a headless weston (pixman renderer, with its
 # desktop shell and panel) and under Xvfb, both at the given size, it starts, covers the whole
 # screen (the shell's panel too), shows a message box inside its window, and the two screens look

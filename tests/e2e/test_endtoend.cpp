@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program, played the way a family plays it: start-up, two new players, all seven
 // games to their end through the windows' own handlers (the test plays the child, moves the clock
 // and ticks the timers), the quiz, the level credits, the rankings, the end button, and a fresh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window a child meets, read by a year-1 and a year-4 child, with its fields empty and then
 // with something typed into them: each text of ours holding a kanji the reader has not learned
 // shows its furigana, and no furigana stays on screen once the text it belongs to is hidden.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window with the program's own texts, read by a year-1 and a year-4 child: the furigana
 // they show overlap no other control and no other furigana, and none is cut by its window.
 // MOJI_SHOTS=<folder> keeps a picture of each screen for a look by eye; MOJI_SHOT_SCALE=2 (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each of the seven game windows opened from the menu with the built program's files: the start
 // button that becomes the end button in its place (a double-click or a second key press on it
 // must not end the game it just started), and a window whose pictures are missing, which must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small program-directory files for the picture-game tests: the three bomb pictures in plain
 // colours (so a test can tell which one the board shows), empty sounds and music.
 #pragma once

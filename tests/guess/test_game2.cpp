@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 2's window on the shared picture-game frame: start values, opening cells, bombs and the
 // warning, answers, the ending with its flashes and reveal, quiz, level credit, ranking, music.
 #include "aftergame/TF_Game_Shutsudai.h"

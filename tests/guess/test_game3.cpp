@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 3, kanji shuffle: piece settling and shuffling, the timing for N = 3 and 15, the score,
 // the progress clock, pausing for the answer, settling on after a decided answer, the endings.
 #include "aftergame/TF_Game_Shutsudai.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game 4, kanji jigsaw: division lists, the countdown score, tray and board, dragging and
 // dropping, going back, starting over, judging with the two-pixel margin, the clock and endings.
 #include "aftergame/TF_Game_Shutsudai.h"

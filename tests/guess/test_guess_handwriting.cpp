@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing pad of games 2 and 3: "てがき" shows with the answer box, opens the pad for it, and
 // a kanji written and chosen there lands in the box as typing would, showing "回答する".
 #include "data/Tables.h"

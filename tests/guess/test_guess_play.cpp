@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game 2 and game 3 played with the mouse alone, as a child without an input method
 // plays them: start, open cells, pick the answer from the candidate grid, watch the ending,
 // pass the quiz with the hiragana table, see the ranking and be back at the menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture games' plain rules: division counts, question draw, answer check, game 2's board
 // and score, the ending sequence's steps and the candidate picker's grid.
 #include "data/Rules.h"

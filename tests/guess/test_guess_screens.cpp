@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the child sees of game 2, the quiz and the picker: the board mid-game, the message, the
 // growing reveal, the quiz with its hiragana table and the picker grid. Set MOJI_SHOTS to a
 // folder to keep the pictures for a look.

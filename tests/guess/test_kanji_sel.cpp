@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer candidate picker: the grid by school year, choosing with its click sound, and
 // copying into the answer box of games 2 and 3 only.
 #include "data/Tables.h"

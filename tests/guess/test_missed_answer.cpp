@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games 2 and 3 lost without the answer (a bomb, the time running out, the last wrong try): the
 // reveal grows the whole kanji, then, before the window closes, the answer shows with its reading,
 // one of its sentences and a kind line, until the child presses "つぎへ". Nothing is recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice level "にがて" of the picture games, and games 2 and 3 writing their answers into
 // the kanji history.
 #include "data/KanjiHistory.h"

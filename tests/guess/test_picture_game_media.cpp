@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture games' media: the music and the effects are opened when the window is created, in
 // each game's own order, and the first that cannot be opened is reported and stops the rest; the
 // start plays the music opened then.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer candidate picker: "かいてみよう" comes with the chosen kanji's stroke order and opens
 // the writing practice of that kanji for the child playing; the choice and the game's answer box
 // stay as they were.

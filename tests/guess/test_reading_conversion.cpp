@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the answer kanji without an input method: the reading table and its order, the
 // conversion keys in the answer box, committing, judging, the picker and a system input method.
 #include "data/KanjiFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture games at twice the layout's resolution: the boards show pictures drawn at the
 // screen's own pixels (not the layout's pixels enlarged), and what they show is the same state
 // the rules see in the layout's pixels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the program's own texts: every kanji has its reading, every reading fits its
 // kanji by kanjidic, and every text with kanji in the windows' sources is in the table (a new
 // text without readings fails here).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji data compiler: source errors name their line, a missing year file ends the index
 // early, and the three files it writes load as the program reads them.
 #include "tools/kanjidata/DataFileBuilder.h"

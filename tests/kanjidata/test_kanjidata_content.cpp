@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real kanji sources: the list agrees with kanjidic and every sentence file that exists
 // passes the reading, wording, MeCab and edict checks (accepted disagreements live in
 // exceptions.txt and reading_exceptions.txt).

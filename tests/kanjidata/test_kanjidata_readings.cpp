@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The other-readings check: edict lines, splitting a word's reading at the quiz kanji, which
 // readings count as other ones, and how reading_exceptions.txt excuses a sentence.
 #include "tools/kanjidata/Edict.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind the kanji checks: reading forms, word splitting, kanjidic lines, MeCab lines
 // and the sentence line format.
 #include "tools/kanjidata/KanjiDic.h"

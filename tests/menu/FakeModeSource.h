@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A made-up display adapter for the switcher and the main menu: a fixed list of modes, the one in
 // effect, and a record of every change asked for.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program directory a main-menu test needs: kanji data, the seven animations, the ten card
 // pictures and the menu music, all small and written by the test itself.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the main-menu tests: a menu on a made-up 1280x1024 display and players on file.
 #pragma once
 

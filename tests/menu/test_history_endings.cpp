@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answers an action game records reach the kanji history however the play ends: the game's
 // window closed, the end button, SIGTERM, SIGHUP. While the game runs nothing is written, so a
 // hit never waits for the disk inside a tick.

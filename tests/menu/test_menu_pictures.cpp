@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's moving pictures: each stays inside its own tile (its picture and caption, clear of
 // every other entry), a click on it does what a click on its caption does, the mouse over it
 // marks its caption, and it shows the hand cursor.

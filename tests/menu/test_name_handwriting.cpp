@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A name registered with the writing pad alone: "てがき" beside the hiragana table's button,
 // kana written with the mouse and chosen, then "登録".
 #include "MenuFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuFixture.h"
 #include "MenuTestSupport.h"
 #include "aftergame/Ranking.h"

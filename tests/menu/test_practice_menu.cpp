@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing practice from the main menu: its entry shows with the game panel, asks for a player
 // first, and opens the child's school year level by level; a kanji clicked or "つぎのじを かく"
 // opens the practice, which goes on through the year in level order.

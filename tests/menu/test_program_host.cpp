@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program runs in one full-screen top-level window: the backdrop, the menu, the games and
 // every box over them stand inside it; boxes keep clicks and keys from the windows below.
 #include "games/guess/TF_Game2.h"

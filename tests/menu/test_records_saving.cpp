@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records are saved whenever they change and before every ending, not only by the end
 // button: after a registration, a levelling credit and a ranking result; on a close by the window
 // manager; on SIGTERM and SIGHUP. A failed save while playing is reported once and play goes on;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a parent is told before the menu opens: a records folder that cannot be locked (a network
 // home without locks) offers a run that writes nothing, or one at the parent's own risk; a
 // records folder that cannot be made says so and offers a run that writes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window places its layout by the one rule: the window is maximised and its fixed layout
 // stands in the middle of it, unchanged on a 4:3 screen, with bands at the sides on 16:9.
 #include "aftergame/TF_Game_Kiroku.h"

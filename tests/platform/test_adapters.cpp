@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform adapters with their real back ends: message boxes (recorded and real), the
 // single-instance lock, the hand cursor, the Japanese fonts, the help file, modal windows.
 #include "platform/Fonts.h"

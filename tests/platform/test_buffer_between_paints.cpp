@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that gives back its drawing buffer between paints still paints on a whole buffer
 // whenever it is exposed or updated, and holds only a token buffer in between.
 #include "platform/BufferBetweenPaints.h"

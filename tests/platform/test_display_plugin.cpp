@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Wayland session without Qt's Wayland plugin: X11 where the session has it, else a plain
 // message saying what to install, never Qt's abort.
 #include "platform/DisplayPlugin.h"

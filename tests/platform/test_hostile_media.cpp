@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every media input kept beside the fuzz targets, replayed through the program's own players:
 // the seeds (well-formed files that must open) and each input that once crashed or hung a reader
 // (fuzz/regressions/<reader>/, which must now be refused or shown without harm).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media player on SDL2_mixer (dummy audio driver): WAV and MIDI open, play and report their
 // end on the UI thread; missing or broken files fail to open; the recording double logs calls.
 #include "data/Music.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second start on the same records reaches the running copy, which comes forward; with no
 // copy listening (none runs, or one ended and left its socket file) the knock reaches nobody.
 // The second copy is this test program started again with --knock.

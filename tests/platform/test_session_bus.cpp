@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a session bus the program tells the bus library so before anything asks for one, so no
 // start forks dbus-launch; with a bus (an address, or the session's own socket) nothing changes.
 #include "platform/SessionBus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per set of records: the lock lies in the records folder, not in $TMPDIR; a
 // copy that ended in any way (here: SIGKILL) never blocks the next start; an unwritable TMPDIR
 // changes nothing. The other copy is this test program started again with --hold-lock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start button that becomes the end button: presses of the end button within the interval
 // after the start press do nothing, later ones end; a held key's repeats never end. Both shapes:
 // one button that changes its caption, and a second button in the first one's place.

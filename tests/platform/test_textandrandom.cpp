@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shift-JIS conversion, trimming, the one random generator and the movable clock.
 #include "platform/Clock.h"
 #include "platform/Cp932.h"

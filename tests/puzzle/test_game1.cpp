@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matching game's window: starting, the child's and the computer's turns, the end, leaving.
 #include "aftergame/TF_Game_Kiroku.h"
 #include "data/MainMenu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matching game's plain rules: points, the computer's memory and choice, the deal.
 #include "data/Rules.h"
 #include "data/Tables.h"

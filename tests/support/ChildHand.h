@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strokes as a child writes them, made from the model: the whole character smaller, shifted
 // and slanted, each stroke a little off in size and place, the line wobbling. Seeded, so every
 // run writes the same.

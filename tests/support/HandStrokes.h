@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A few characters written by hand (coordinates entered by us, in the recogniser's 1024 box, in
 // school stroke order), and a way to write ink onto a pad through real mouse or touch events.
 #pragma once

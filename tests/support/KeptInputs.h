@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz seeds and kept regressions of one reader as data rows for a test.
 #pragma once
 

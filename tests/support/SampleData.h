@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small, consistent kanji data for tests that must not depend on the shipped data: kanji 1..640
 // (school years 1 to 4) with their stroke counts, and one to three simple sentences each whose
 // reading part is a reading of the kanji.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common set-up for tests: a fresh program directory in a temporary folder, recording message
 // boxes and media players, a fixed clock and seed, and an ending that is recorded instead of
 // quitting.

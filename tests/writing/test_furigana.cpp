@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Furigana on the program's own texts: which kanji get their reading for a reader of year 1 and
 // of year 4, how the table's texts are found as shown, how widgets show them, and where message
 // texts may break.

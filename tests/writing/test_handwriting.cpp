@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recogniser behind the writing pad: the ink line form of the classify tool, the template
 // file, the small kana offered beside large ones, and recognition of characters written in
 // school order, backwards, in another order, small and off-centre.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Romaji-to-hiragana conversion and the on-screen kana table.
 #include "writing/HiraganaInput.h"
 #include "writing/KanaTable.h"

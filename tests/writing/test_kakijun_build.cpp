@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build step that makes "Kakijun.dat": KanjiVG's path data read into points, strokes read in
 // their numbered order, the check of every kanji's stroke count against Kakusuu (a difference
 // fails unless listed with its reason for that very count), the file of other accepted orders.

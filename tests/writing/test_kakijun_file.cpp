@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kakijun.dat": written and read back alike; a short, foreign or damaged file is refused whole;
 // the built file holds every kanji of "Kanji.dat" and the kana; a program directory without a
 // readable file reports it as every unreadable file is reported, and recovers once it is there.

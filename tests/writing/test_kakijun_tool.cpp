@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kakijun tool: strokes in the ink text form on standard input, one verdict line per drawn
 // stroke, then the model strokes never drawn; clear failures for bad use and bad input.
 #include "support/HandStrokes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke checker's verdicts on whole characters: strokes entered by hand and strokes made
 // from the model as a child writes them, right, backwards, out of order, misplaced, misshapen,
 // one too many; both school orders of 上; strokes given after misses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing pad driven as a child drives it: strokes through real mouse and touch events,
 // candidates after every stroke, "1画もどす" and "けす", and a click on a candidate writing the
 // character into the field the pad serves.

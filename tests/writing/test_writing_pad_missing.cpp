@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program directory without the glyph templates: the pad's button reports the file as every
 // unreadable file is reported, opens nothing, and works once the file is there.
 #include "data/ErrorReports.h"

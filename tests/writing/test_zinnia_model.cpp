@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Tegaki.model" is zinnia's model, and zinnia trusts every count in it: a damaged model is
 // refused before zinnia sees it, and the writing pad reports it as any unreadable file.
 #include "data/ErrorReports.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by the menu animations: the frame size, colours, kanji text, easing,
 // hit bursts, card pictures and the pointer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's animations, one per game, drawn frame by frame and written as AVI files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arranges a theme in a style: an intro, then the tune several times round with a harmony or a
 // second voice, chords, bass and drums, humanised a little, ending on a bar line so it loops.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the asset tool writes into the program directory: one list shared by the tool, the review
 // sheet and the tests.
 #pragma once

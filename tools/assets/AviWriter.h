@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes an uncompressed AVI (RIFF, one video stream of 24-bit bottom-up DIB frames, with an
 // idx1 index), the kind every player and FFmpeg read.
 #pragma once

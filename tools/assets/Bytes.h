@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian byte writing for the RIFF files (WAV, AVI).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon for the desktop menu: the hiragana "も" in a red hanamaru (the teacher's
 // circle of praise) on a warm yellow tile, drawn at each hicolor size so small sizes stay crisp.
 #pragma once

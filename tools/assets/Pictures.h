@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures: the card motifs and explosions as metafiles, the action games' sprites
 // as bitmaps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review sheet: every picture at its game size and at 4x, the first and middle frame of every
 // animation, and a line per sound and tune with its length, on one PNG.
 #include "SmfReader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing metafile pictures: QPainterPath curves and simple shapes written through WmfWriter, with
 // the pen and brush of each shape.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a Standard MIDI File far enough to check it and to know how long it plays: the tempo map,
 // the last event and the number of notes. Header-only so the tests and the review sheet share it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small Standard MIDI File writer: format 1, one track per channel plus a tempo track.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's sound effects, synthesized: 16-bit mono PCM WAV files.
 #pragma once
 

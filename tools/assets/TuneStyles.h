@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arrangement styles (instruments, accompaniment, bass and drum patterns) and the files made
 // from each theme: which style, key and tempo each tune uses.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tunes' themes: melodies entered as notes with their chords, and the reader of that notation.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's music: themes entered as notes, arranged in several styles and written as
 // General MIDI files.
 #pragma once

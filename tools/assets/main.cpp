@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The asset tool: writes the program directory's music, sounds, pictures, animations and help.
 #include "Animations.h"
 #include "Help.h"

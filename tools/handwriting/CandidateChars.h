@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every character the pad can offer: the kanji of "Kanji.dat" and the kana of names.
 #pragma once
 

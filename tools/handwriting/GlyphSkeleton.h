@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Glyphs of the Debian fonts as centre lines: a character drawn large, thinned to a one-pixel
 // skeleton. The template maker draws the skeleton with the pad's pen (so a font's stroke weight
 // does not matter); the test-set maker follows it into strokes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's test set: strokes made by following the skeleton of a glyph (VL Gothic, a font
 // the templates never saw), then written as a child might: smaller or larger, off-centre, tilted,
 // wobbly. Skeleton branches that run straight on through a crossing are joined into one stroke;

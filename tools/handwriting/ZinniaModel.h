@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zinnia's Japanese model cut down to the characters the pad can offer: a third of the size to
 // map and a third of the work per character. Zinnia's binary model is a header (a check word
 // that is the file size mixed with a fixed id, a version, a count) and per character its name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // classify [--kana|--kanji]: one character of ink a line on standard input, its ten best
 // candidates a line on standard output (see writing/handwriting/Ink.h for the line form).
 #include "writing/handwriting/KanaSets.h"

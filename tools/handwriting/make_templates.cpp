@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes "Tegaki.dat": the direction features of every kanji of "Kanji.dat" and every kana, each
 // drawn as the skeleton of its glyph in the IPA Gothic and IPA Mincho fonts; and "Tegaki.model",
 // zinnia's Japanese model cut down to the same characters.

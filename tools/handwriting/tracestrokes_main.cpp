@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tracestrokes [--kana|--kanji] [SEED]: the benchmark's test set as classify reads it, one
 // character a line, its expected character first and a tab before the strokes.
 #include "writing/handwriting/KanaSets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns the kanji sources into the bytes of "Kanji.dat", "Mondai2.dat" and "Mondai1.dat".
 #pragma once
 

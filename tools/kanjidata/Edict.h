@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words and readings of edict (EUC-JP as Debian ships it, UTF-8 as pinned; "word [reading] /senses/" a line), as far as
 // the reading checks need them: every reading a written word may take and its tags.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content checks of the kanji sources: the list against kanjidic, and every sentence's
 // reading, wording and MeCab reading. A reading or MeCab disagreement may be accepted by a line
 // of data/kanji/exceptions.txt:

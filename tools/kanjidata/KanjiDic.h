@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The facts the checks compare against, from kanjidic (one kanji a line).
 #pragma once
 

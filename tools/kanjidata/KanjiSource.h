@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human-written kanji sources: data/kanji/kanji.txt (the numbered kanji list) and
 // data/kanji/sentences<Y>.txt (example sentences per school year). Every problem found is
 // reported as "<file>:<line>: <reason>" so the build can point at the line to fix.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words and their readings from MeCab with the IPA dictionary.
 #pragma once
 

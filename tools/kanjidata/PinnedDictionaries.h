@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary facts the checks compare against, kept in the repository under
 // data/kanji/dictionary so that the checks give the same verdict whatever kanjidic and edict
 // the machine has installed. kanjipin writes them from the installed dictionaries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The school readings table (readings.txt) against kanjidic and the sentences: every reading a
 // child of the kanji's year meets must be asked by some sentence of the kanji.
 #pragma once

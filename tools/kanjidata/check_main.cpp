@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kanjicheck [source dir] [year...]: runs every content check on the kanji sources and lists
 // each failure as "<file>:<line>: [check] ..."; exit status 1 when anything fails.
 #include "tools/kanjidata/KanjiChecks.h"

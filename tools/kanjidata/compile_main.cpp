@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kanjidatac <source dir> <program dir>: compiles the kanji sources into the three data files.
 #include "tools/kanjidata/DataFileBuilder.h"
 

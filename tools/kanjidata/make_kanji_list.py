@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds data/kanji/kanji.txt from Debian's kanjidic (run once; the result is committed).
 
 Usage: make_kanji_list.py [/usr/share/edict/kanjidic] > data/kanji/kanji.txt

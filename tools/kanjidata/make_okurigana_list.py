@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds data/kanji/okurigana.txt from Debian's kanjidic (run once; the result is committed).
 
 Usage: make_okurigana_list.py [/usr/share/edict/kanjidic] [data/kanji/kanji.txt] > data/kanji/okurigana.txt

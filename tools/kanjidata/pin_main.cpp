@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kanjipin [source dir] [--kanjidic <file>] [--edict <file>]: writes data/kanji/dictionary from
 // the installed kanjidic and edict: the trimmed kanjidic lines of every kanji the data and the
 // checks touch, the edict lines of every word the sentence check looks up, and the list of those

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kanjiprint <kanji or number>... | --all [--dir <program dir>]: prints a kanji's sentences (or
 // every kanji's, for a read-through) from the built data files, once as the quiz shows them
 // (kanji in place) and once with the reading in brackets, then the kanji's school readings with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* framecount: counts how often an X window's content is redrawn, through the DAMAGE extension:
  * every time the window goes from undamaged to damaged counts one drawn frame; the damage is
  * then cleared at once. Prints "frames=N fps=F" for the given number of seconds; with a

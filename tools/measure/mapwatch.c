@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* mapwatch: starts a program on the current X display and reports, on one line,
  *   map_ms      exec to the MapNotify of its first normal top-level window
  *               (a window asking to stay below the others, a backdrop, does not count; it is

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up and idle cost of the program, beside a bare Qt 6 window on the same machine.
 #
 #   tools/measure/measure.sh [BUILD_DIR]        (default: build; needs BUILD_DIR/program built)

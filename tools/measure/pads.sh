@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Memory with the writing pads: the program's peak memory (VmHWM) with the name pad open, then,
 # in the same run, with game 2's answer pad open after the name pad was closed.
 #

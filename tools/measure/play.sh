@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Games 5, 6 and 7 played at a large screen: the program's CPU (all threads) while a game runs, the
 # window's and the playfield's drawn frames a second (DAMAGE events on the window and those inside
 # the playfield, framecount.c) and the peak memory, beside the idle menu's CPU on the same screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* player_dat: writes a Player.dat with two players, so the program starts straight into the game
  * menu (with no players it opens the registration instead).
  *

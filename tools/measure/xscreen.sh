@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by play.sh and pads.sh: a private Xvfb of "$screen" for the program, killed (with the
 # program in $prog) on exit, and at X Y W H: the device point of layout point (X, Y) of a W x H
 # layout centred in the logical screen, as the program places it (640 x 480 layouts, the menu's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KanjiVG's files as the npm package @madcat/kanjivg lays them out: dist/main/<5-digit lower
 // hex code point>.svg, one <path id="kvg:<code>-s<N>" d="..."> per stroke in stroke order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // data/kakijun/orders.txt: the kanji with a second order accepted by the school guide, one line
 // each, "字 <stroke numbers from 1 in that order>" (KanjiVG's numbering).
 #pragma once

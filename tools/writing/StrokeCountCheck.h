@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz's stroke counts (Kakusuu in kanji.txt) against KanjiVG's: a kanji taught with two
 // counts is a fault, unless data/kakijun/stroke_counts.txt lists that difference with a reason.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SVG path data of KanjiVG's strokes turned into points: moves, lines and cubic curves
 // (M m L l H h V v C c S s Z z), the curves flattened and the whole spaced evenly.
 #pragma once

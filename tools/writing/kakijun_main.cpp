@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kakijun --check 字: judges one character's strokes read from standard input, in the ink text
 // form (strokes split by ";", points "x,y" split by blanks, 1024 box, y down), with the checker
 // the practice window uses. Prints "N <verdict>" per drawn stroke, then "missing K" per model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kakijunc <KanjiVG package> <data/kanji> <data/kakijun> <program dir>: compiles the strokes of
 // every kanji of kanji.txt and of every hiragana and katakana KanjiVG draws into "Kakijun.dat",
 // with KanjiVG's licence beside it. Fails on a kanji whose KanjiVG stroke count differs from its

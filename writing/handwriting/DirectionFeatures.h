@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order-free part of recognition: the ink is moved and scaled to fill a small square, drawn
 // with one pen, and described by how much of its outline runs in each of eight directions in each
 // cell of a grid. Stroke order, stroke direction and where on the pad the child wrote do not

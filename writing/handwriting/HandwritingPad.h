@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writing pad: the child writes one character, picks it among the best candidates, and the
 // pad writes it into the field it serves. Opened over its host window by a "てがき" button;
 // it is made at each opening and deleted when it closes, so a closed pad holds no window memory.

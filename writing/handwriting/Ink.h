@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handwritten ink: strokes of points in the order they were written. The text form, one character
 // a line, is "x,y x,y;x,y ..." (strokes split by ";", points by blanks), in a 1024 box, y down.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kana the pad can offer. Small kana look like their large ones written smaller, and the
 // pad cannot tell sizes apart once it has scaled the ink, so they are offered beside their
 // large form instead of being recognised on their own.

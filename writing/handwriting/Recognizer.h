@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One recogniser for the writing pad and the classify tool. Two judges: the order-free matcher
 // (direction features of the ink against the glyph templates) and zinnia, which knows how
 // characters are written stroke by stroke but is lost when the order differs. Zinnia only moves

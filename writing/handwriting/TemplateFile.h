@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glyph templates: the direction features of every character the pad can offer, drawn in
 // several fonts. Made at build time (tools/handwriting) into "Tegaki.dat" in the program
 // directory, so the pad opens without drawing a thousand glyphs.

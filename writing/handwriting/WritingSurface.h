@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The square the child writes on, with the mouse, a finger or a pen. Ink is kept in the 1024
 // box of the recogniser whatever size the square is shown at.
 #pragma once

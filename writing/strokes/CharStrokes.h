@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One character's strokes as a school writes them: the centre line of each stroke, sampled from
 // KanjiVG's paths in writing direction, in its 109 x 109 box with y downwards.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Kakijun.dat": the stroke data of every character the program teaches to write, made at build
 // time (tools/writing) from KanjiVG, so the program never reads SVG.
 //

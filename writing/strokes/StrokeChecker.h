@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judges a child's strokes one by one against one character's model strokes: the right stroke
 // in the right place of the order, written in the right direction, in the right place and of
 // the right shape within a child's tolerance. Stops, hooks and sweeps are not judged. Where the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a child writes against the model: the size, place and slant of their writing, fitted to
 // the strokes accepted so far. Model points are taken about the box's centre:
 //   x' = sx * (x - c) + shear * (y - c) + tx,   y' = sy * (y - c) + ty.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strokes compared point by point: both sides resampled to the same number of points spaced
 // evenly along their length, so speed and the pen's sampling rate do not matter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke data of every character, read once from "Kakijun.dat", looked up by character.
 #pragma once
 
