@@ -166,12 +166,12 @@ TF_Game_Kotae* TF_Game_Kotae::ForMissedAnswer(int k, const TMondaiRec& sentence,
     w->Lbl_Title->adjustSize();
     NoFurigana(w->Lbl_Title); // the kanji is the answer; its reading stands right below
     const QString reading = w->Lbl_Kotae.isEmpty() ? QString() : w->Lbl_Kotae.first()->reading();
-    w->Lbl_Yomi = makeLabel(w, QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading),
+    w->Lbl_Yomu = makeLabel(w, QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading),
                             Qt::white, 26);
-    NoFurigana(w->Lbl_Yomi);
-    w->Lbl_Yomi->move(LineLeft, 74);
+    NoFurigana(w->Lbl_Yomu);
+    w->Lbl_Yomu->move(LineLeft, 74);
     if (!w->Lbl_Kotae.isEmpty())
-        w->Lbl_Kotae.first()->move(LineLeft, 74 + w->Lbl_Yomi->height() + 28);
+        w->Lbl_Kotae.first()->move(LineLeft, 74 + w->Lbl_Yomu->height() + 28);
     w->Btn_Wakatta->setText(QStringLiteral("つぎへ"));
     return w;
 }

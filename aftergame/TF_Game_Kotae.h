@@ -51,7 +51,7 @@ class TF_Game_Kotae : public QDialog {
     QLabel* Lbl_Kakijun;
     StrokeOrderView* Img_Kakijun;
     QLabel* Lbl_Kakusuu;
-    QLabel* Lbl_Yomi = nullptr; // the reading, large (after a lost game only)
+    QLabel* Lbl_Yomu = nullptr; // the reading, large (after a lost game only)
     QPushButton* Btn_Wakatta;
     QPushButton* Btn_Kaite;
 

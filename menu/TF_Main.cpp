@@ -570,8 +570,10 @@ void TF_Main::Btn_KakuClick() {
         ShowMessage(this, MsgChoosePlayer);
         return;
     }
+    if (opened_ && opened_->isVisible())
+        return;
     auto* window = new TF_Kaki_Sel(Cur_Player);
-    window->setGeometry(screenRect());
+    opened_ = window;
     ShowProgramWindow(window);
     hide();
 }

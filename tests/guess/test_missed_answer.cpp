@@ -93,7 +93,7 @@ class TestMissedAnswer : public QObject {
             }
             ++seen.windows;
             seen.title = answer->Lbl_Title->text();
-            seen.reading = answer->Lbl_Yomi ? answer->Lbl_Yomi->text() : QString();
+            seen.reading = answer->Lbl_Yomu ? answer->Lbl_Yomu->text() : QString();
             seen.sentences = static_cast<int>(answer->Lbl_Kotae.size());
             seen.wholeKanjiShown = g && g->Image1->picture() == g->Kanji_Bmp.rules();
             d->show();
