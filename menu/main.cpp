@@ -141,7 +141,7 @@ int main(int argc, char* argv[])
     ProgramHostWindow host;
     TF_Main* menu = nullptr;
     host.setCloseHandler([&menu] {
-        if (!RecordsSaving::saveChanges(RecordsSaving::Report::Always))
+        if (!RecordsSaving::saveChanges(RecordsSaving::Report::AskToEnd))
             return false;
         if (menu)
             menu->close();
