@@ -62,7 +62,8 @@ class TestShutsudaiHandwriting : public QObject {
         QPointer<HandwritingPad> pad = quiz.Pad_Tegaki;
         QVERIFY(pad && pad->isVisible());
         QCOMPARE(pad->target(), quiz.Edt_Kaitou[1]);
-        QCOMPARE(pad->Lbl_Field->text(), QStringLiteral("答2. い"));
+        QCOMPARE(pad->Lbl_Caption->text(), QStringLiteral("答2."));
+        QCOMPARE(pad->Lbl_Field->text(), QStringLiteral("い"));
         for (const char* c : {"く", "し"}) {
             WriteWithMouse(pad->Pnl_Kaku, HandStrokes(QString::fromUtf8(c)));
             const qsizetype i = pad->offered().indexOf(QString::fromUtf8(c));
