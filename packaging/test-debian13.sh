@@ -57,6 +57,7 @@ chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/sbin:/usr/bin:/
     set -e
     . /etc/os-release
     echo "test-debian13: inside $PRETTY_NAME"
+    dpkg --configure -a     # a run stopped half-way leaves packages half-installed
     apt-get update -qq
     apt-get install -y -qq make > /dev/null     # the one line a fresh system needs, as the README says
     cd /root/mojimaru
@@ -75,5 +76,6 @@ return "$status"
 }
 
 # Everything on the terminal and in the log; the run's own exit status is the script's.
-{ ( run < /dev/null ); echo "$?" > "$log.status"; } 2>&1 | tee "$log"
+# set -e would end the left side at a failed run, before its status is written.
+{ status=0; ( run < /dev/null ) || status=$?; echo "$status" > "$log.status"; } 2>&1 | tee "$log"
 exit "$(cat "$log.status")"
