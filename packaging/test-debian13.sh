@@ -42,6 +42,10 @@ fi
 printf '#!/bin/sh\nexit 101\n' > "$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# Behind a proxy with its own certificate authority, the chroot trusts what this machine trusts
+# (npm fetches the stroke data over HTTPS).
+mkdir -p "$root/usr/local/share/ca-certificates"
+cp -a /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/" 2> /dev/null || true
 for m in proc sys dev dev/pts; do
     bind "$m"
 done
@@ -53,13 +57,17 @@ git -C "$repo" archive HEAD | tar -x -C "$root/root/mojimaru"
 
 status=0
 chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/sbin:/usr/bin:/sbin:/bin \
-    TERM=dumb DEBIAN_FRONTEND=noninteractive sh -c '
+    TERM=dumb DEBIAN_FRONTEND=noninteractive \
+    http_proxy="${http_proxy:-}" https_proxy="${https_proxy:-}" no_proxy="${no_proxy:-}" \
+    NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt sh -c '
     set -e
     . /etc/os-release
     echo "test-debian13: inside $PRETTY_NAME"
     dpkg --configure -a     # a run stopped half-way leaves packages half-installed
     apt-get update -qq
     apt-get install -y -qq make > /dev/null     # the one line a fresh system needs, as the README says
+    apt-get install -y -qq ca-certificates > /dev/null
+    update-ca-certificates > /dev/null
     cd /root/mojimaru
     echo "test-debian13: make test"
     make test
