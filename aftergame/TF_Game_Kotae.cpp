@@ -174,8 +174,14 @@ TF_Game_Kotae* TF_Game_Kotae::ForMissedAnswer(int k, const TMondaiRec& sentence,
                             Qt::white, 26);
     NoFurigana(w->Lbl_Yomu);
     w->Lbl_Yomu->move(LineLeft, 74);
-    if (!w->Lbl_Kotae.isEmpty())
-        w->Lbl_Kotae.first()->move(LineLeft, 74 + w->Lbl_Yomu->height() + 28);
+    if (!w->Lbl_Kotae.isEmpty()) {
+        TAnswerLine* line = w->Lbl_Kotae.first();
+        line->move(LineLeft, 74 + w->Lbl_Yomu->height() + 28);
+        // The readings follow the sentence down.
+        const int top = line->geometry().bottom() + 1 + 18;
+        w->Lbl_Yomi->move(LineLeft, top + 4);
+        w->Lbl_YomiList->move(w->Lbl_YomiList->x(), top);
+    }
     w->Btn_Wakatta->setText(QStringLiteral("つぎへ"));
     return w;
 }

@@ -248,6 +248,10 @@ class TestKotae : public QObject {
         QCOMPARE(covered, host.rect());
         QCOMPARE(box, QRect(CentredLayoutPos(screen, QSize(640, 480)), QSize(640, 480)));
         QVERIFY(!answers->isVisible());
+        // The readings list stands below the sentences, the lost game's moved one too.
+        for (QWidget* l : {static_cast<QWidget*>(answers->Lbl_Yomi),
+                           static_cast<QWidget*>(answers->Lbl_YomiList)})
+            QVERIFY(l->geometry().top() > answers->Lbl_Kotae.last()->geometry().bottom());
     }
 };
 
