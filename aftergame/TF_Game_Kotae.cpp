@@ -5,6 +5,7 @@
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
 #include "platform/Modal.h"
 
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
 #include "platform/HandCursor.h"
@@ -146,6 +147,9 @@ TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget*
     Btn_Kaite->setGeometry(412, 356, 212, 44);
     GiveHandCursor(Btn_Kaite);
     connect(Btn_Kaite, &QPushButton::clicked, this, &TF_Game_Kotae::Btn_KaiteClick);
+    // Over the whole screen, the window it answers hidden behind it, its layout in the middle.
+    setWindowState(Qt::WindowFullScreen);
+    CentreLayout(this);
 }
 
 void TF_Game_Kotae::Btn_KaiteClick() {
@@ -166,12 +170,18 @@ TF_Game_Kotae* TF_Game_Kotae::ForMissedAnswer(int k, const TMondaiRec& sentence,
     w->Lbl_Title->adjustSize();
     NoFurigana(w->Lbl_Title); // the kanji is the answer; its reading stands right below
     const QString reading = w->Lbl_Kotae.isEmpty() ? QString() : w->Lbl_Kotae.first()->reading();
-    w->Lbl_Yomu = makeLabel(w, QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading),
+    w->Lbl_Yomu = makeLabel(LayoutBox(w), QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading),
                             Qt::white, 26);
     NoFurigana(w->Lbl_Yomu);
     w->Lbl_Yomu->move(LineLeft, 74);
-    if (!w->Lbl_Kotae.isEmpty())
-        w->Lbl_Kotae.first()->move(LineLeft, 74 + w->Lbl_Yomu->height() + 28);
+    if (!w->Lbl_Kotae.isEmpty()) {
+        TAnswerLine* line = w->Lbl_Kotae.first();
+        line->move(LineLeft, 74 + w->Lbl_Yomu->height() + 28);
+        // The readings follow the sentence down.
+        const int top = line->geometry().bottom() + 1 + 18;
+        w->Lbl_Yomi->move(LineLeft, top + 4);
+        w->Lbl_YomiList->move(w->Lbl_YomiList->x(), top);
+    }
     w->Btn_Wakatta->setText(QStringLiteral("つぎへ"));
     return w;
 }

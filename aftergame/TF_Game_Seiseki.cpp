@@ -4,6 +4,7 @@
 #include "aftergame/TF_Kanji_Note.h"
 #include "data/MainMenu.h"
 #include "data/Tables.h"
+#include "platform/CentredLayout.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/HelpFile.h"
@@ -99,16 +100,18 @@ void TF_Game_Seiseki::FormCreate()
 
 void TF_Game_Seiseki::layoutControls()
 {
-    const int w = width();
-    Btn_End->setGeometry(w - 148, 10, 140, 32);
-    Btn_Hyouji->setGeometry(w - 148 - 196, 10, 188, 32);
-    Lbl_Title->setGeometry(8, 6, w - 148 - 196 - 16, 40);
-    GRD_SEISEKI->setGeometry(0, GridTop, w, std::max(0, height() - GridTop));
+    // The views stand in the middle as the games' layouts do: 4:3 wide, bands at the sides.
+    const int w = std::min(width(), height() * 4 / 3);
+    const int x0 = CentredLayoutPos(size(), QSize(w, height())).x();
+    Btn_End->setGeometry(x0 + w - 148, 10, 140, 32);
+    Btn_Hyouji->setGeometry(x0 + w - 148 - 196, 10, 188, 32);
+    Lbl_Title->setGeometry(x0 + 8, 6, w - 148 - 196 - 16, 40);
+    GRD_SEISEKI->setGeometry(x0, GridTop, w, std::max(0, height() - GridTop));
     // The notebook's button stands left of the buttons shown; the title keeps the rest.
     const int noteLeft = (Btn_Hyouji->isHidden() ? w - 148 : w - 148 - 196) - 108;
-    Btn_Note->setGeometry(noteLeft, 10, 100, 32);
+    Btn_Note->setGeometry(x0 + noteLeft, 10, 100, 32);
     if (!Btn_Note->isHidden())
-        Lbl_Title->setGeometry(8, 6, std::min(Lbl_Title->width(), noteLeft - 16), 40);
+        Lbl_Title->setGeometry(x0 + 8, 6, std::min(Lbl_Title->width(), noteLeft - 16), 40);
 }
 
 void TF_Game_Seiseki::showEvent(QShowEvent* event)

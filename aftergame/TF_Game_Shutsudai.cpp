@@ -239,8 +239,13 @@ void TF_Game_Shutsudai::Btn_TegakiClick()
         return;
     QLineEdit* target = Kana_Table->target() ? Kana_Table->target() : Edt_Kaitou.first();
     const qsizetype i = std::max<qsizetype>(0, Edt_Kaitou.indexOf(target));
+    // The sentences the answers read stay in sight.
+    QRect asked = RectIn(this, Lbl_Mondai1);
+    for (const QList<QLabel*>& line : Lbl_Bun)
+        for (const QLabel* l : line)
+            asked |= RectIn(this, l);
     OpenHandwritingPad(this, Pad_Tegaki, PadFor::Hiragana, target,
-                       Lbl_Kaitou[i]->text().trimmed());
+                       Lbl_Kaitou[i]->text().trimmed(), asked);
 }
 
 void TF_Game_Shutsudai::showEvent(QShowEvent* event)

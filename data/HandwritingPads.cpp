@@ -49,8 +49,13 @@ const HandwritingRecognizer* SharedRecognizer(QString* failedFile) {
     return r.get();
 }
 
+QRect RectIn(const QWidget* window, const QWidget* w) {
+    return QRect(w->mapTo(window, QPoint()), w->size());
+}
+
 HandwritingPad* OpenHandwritingPad(QWidget* host, QPointer<HandwritingPad>& pad, PadFor kind,
-                                   QLineEdit* target, const QString& caption) {
+                                   QLineEdit* target, const QString& caption,
+                                   const QRect& answered) {
     if (pad && pad->isHidden())
         delete pad.data(); // closed, its deletion not yet run: a new pad, not one about to go
     if (!pad) {
@@ -76,6 +81,6 @@ HandwritingPad* OpenHandwritingPad(QWidget* host, QPointer<HandwritingPad>& pad,
             break;
         }
     }
-    pad->open(target, caption);
+    pad->open(target, caption, answered);
     return pad;
 }

@@ -26,6 +26,10 @@ QStringList PadKanji(); // every kanji of Kanji_Tbl, in kanji-number order
 
 // Shows the host's pad for the field, making it when none is open (a pad deletes itself when it
 // closes); a missing "Tegaki.dat" is reported with the file error message and no pad opens.
+// The pad leaves `answered` (what the child answers, in the host's coordinates) in sight.
 // Returns the pad or null.
 HandwritingPad* OpenHandwritingPad(QWidget* host, QPointer<HandwritingPad>& pad, PadFor kind,
-                                   QLineEdit* target, const QString& caption);
+                                   QLineEdit* target, const QString& caption,
+                                   const QRect& answered = {});
+// A widget's rectangle in the coordinates of `window`, one of its ancestors.
+QRect RectIn(const QWidget* window, const QWidget* w);

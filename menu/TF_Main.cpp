@@ -672,7 +672,8 @@ void TF_Main::Lst_PlayerClick() {
 }
 
 void TF_Main::Btn_TegakiClick() {
-    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Name, Edt_Name, QStringLiteral("名前"));
+    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Name, Edt_Name, QStringLiteral("名前"),
+                       RectIn(this, Edt_Name));
 }
 
 void TF_Main::Btn_KanahyouClick() {

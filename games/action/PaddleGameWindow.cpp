@@ -8,7 +8,9 @@
 #include "games/action/ExtensionClock.h"
 #include "games/action/FrameTicker.h"
 #include "games/action/ImageView.h"
+#include "platform/Fonts.h"
 #include "platform/HandCursor.h"
+#include "writing/RubyText.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -47,11 +49,14 @@ void PaddleGameWindow::buildClockPanel()
     GroupBox1 = MakeActionGroup(this, QStringLiteral("とくてん"), QRect(440, 150, 186, 140));
     Lbl_Nokori_Time =
         MakeActionLabel(GroupBox1, QString(), QRect(10, 22, 170, 26), 20, true, white);
-    Label4 = MakeActionLabel(GroupBox1, QStringLiteral("とくてん"), QRect(10, 56, 80, 22), 16,
+    Label4 = MakeActionLabel(GroupBox1, QStringLiteral("とくてん"), QRect(10, 50, 80, 20), 16,
                              false, white);
-    Lbl_Tokuten = MakeActionLabel(GroupBox1, QString(), QRect(10, 80, 170, 30), 24, true,
+    // The score's furigana ("てん" over 点) stand between it and its caption.
+    const int scoreTop = 50 + 20 + RubyHeight(PixelFont(24, true));
+    Lbl_Tokuten = MakeActionLabel(GroupBox1, QString(), QRect(10, scoreTop, 170, 28), 24, true,
                                   QStringLiteral("yellow"));
-    Lbl_Seikai = MakeActionLabel(GroupBox1, QString(), QRect(10, 112, 170, 22), 14, false, white);
+    Lbl_Seikai = MakeActionLabel(GroupBox1, QString(), QRect(10, scoreTop + 28, 170, 22), 14,
+                                 false, white);
 }
 
 QSize PaddleGameWindow::fitPlayfield(int designW, int designH)

@@ -412,7 +412,8 @@ void TPictureGameFrame::Btn_KouhoClick()
 
 void TPictureGameFrame::Btn_TegakiClick()
 {
-    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Kanji, Edt_Kotae, QStringLiteral("答"));
+    OpenHandwritingPad(this, Pad_Tegaki, PadFor::Kanji, Edt_Kotae, QStringLiteral("答"),
+                       RectIn(this, Image1)); // the board stays in sight
 }
 
 void TPictureGameFrame::HideAnswerEntry()

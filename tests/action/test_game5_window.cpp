@@ -6,6 +6,8 @@
 #include "data/Music.h"
 #include "games/action/ImageView.h"
 #include "games/action/TF_Game5.h"
+#include "games/action/TF_Game7.h"
+#include "writing/RubyText.h"
 #include "platform/Clock.h"
 #include "platform/MediaPlayer.h"
 #include "platform/MessageBoxes.h"
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QtTest>
+#include <memory>
 
 namespace {
 const QString Fail = QStringLiteral("GAME OVER! ざんねん！ 不合格です");
@@ -444,6 +447,34 @@ private slots:
         if (!out.isEmpty())
             w->grab().save(QString::fromLocal8Bit(out));
         w->Cancel();
+    }
+
+    // The score's furigana ("てん" over 点) need room above it: the caption "とくてん" stands
+    // clear of them, in game 5 and in game 7, which share the panel.
+    void scoreCaptionClearOfFurigana_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::newRow("shoot-down") << 5;
+        QTest::newRow("catcher") << 7;
+    }
+    void scoreCaptionClearOfFurigana()
+    {
+        QFETCH(int, game);
+        TestEnv env;
+        prepare(env);
+        std::unique_ptr<PaddleGameWindow> w;
+        if (game == 5)
+            w.reset(new TF_Game5());
+        else
+            w.reset(new TF_Game7());
+        const QRect caption = w->Label4->geometry();
+        const QRect score = w->Lbl_Tokuten->geometry();
+        const QRect furigana(score.left(), score.top() - RubyHeight(w->Lbl_Tokuten->font()),
+                             score.width(), RubyHeight(w->Lbl_Tokuten->font()));
+        QVERIFY(!caption.intersects(furigana));
+        QVERIFY(!caption.intersects(score));
+        QVERIFY(w->Lbl_Tokuten->parentWidget()->contentsRect().contains(w->Lbl_Seikai->geometry()));
+        QVERIFY(!w->Lbl_Seikai->geometry().intersects(score));
     }
 };
 

@@ -8,7 +8,10 @@
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
 #include "platform/MessageBoxes.h"
+#include "platform/CentredLayout.h"
 #include "platform/Modal.h"
+#include "platform/ProgramHostWindow.h"
+#include "platform/ProgramWindow.h"
 #include "writing/StrokeOrderView.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
@@ -17,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <memory>
 
 namespace {
 int kanjiWithSentences(int count) {
@@ -198,6 +202,56 @@ class TestKotae : public QObject {
         QVERIFY(list.top() > answers.Lbl_Kotae.last()->geometry().bottom());
         QVERIFY(list.bottom() < answers.height());
         QVERIFY(list.right() < answers.Btn_Wakatta->geometry().left());
+    }
+
+    // Inside the program's window the answers cover the whole screen, the window they answer
+    // hidden behind them, and their layout stands in the middle like the games'; after a quiz
+    // and after a lost game alike. "わかった" / "つぎへ" clicked closes them.
+    void fillTheScreenCentred_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("missed");
+        for (const QSize s : {QSize(854, 480), QSize(640, 512)})
+            for (bool missed : {false, true})
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2%3").arg(s.width()).arg(s.height())
+                                             .arg(missed ? QStringLiteral(", lost game")
+                                                         : QString())))
+                    << s << missed;
+    }
+    void fillTheScreenCentred() {
+        QFETCH(QSize, screen);
+        QFETCH(bool, missed);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        const int k = kanjiWithSentences(2);
+        QVector<TMondaiRec> recs;
+        QVERIFY(ReadAllMondai(k, recs));
+        ProgramHostWindow host;
+        host.setWindowState(Qt::WindowNoState);
+        host.setGeometry(QRect(QPoint(0, 0), screen));
+        host.show();
+        QWidget below; // the quiz or the game the answers go with
+        ShowProgramWindow(&below);
+        std::unique_ptr<TF_Game_Kotae> answers(
+            missed ? TF_Game_Kotae::ForMissedAnswer(k, recs.first(), &below)
+                   : new TF_Game_Kotae(k, QList<TMondaiRec>(recs.begin(), recs.end()), &below));
+        if (missed)
+            answers->setWindowState(Qt::WindowMaximized); // as the game opens it
+        Modal::setHook({});
+        QRect covered, box;
+        QTimer::singleShot(0, answers.get(), [&] {
+            covered = QRect(answers->mapTo(&host, QPoint()), answers->size());
+            if (QWidget* b = LayoutBox(answers.get()))
+                box = QRect(b->mapTo(&host, QPoint()), b->size());
+            QTest::mouseClick(answers->Btn_Wakatta, Qt::LeftButton);
+        });
+        ExecModal(answers.get());
+        QCOMPARE(covered, host.rect());
+        QCOMPARE(box, QRect(CentredLayoutPos(screen, QSize(640, 480)), QSize(640, 480)));
+        QVERIFY(!answers->isVisible());
+        // The readings list stands below the sentences, the lost game's moved one too.
+        for (QWidget* l : {static_cast<QWidget*>(answers->Lbl_Yomi),
+                           static_cast<QWidget*>(answers->Lbl_YomiList)})
+            QVERIFY(l->geometry().top() > answers->Lbl_Kotae.last()->geometry().bottom());
     }
 };
 

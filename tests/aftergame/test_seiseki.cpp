@@ -82,8 +82,47 @@ private slots:
         QCOMPARE(w.Lbl_Title->text(), title);
         if (toggleShown)
             QCOMPARE(w.Btn_Hyouji->text(), QStringLiteral("全員の記録"));
-        QCOMPARE(w.GRD_SEISEKI->x(), 0);
-        QCOMPARE(w.GRD_SEISEKI->width(), w.width());
+    }
+
+    // Every view stands in the middle of the screen as the games do, as wide as their layout;
+    // the title and buttons above it within the same width.
+    void centred_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("width");
+        QTest::newRow("16:9") << QSize(854, 480) << 107 << 640;
+        QTest::newRow("4:3") << QSize(640, 480) << 0 << 640;
+        QTest::newRow("5:4") << QSize(640, 512) << 0 << 640;
+        QTest::newRow("large fonts, 16:9") << QSize(1066, 600) << 133 << 800;
+    }
+    void centred()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, left);
+        QFETCH(int, width);
+        TestEnv env;
+        addPlayer(QStringLiteral("そら"), 1);
+        Cur_Player = addPlayer(QStringLiteral("うみ"), 3);
+        Cur_Game = 0;
+        TF_Game_Seiseki w;
+        w.show();
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(screen);
+        QTest::mouseClick(w.Btn_Hyouji, Qt::LeftButton); // 全員のレベル
+        QVERIFY(w.allPlayersShown());
+        QCOMPARE(w.GRD_SEISEKI->x(), left);
+        QCOMPARE(w.GRD_SEISEKI->width(), width);
+        const QRect layout(left, 0, width, screen.height());
+        for (QWidget* c : {static_cast<QWidget*>(w.Lbl_Title), static_cast<QWidget*>(w.Btn_End),
+                           static_cast<QWidget*>(w.Btn_Hyouji), static_cast<QWidget*>(w.Btn_Note)})
+            QVERIFY2(layout.contains(c->geometry()), qPrintable(c->metaObject()->className()));
+        // The columns were made for the grid's width: the last one ends inside it.
+        int columns = 0;
+        for (int c = 0; c < w.GRD_SEISEKI->columnCount(); ++c)
+            columns += w.GRD_SEISEKI->columnWidth(c);
+        QVERIFY(columns <= width);
+        QVERIFY(columns > width * 3 / 4);
     }
 
     // The toggle swaps the player's own record and everybody's levels, with caption and hint.

@@ -3,7 +3,6 @@
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
-#include "platform/CentredLayout.h"
 #include "platform/ModalLayer.h"
 #include "platform/ProgramWindow.h"
 #include "writing/Furigana.h"
@@ -14,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -34,44 +34,38 @@ QPushButton* makeButton(QWidget* parent, const QString& text, const QRect& r, in
 
 HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recognizer,
                                const QStringList& candidates, Kana kana, Writing writing)
-    : QWidget(host, Qt::Window), recognizer_(recognizer), candidates_(candidates), kana_(kana),
-      writing_(writing) {
+    : QWidget(host, Qt::Window), host_(host), recognizer_(recognizer), candidates_(candidates),
+      kana_(kana), writing_(writing) {
     setAttribute(Qt::WA_DeleteOnClose);
     PrepareProgramWindow(this, QColor(0, 0, 0x80));
-    resize(640, 480);
 
     Lbl_Title = new QLabel(QStringLiteral("ここに 1もじ かいてね"), this);
-    Lbl_Title->setFont(PixelFont(22, true));
+    Lbl_Title->setFont(PixelFont(18, true));
     Lbl_Title->setStyleSheet(QStringLiteral("color: yellow"));
-    Lbl_Title->setGeometry(16, 12, 372, 34);
     // The caption and the field's text apart: a caption with a child's text after it would no
     // longer be one of our texts, and would lose its furigana at the first letter.
     Lbl_Caption = new QLabel(this);
-    Lbl_Caption->setFont(PixelFont(22, true));
+    Lbl_Caption->setFont(PixelFont(18, true));
     Lbl_Caption->setStyleSheet(QStringLiteral("color: white"));
-    Lbl_Caption->setGeometry(404, 12, 0, 34);
     Lbl_Field = new QLabel(this);
-    Lbl_Field->setFont(PixelFont(22, true));
+    Lbl_Field->setFont(PixelFont(18, true));
     Lbl_Field->setStyleSheet(QStringLiteral("color: white"));
-    Lbl_Field->setGeometry(404, 12, 220, 34);
     NoFurigana(Lbl_Field);
 
     Pnl_Kaku = new WritingSurface(this);
-    Pnl_Kaku->setGeometry(16, 54, 372, 372);
     connect(Pnl_Kaku, &WritingSurface::strokeFinished, this, &HandwritingPad::recognise);
 
     for (int i = 0; i < MaxOffered; ++i) {
-        const QRect r(404 + (i % 2) * 114, 54 + (i / 2) * 94, 106, 86);
-        QPushButton* b = makeButton(this, QString(), r, 54);
+        QPushButton* b = makeButton(this, QString(), QRect(), 40);
         b->hide();
         connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
         Btn_Kouho << b;
     }
-    Btn_Kesu = makeButton(this, QStringLiteral("けす"), QRect(16, 436, 110, 38), 18);
-    Btn_Modosu = makeButton(this, QStringLiteral("1画もどす"), QRect(136, 436, 140, 38), 18);
-    Btn_Moji_Kesu = makeButton(this, QStringLiteral("1もじけす"), QRect(286, 436, 140, 38), 18);
+    Btn_Kesu = makeButton(this, QStringLiteral("けす"), QRect(), 16);
+    Btn_Modosu = makeButton(this, QStringLiteral("1画もどす"), QRect(), 16);
+    Btn_Moji_Kesu = makeButton(this, QStringLiteral("1もじけす"), QRect(), 16);
     Btn_Moji_Kesu->setVisible(writing_ == Writing::Append);
-    Btn_Tojiru = makeButton(this, QStringLiteral("とじる"), QRect(514, 436, 110, 38), 18);
+    Btn_Tojiru = makeButton(this, QStringLiteral("とじる"), QRect(), 16);
     connect(Btn_Kesu, &QPushButton::clicked, this, [this] {
         Pnl_Kaku->clear();
         recognise();
@@ -86,24 +80,75 @@ HandwritingPad::HandwritingPad(QWidget* host, const HandwritingRecognizer* recog
         showField();
     });
     connect(Btn_Tojiru, &QPushButton::clicked, this, &HandwritingPad::closePad);
-    CentreLayout(this, QSize(640, 480));
+    arrange(PadShape::Wide);
 }
 
-void HandwritingPad::open(QLineEdit* target, const QString& caption) {
+// Wide: the ink left, the candidates and buttons right of it. Tall: the ink over them.
+void HandwritingPad::arrange(PadShape shape) {
+    shape_ = shape;
+    const QSize size = PadSize(shape);
+    resize(size);
+    const bool wide = shape == PadShape::Wide;
+    // The caption's line keeps room above it for its furigana.
+    Lbl_Title->setGeometry(8, 12, wide ? 196 : size.width() - 16, 24);
+    const int ink = 188;
+    Pnl_Kaku->setGeometry(wide ? 8 : (size.width() - ink) / 2, wide ? 44 : 80, ink, ink);
+    const QPoint kouho = wide ? QPoint(204, 44) : QPoint(8, 278);
+    for (int i = 0; i < MaxOffered; ++i) // at least 56 px each way: a child's finger
+        Btn_Kouho[i]->setGeometry(kouho.x() + (i % 4) * 61, kouho.y() + (i / 4) * 60, 59, 58);
+    const QPoint tools = wide ? QPoint(204, 168) : QPoint(8, 402);
+    int n = 0;
+    for (QPushButton* b : {Btn_Kesu, Btn_Modosu, Btn_Moji_Kesu, Btn_Tojiru}) {
+        if (b == Btn_Moji_Kesu && writing_ != Writing::Append)
+            continue;
+        b->setGeometry(tools.x() + (n % 2) * 122, tools.y() + (n / 2) * 36, 118, 32);
+        ++n;
+    }
+    showField();
+}
+
+void HandwritingPad::open(QLineEdit* target, const QString& caption, const QRect& answered) {
     target_ = target;
     caption_ = caption;
     Pnl_Kaku->clear();
     recognise();
-    showField();
-    ShowOnLayer(this);
+    QWidget* program = ProgramHost();
+    if (!program || !program->isVisible() || !host_) {
+        showField();
+        ShowOnLayer(this); // a window of its own beside a window shown alone
+        return;
+    }
+    if (!LayerOf(this)) {
+        const QRect inProgram = answered.isNull()
+                                    ? QRect()
+                                    : QRect(host_->mapTo(program, answered.topLeft()),
+                                            answered.size());
+        const PadPlace place = PlacePad(program->rect(), inProgram);
+        arrange(place.shape);
+        ShowOnLayer(this, place.rect.topLeft());
+    } else {
+        showField();
+        ShowOnLayer(this);
+    }
 }
 
 void HandwritingPad::showField() {
     Lbl_Caption->setText(caption_);
     const int w = Lbl_Caption->sizeHint().width();
-    Lbl_Caption->setGeometry(404, 12, w, 34);
-    Lbl_Field->setGeometry(404 + w + 8, 12, std::max(0, 624 - (404 + w + 8)), 34);
+    const bool wide = shape_ == PadShape::Wide;
+    const QPoint at = wide ? QPoint(212, 12) : QPoint(8, 48);
+    Lbl_Caption->setGeometry(at.x(), at.y(), w, 24);
+    Lbl_Field->setGeometry(at.x() + w + 8, at.y(), std::max(0, width() - 8 - (at.x() + w + 8)),
+                           24);
     Lbl_Field->setText(target_ ? target_->text() : QString());
+}
+
+void HandwritingPad::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // A frame sets the pad apart from the window it stands on, navy as well.
+    QPainter p(this);
+    p.setPen(QPen(QColor(0xc0, 0xc0, 0xff), 2));
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void HandwritingPad::recognise() {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The writing pad: the child writes one character, picks it among the best candidates, and the
-// pad writes it into the field it serves. Opened over its host window by a "てがき" button;
-// it is made at each opening and deleted when it closes, so a closed pad holds no window memory.
+// pad writes it into the field it serves. Opened by a "てがき" button beside or below what the
+// child answers, which stays in sight; it is made at each opening and deleted when it closes,
+// so a closed pad holds no window memory.
 // Control names follow the program's naming convention (Btn_*, Lbl_*, Pnl_*); keep them.
 #pragma once
 
@@ -10,6 +11,8 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+
+#include "writing/handwriting/PadPlace.h"
 
 class HandwritingRecognizer;
 class QLabel;
@@ -28,7 +31,10 @@ class HandwritingPad : public QWidget {
                    const QStringList& candidates, Kana kana, Writing writing);
 
     // Shows the pad for this field; caption names the field above the ink ("名前", "答1.").
-    void open(QLineEdit* target, const QString& caption);
+    // `answered` (in the host window's coordinates) is what the pad leaves uncovered: the board,
+    // the sentence, the field.
+    void open(QLineEdit* target, const QString& caption, const QRect& answered = {});
+    PadShape shape() const { return shape_; }
     QLineEdit* target() const { return target_; }
     QStringList offered() const { return offered_; }
     void choose(int i); // the i-th candidate button (from 0)
@@ -49,6 +55,7 @@ class HandwritingPad : public QWidget {
     void written(QLineEdit* target, const QString& character);
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -56,6 +63,9 @@ class HandwritingPad : public QWidget {
     void recognise();
     void showField();
     void closePad();
+    void arrange(PadShape shape);
+    QPointer<QWidget> host_;
+    PadShape shape_ = PadShape::Wide;
     const HandwritingRecognizer* recognizer_;
     QStringList candidates_;
     Kana kana_;
