@@ -10,6 +10,7 @@
 #include "data/KanjiHistory.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
@@ -33,13 +34,9 @@ constexpr int WeakColumns = 5;
 constexpr int WeakSide = 76;
 constexpr int RecentAnswers = 6;
 
+// The notebook's words stand at the top of their places.
 QLabel* makeLabel(QWidget* parent, int px, const QColor& colour, const QRect& r) {
-    auto* l = new QLabel(parent);
-    l->setFont(PixelFont(px, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(r);
+    QLabel* l = MakeColourLabel(parent, {}, px, colour, r);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
