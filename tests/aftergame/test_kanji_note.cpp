@@ -236,7 +236,10 @@ class TestKanjiNote : public QObject {
         QVERIFY(note.Lbl_Kakusuu->text().contains(QString::number(SampleKanjiAt(k).strokes)));
         QVERIFY(note.Lbl_Bun->text().contains(SampleReading(k, 1)));
         QVERIFY(note.Lbl_Bun->text().contains(SampleReading(k, 2)));
-        const QString kotae = note.Lbl_Kotae->text();
+        QString kotae;
+        for (const QLabel* line : note.Lbl_KotaeGyou)
+            if (line->isVisibleTo(&note))
+                kotae += line->text() + QLatin1Char('\n');
         QVERIFY(kotae.contains(QStringLiteral("○")));
         QVERIFY(kotae.contains(QStringLiteral("×")));
         QVERIFY(kotae.indexOf(QStringLiteral("○")) <

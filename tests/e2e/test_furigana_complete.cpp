@@ -8,6 +8,7 @@
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/TF_Kanji_Note.h"
 #include "data/FuriganaReader.h"
+#include "data/KanjiHistory.h"
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
 #include "games/action/TF_Game5.h"
@@ -237,6 +238,9 @@ class TestFuriganaComplete : public QObject {
             look(&grades, QStringLiteral("grades"));
         }
         {
+            // Recent answers from games whose names hold kanji, one asking the stroke count.
+            KanjiHistory::add(1, k, 2, KanjiAsked::Kakusuu, false);
+            KanjiHistory::add(1, k, 5, KanjiAsked::Reading, true);
             TF_Kanji_Note note(1);
             note.show();
             look(&note, QStringLiteral("notebook"));
