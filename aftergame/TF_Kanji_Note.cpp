@@ -125,11 +125,12 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     Lbl_Kotae->setWordWrap(true);
     Lbl_Kotae->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // One plain label a line, so that the game names and 画数 get their furigana like every
-    // other text of ours; each line has the room for them above it.
+    // other text of ours; each line has the room for them above it, and as many lines show as
+    // fit above the window's bottom edge.
     const QFont lineFont = PixelFont(KotaeLinePixels, true);
     const int rubyRoom = RubyHeight(lineFont);
     const int pitch = QFontMetrics(lineFont).height() + rubyRoom;
-    for (int i = 0; i < RecentAnswers; ++i) {
+    for (int i = 0; i < RecentAnswers && 342 + (i + 1) * pitch <= 476; ++i) {
         QLabel* line = makeLabel(this, KotaeLinePixels, Qt::white,
                                  QRect(420, 342 + rubyRoom + i * pitch, 212, pitch - rubyRoom));
         line->hide();
