@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/TF_Game_Kotae.h"
 
-#include "data/AnswerReadings.h"
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
+#include "data/AnswerReadings.h"
 #include "platform/Modal.h"
 
 #include "platform/CentredLayout.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
-#include "writing/Furigana.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
+#include "writing/Furigana.h"
 #include "writing/StrokeOrderView.h"
 
 #include <QLabel>
@@ -33,15 +34,6 @@ QFont lineFont(const QStringList& parts) {
     return PixelFont(px, true);
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, const QColor& color, int pixels) {
-    auto* l = new QLabel(text, parent);
-    l->setFont(PixelFont(pixels, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
-    l->adjustSize();
-    return l;
-}
 } // namespace
 
 TAnswerLine::TAnswerLine(int number, const TMondaiRec& sentence, const QString& kanji,
@@ -100,7 +92,7 @@ TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget*
     setObjectName(QStringLiteral("F_Game_Kotae"));
     const QString kanji = Kanji_Tbl[std::clamp(k, 1, MaxKanji)].text();
 
-    Lbl_Title = makeLabel(this, QStringLiteral("こたえを見てみよう"), Qt::yellow, 26);
+    Lbl_Title = MakeColourLabel(this, QStringLiteral("こたえを見てみよう"), 26, Qt::yellow);
     Lbl_Title->move(LineLeft, 18);
 
     // Five sentences and the readings below them fit above the button.
@@ -118,21 +110,22 @@ TF_Game_Kotae::TF_Game_Kotae(int k, const QList<TMondaiRec>& sentences, QWidget*
         asked.append({line->reading(), after});
     }
 
-    Lbl_Yomi = makeLabel(this, QStringLiteral("よみかた"), Qt::yellow, 16);
+    Lbl_Yomi = MakeColourLabel(this, QStringLiteral("よみかた"), 16, Qt::yellow);
     Lbl_Yomi->move(LineLeft, top + 4);
-    Lbl_YomiList = makeLabel(this, AnswerReadingsText(AnswerReadings(SchoolReadings(kanji), asked)), Qt::white, 18);
+    Lbl_YomiList = MakeColourLabel(
+        this, AnswerReadingsText(AnswerReadings(SchoolReadings(kanji), asked)), 18, Qt::white);
     Lbl_YomiList->setWordWrap(true);
     Lbl_YomiList->setGeometry(LineLeft + Lbl_Yomi->width() + 10, top, 440 - Lbl_Yomi->width() - 10,
                               Lbl_YomiList->heightForWidth(440 - Lbl_Yomi->width() - 10));
 
-    Lbl_Kakijun = makeLabel(this, QStringLiteral("書きじゅん"), Qt::white, 18);
+    Lbl_Kakijun = MakeColourLabel(this, QStringLiteral("書きじゅん"), 18, Qt::white);
     Img_Kakijun = new StrokeOrderView(this);
     Img_Kakijun->setGeometry(412, 82, 212, 212);
     Img_Kakijun->setKanji(kanji);
     Lbl_Kakijun->move(412, 82 - Lbl_Kakijun->height() - 2);
-    Lbl_Kakusuu = makeLabel(
-        this, QStringLiteral("画数 %1").arg(Kanji_Tbl[std::clamp(k, 1, MaxKanji)].Kakusuu),
-        Qt::white, 26);
+    Lbl_Kakusuu = MakeColourLabel(
+        this, QStringLiteral("画数 %1").arg(Kanji_Tbl[std::clamp(k, 1, MaxKanji)].Kakusuu), 26,
+        Qt::white);
     Lbl_Kakusuu->move(412 + (212 - Lbl_Kakusuu->width()) / 2, 318);
 
     Btn_Wakatta = new QPushButton(QStringLiteral("わかった"), this);
@@ -170,8 +163,8 @@ TF_Game_Kotae* TF_Game_Kotae::ForMissedAnswer(int k, const TMondaiRec& sentence,
     w->Lbl_Title->adjustSize();
     NoFurigana(w->Lbl_Title); // the kanji is the answer; its reading stands right below
     const QString reading = w->Lbl_Kotae.isEmpty() ? QString() : w->Lbl_Kotae.first()->reading();
-    w->Lbl_Yomu = makeLabel(LayoutBox(w), QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading),
-                            Qt::white, 26);
+    w->Lbl_Yomu = MakeColourLabel(
+        LayoutBox(w), QStringLiteral("「%1」は「%2」とよむよ").arg(kanji, reading), 26, Qt::white);
     NoFurigana(w->Lbl_Yomu);
     w->Lbl_Yomu->move(LineLeft, 74);
     if (!w->Lbl_Kotae.isEmpty()) {

@@ -10,13 +10,16 @@
 #include "data/KanjiHistory.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "platform/ProgramWindow.h"
+#include "writing/RubyText.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
@@ -32,14 +35,11 @@ constexpr int NoteSide = 38;
 constexpr int WeakColumns = 5;
 constexpr int WeakSide = 76;
 constexpr int RecentAnswers = 6;
+constexpr int KotaeLinePixels = 13;
 
+// The notebook's words stand at the top of their places.
 QLabel* makeLabel(QWidget* parent, int px, const QColor& colour, const QRect& r) {
-    auto* l = new QLabel(parent);
-    l->setFont(PixelFont(px, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(r);
+    QLabel* l = MakeColourLabel(parent, {}, px, colour, r);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
@@ -124,6 +124,18 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     Lbl_Kotae = makeLabel(this, 13, Qt::white, QRect(420, 342, 212, 130));
     Lbl_Kotae->setWordWrap(true);
     Lbl_Kotae->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // One plain label a line, so that the game names and 画数 get their furigana like every
+    // other text of ours; each line has the room for them above it, and as many lines show as
+    // fit above the window's bottom edge.
+    const QFont lineFont = PixelFont(KotaeLinePixels, true);
+    const int rubyRoom = RubyHeight(lineFont);
+    const int pitch = QFontMetrics(lineFont).height() + rubyRoom;
+    for (int i = 0; i < RecentAnswers && 342 + (i + 1) * pitch <= 476; ++i) {
+        QLabel* line = makeLabel(this, KotaeLinePixels, Qt::white,
+                                 QRect(420, 342 + rubyRoom + i * pitch, 212, pitch - rubyRoom));
+        line->hide();
+        Lbl_KotaeGyou << line;
+    }
 
     CentreLayout(this, QSize(640, 480));
     setWindowState(windowState() | Qt::WindowFullScreen);
@@ -193,6 +205,8 @@ void TF_Kanji_Note::showDetail(int kanji) {
     chosen_ = kanji;
     Lbl_Kotae_Midashi->setVisible(kanji >= 1 && kanji <= MaxKanji);
     Btn_Kaite->setVisible(kanji >= 1 && kanji <= MaxKanji);
+    for (QLabel* line : Lbl_KotaeGyou)
+        line->hide();
     if (kanji < 1 || kanji > MaxKanji) {
         Lbl_Kanji->clear();
         Lbl_Kakusuu->clear();
@@ -221,13 +235,22 @@ void TF_Kanji_Note::showDetail(int kanji) {
         Lbl_Kotae->setText(QStringLiteral("まだ答えていません。"));
         return;
     }
-    Lbl_Kotae->setTextFormat(Qt::RichText);
-    QString kotae;
-    for (const HistoryAnswer& a : recent)
-        kotae += (a.right ? QStringLiteral("") : QStringLiteral("<span style='color:#ff9090'>")) +
-                 html(NoteAnswerLine(a)) + (a.right ? QString() : QStringLiteral("</span>")) +
-                 QStringLiteral("<br>");
-    Lbl_Kotae->setText(kotae);
+    Lbl_Kotae->clear();
+    for (int i = 0; i < recent.size() && i < Lbl_KotaeGyou.size(); ++i) {
+        QLabel* line = Lbl_KotaeGyou[i];
+        QPalette pal = line->palette();
+        pal.setColor(QPalette::WindowText, recent[i].right ? QColor(Qt::white) : QColor(0xff, 0x90, 0x90));
+        line->setPalette(pal);
+        const QString text = NoteAnswerLine(recent[i]);
+        // A long game name is set smaller rather than cut.
+        QFont font = PixelFont(KotaeLinePixels, true);
+        for (int px = KotaeLinePixels; px > 9 &&
+                                       QFontMetrics(font).horizontalAdvance(text) > line->width();)
+            font = PixelFont(--px, true);
+        line->setFont(font);
+        line->setText(text);
+        line->show();
+    }
 }
 
 void TF_Kanji_Note::practise(const QList<int>& kanji) {

@@ -9,6 +9,7 @@
 #include "data/KanjiNoteRules.h"
 
 #include <QDialog>
+#include <QList>
 #include <memory>
 
 class QLabel;
@@ -33,7 +34,8 @@ class TF_Kanji_Note : public QDialog {
     QLabel* Lbl_Kakusuu = nullptr;
     QLabel* Lbl_Bun = nullptr;
     QLabel* Lbl_Kotae_Midashi = nullptr; // "さいきんの答" over the answers
-    QLabel* Lbl_Kotae = nullptr;
+    QLabel* Lbl_Kotae = nullptr;          // "まだ答えていません。" before any answer
+    QList<QLabel*> Lbl_KotaeGyou;          // one line a recent answer, newest first
     QLabel* Lbl_Empty = nullptr; // the weak list when nothing was missed yet
     QPushButton* Btn_Kaite = nullptr;       // writing practice of the chosen kanji
     QPushButton* Btn_NigateKaite = nullptr; // ... of the whole weak list, one after another

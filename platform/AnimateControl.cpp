@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AnimateControl.h"
 
+#include "platform/PictureMasters.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,12 +18,24 @@ AnimateControl::~AnimateControl() = default;
 bool AnimateControl::open(const QString& path)
 {
     close();
-    std::unique_ptr<AviStream> stream = AviStream::open(path);
+    std::unique_ptr<AviStream> stream;
+    int scale = 1;
+    if (devicePixelRatioF() >= ClipMasterFromRatio) {
+        const QFileInfo file(path);
+        stream = AviStream::open(file.dir().filePath(ClipMasterName(file.fileName())));
+        scale = ClipMasterScale;
+    }
+    if (!stream) {
+        stream = AviStream::open(path);
+        scale = 1;
+    }
     QImage first;
     if (!stream || !stream->next(first))
         return false;
     stream_ = std::move(stream);
+    scale_ = scale;
     image_ = std::move(first);
+    image_.setDevicePixelRatio(scale_);
     path_ = path;
     current_ = 0;
     updateOpaque();
@@ -60,6 +76,7 @@ void AnimateControl::close()
     playing_ = false;
     timer_.stop();
     stream_.reset();
+    scale_ = 1;
     image_ = QImage();
     path_.clear();
     current_ = 0;
@@ -69,7 +86,7 @@ void AnimateControl::close()
 
 int AnimateControl::frameCount() const { return stream_ ? stream_->frameCount() : 0; }
 double AnimateControl::frameRate() const { return stream_ ? stream_->frameRate() : 0; }
-QSize AnimateControl::frameSize() const { return stream_ ? stream_->frameSize() : QSize(); }
+QSize AnimateControl::frameSize() const { return stream_ ? stream_->frameSize() / scale_ : QSize(); }
 
 void AnimateControl::advance()
 {
@@ -79,6 +96,7 @@ void AnimateControl::advance()
         stop();
         return;
     }
+    image_.setDevicePixelRatio(scale_);
     current_ = stream_->position();
     update();
 }
@@ -101,8 +119,10 @@ void AnimateControl::paintEvent(QPaintEvent*)
     if (image_.isNull())
         return;
     QPainter painter(this);
-    const QPoint at((width() - image_.width()) / 2, (height() - image_.height()) / 2);
-    painter.drawImage(at, image_);
+    const QSizeF shown = image_.deviceIndependentSize();
+    const QPointF at(int(width() - shown.width()) / 2, int(height() - shown.height()) / 2);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(at, shown), image_);
 }
 
 void AnimateControl::mouseMoveEvent(QMouseEvent* event)

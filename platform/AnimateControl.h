@@ -2,7 +2,8 @@
 // An animation control for the menu's AVI clips: a timer loops the clip at the file's own frame
 // rate, reading one frame a tick, so a playing clip holds one decoded frame. The current frame is
 // painted centred in the control; the rest of the control shows its parent. A file that cannot be
-// opened or decoded makes open() return false, never a crash. A playing clip rests while the
+// opened or decoded makes open() return false, never a crash. On a 4K screen the clip's larger
+// master beside it ("Game1@3x.AVI") plays where there is one. A playing clip rests while the
 // control is hidden (the menu behind a game) and goes on when it shows again.
 #pragma once
 
@@ -32,7 +33,8 @@ public:
     int frameCount() const;
     double frameRate() const;
     QSize frameSize() const;
-    // The frame on show and its index.
+    // The frame on show (with its device pixel ratio: a master's frames are larger) and its
+    // index.
     const QImage& currentImage() const { return image_; }
     int currentFrame() const { return current_; }
     QString fileName() const { return path_; }
@@ -59,6 +61,7 @@ private:
     void updateOpaque();
 
     std::unique_ptr<AviStream> stream_;
+    int scale_ = 1; // device pixels per clip pixel of the file played (a master's are more)
     QImage image_;
     QString path_;
     QTimer timer_;

@@ -10,6 +10,7 @@
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/MediaPlayer.h"
@@ -26,16 +27,6 @@ namespace {
 const QColor Navy(0, 0, 128);
 const QRect WritingPlace(300, 76, 324, 324);
 constexpr int FlashTicks = 8;
-
-QLabel* makeLabel(QWidget* parent, int px, const QColor& colour, const QRect& r) {
-    auto* l = new QLabel(parent);
-    l->setFont(PixelFont(px, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(r);
-    return l;
-}
 
 QPushButton* makeButton(QWidget* parent, const QString& text, int px, const QRect& r) {
     auto* b = new QPushButton(text, parent);
@@ -85,11 +76,11 @@ TF_Kaki_Renshuu::TF_Kaki_Renshuu(int player, const QList<int>& kanji, int first,
     Btn_Modoru = makeButton(this, QStringLiteral("もどる"), 20, QRect(540, 8, 92, 56));
     connect(Btn_Modoru, &QPushButton::clicked, this, &TF_Kaki_Renshuu::Btn_ModoruClick);
 
-    Lbl_Setsumei = makeLabel(this, 18, Qt::yellow, QRect(16, 76, 276, 30));
-    Lbl_Kanji = makeLabel(this, 150, Qt::white, QRect(16, 120, 276, 230));
+    Lbl_Setsumei = MakeColourLabel(this, {}, 18, Qt::yellow, QRect(16, 76, 276, 30));
+    Lbl_Kanji = MakeColourLabel(this, {}, 150, Qt::white, QRect(16, 120, 276, 230));
     Lbl_Kanji->setAlignment(Qt::AlignCenter);
     NoFurigana(Lbl_Kanji);
-    Lbl_Kazu = makeLabel(this, 16, Qt::white, QRect(16, 372, 276, 28));
+    Lbl_Kazu = MakeColourLabel(this, {}, 16, Qt::white, QRect(16, 372, 276, 28));
     Img_Mihon = new ModelView(this);
     connect(Img_Mihon, &ModelView::clicked, this, &TF_Kaki_Renshuu::Btn_MouichidoClick);
     GiveHandCursor(Img_Mihon);
@@ -99,7 +90,7 @@ TF_Kaki_Renshuu::TF_Kaki_Renshuu(int player, const QList<int>& kanji, int first,
     Pad_Kaku->setGeometry(WritingPlace);
     connect(Pad_Kaku, &PracticePad::strokeFinished, this, &TF_Kaki_Renshuu::Pad_KakuStrokeFinished);
 
-    Lbl_Message = makeLabel(this, 18, QColor(255, 255, 160), QRect(16, 408, 360, 64));
+    Lbl_Message = MakeColourLabel(this, {}, 18, QColor(255, 255, 160), QRect(16, 408, 360, 64));
     Lbl_Message->setWordWrap(true);
     Btn_Mouichido = makeButton(this, QStringLiteral("もういちど"), 18, QRect(384, 412, 116, 56));
     connect(Btn_Mouichido, &QPushButton::clicked, this, &TF_Kaki_Renshuu::Btn_MouichidoClick);

@@ -66,8 +66,10 @@ bool MolePicture::setUp(int boardSize, const MoleBoard& board, double dispScale,
         return img;
     };
     sharp_.clear();
-    sharp_.add(SharpBitmap(hole_, hole_.size(), scale, false));
-    sharp_.add(SharpBitmap(hit_, hit_.size(), scale, false));
+    // On screen from the larger masters where there are: the rims stay smooth at 4K.
+    for (const auto& [file, picture] : {std::pair(QStringLiteral("Mogura.bmp"), &hole_),
+                                        std::pair(QStringLiteral("Atari.bmp"), &hit_)})
+        sharp_.add(SharpMasterPicture(file, *picture, picture->size(), scale, false, QColor(Navy)));
     for (int i = 0; i < setCount_; ++i) {
         characters_[i] = character(setBase_ + 1 + i, 1, false);
         sharp_.add(character(setBase_ + 1 + i, scale, true));

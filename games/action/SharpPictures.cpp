@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/action/SharpPictures.h"
 
+#include "data/ProgramDir.h"
+#include "platform/PictureMasters.h"
+
 #include <QPainter>
 #include <QtMath>
 
@@ -18,6 +21,23 @@ QImage SharpBitmap(const QImage& bitmap, QSize logical, qreal scale, bool whiteT
     QImage out = img.scaled(qCeil(logical.width() * scale), qCeil(logical.height() * scale),
                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    out.setDevicePixelRatio(scale);
+    return out;
+}
+
+QImage SharpMasterPicture(const QString& file, const QImage& fromFile, QSize logical, qreal scale,
+                          bool whiteTransparent, const QColor& background) {
+    const QImage master(ProgramFile(MasterName(file)));
+    if (scale <= 1 || master.isNull())
+        return SharpBitmap(fromFile, logical, scale, whiteTransparent);
+    QImage out(qCeil(logical.width() * scale), qCeil(logical.height() * scale),
+               QImage::Format_ARGB32_Premultiplied);
+    out.fill(background);
+    {
+        QPainter p(&out);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QRectF(0, 0, out.width(), out.height()), master);
+    }
     out.setDevicePixelRatio(scale);
     return out;
 }

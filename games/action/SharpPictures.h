@@ -6,10 +6,12 @@
 
 #include "games/action/FrameInterpolation.h"
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <QString>
 #include <vector>
 
 class QPainter;
@@ -17,6 +19,11 @@ class QPainter;
 // A bitmap shown at `logical` size: smoothly enlarged; pure white made transparent when asked
 // (the pictures' transparent colour).
 QImage SharpBitmap(const QImage& bitmap, QSize logical, qreal scale, bool whiteTransparent);
+// The picture of program file `file` shown at `logical` size: drawn from the file's larger master
+// (platform/PictureMasters.h) over `background` where there is one and the screen has more
+// device pixels than layout pixels, else SharpBitmap of the file's own pixels.
+QImage SharpMasterPicture(const QString& file, const QImage& fromFile, QSize logical, qreal scale,
+                          bool whiteTransparent, const QColor& background);
 
 class SharpPictures {
   public:

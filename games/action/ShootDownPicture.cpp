@@ -27,7 +27,9 @@ bool ShootDownPicture::setUp(int width, int height, int spriteBase, QString& fai
     const CharacterSprites sharpSprites = BuildCharacterSprites(spriteBase, scale);
     for (int k = 0; k <= 20; ++k)
         sharp_.add(sharpSprites[k]);  // picture k is sprite k
-    sharpTama_ = sharp_.add(SharpBitmap(tama_, tama_.size(), scale, true));
+    // The shell from its larger master where there is one: a smooth outline at 4K.
+    sharpTama_ = sharp_.add(
+        SharpMasterPicture(QStringLiteral("Tama.bmp"), tama_, tama_.size(), scale, true, Qt::transparent));
     sharpBang_ = sharp_.add(SharpBitmap(bang_, bang_.size(), scale, true));
     clear();
     return true;

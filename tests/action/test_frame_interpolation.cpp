@@ -102,14 +102,7 @@ class TestFrameInterpolation : public QObject {
     // its character half way between where the two steps put it.
     void shootDownDrawnBetween() {
         TestEnv env(true);
-        WriteSampleKanjiData(env);
-        QVERIFY(LoadKanjiTable());
-        SetConstantTables();
-        Player_Count = 1;
-        Player_Tbl[1].Gakunen = 2;
-        Player_Tbl[1].Level.fill(1);
-        Cur_Player = 1;
-        StartGame(5);
+        QVERIFY(StartSampleGame(env, 5));
 
         ShootDown game;
         game.setUp(360, 320, 1, nullptr);

@@ -12,6 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
+#include "support/HistorySetUp.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
 
@@ -25,15 +26,11 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 void addPlayer(int gakunen) {
-    Player_Count = 1;
-    Player_Tbl[1].No = 1;
-    Player_Tbl[1].Name.setSjis(QByteArray("taro"));
-    Player_Tbl[1].Gakunen = static_cast<std::int16_t>(gakunen);
+    Player_Count = 0;
+    AddHistoryPlayer(1, "taro", gakunen);
     Cur_Player = 1;
 }
 
@@ -110,22 +107,6 @@ QString pressInsatsu(const QTemporaryDir& home) {
     return note.lastPdf();
 }
 
-// A small tmpfs of our own (root only), for a documents folder on a disk that fills up.
-struct SmallDisk {
-    QTemporaryDir where;
-    bool mounted = false;
-    explicit SmallDisk(const char* size) {
-        if (geteuid() != 0)
-            return;
-        const QByteArray opts = QByteArray("size=") + size;
-        mounted = mount("tmpfs", QFile::encodeName(where.path()).constData(), "tmpfs", 0,
-                        opts.constData()) == 0;
-    }
-    ~SmallDisk() {
-        if (mounted)
-            umount2(QFile::encodeName(where.path()).constData(), MNT_DETACH);
-    }
-};
 
 QColor cellColour(KanjiNoteGrid* grid, int kanji) {
     const QImage img = grid->grab().toImage();
@@ -236,7 +217,10 @@ class TestKanjiNote : public QObject {
         QVERIFY(note.Lbl_Kakusuu->text().contains(QString::number(SampleKanjiAt(k).strokes)));
         QVERIFY(note.Lbl_Bun->text().contains(SampleReading(k, 1)));
         QVERIFY(note.Lbl_Bun->text().contains(SampleReading(k, 2)));
-        const QString kotae = note.Lbl_Kotae->text();
+        QString kotae;
+        for (const QLabel* line : note.Lbl_KotaeGyou)
+            if (line->isVisibleTo(&note))
+                kotae += line->text() + QLatin1Char('\n');
         QVERIFY(kotae.contains(QStringLiteral("○")));
         QVERIFY(kotae.contains(QStringLiteral("×")));
         QVERIFY(kotae.indexOf(QStringLiteral("○")) <
@@ -432,13 +416,7 @@ class TestKanjiNote : public QObject {
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(earlier);
         }
-        {
-            QFile filler(disk.where.path() + QStringLiteral("/filler"));
-            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            const QByteArray block(512, 'x');
-            while (filler.write(block) == block.size()) {
-            }
-        }
+        FillUp(disk.path());
         qputenv("HOME", disk.where.path().toUtf8());
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());

@@ -2,6 +2,8 @@
 // The animation control: opens the menu clips with FFmpeg, loops them at their own rate, paints
 // the current frame centred, and refuses missing or damaged files without crashing.
 #include "platform/AnimateControl.h"
+#include "platform/DisplayModes.h"
+#include "platform/PictureMasters.h"
 #include "support/TestEnv.h"
 #include "tools/assets/AssetList.h"
 
@@ -51,6 +53,50 @@ private slots:
         const AviClip clip = AviClip::decode(builtClip(game));
         QCOMPARE(int(clip.frames.size()), control.frameCount());
         QVERIFY(clip.frames.front() != clip.frames[clip.frames.size() / 2]);
+    }
+
+    // On a screen of three or more device pixels a layout pixel (4K) a clip plays its larger
+    // master: the same place and frames in the layout, painted with the master's detail instead
+    // of the small clip enlarged.
+    void largeScreenPlaysTheMaster_data()
+    {
+        QTest::addColumn<int>("game");
+        for (int g = 1; g <= 7; ++g)
+            QTest::newRow(AssetList::Animations[g - 1].name) << g;
+    }
+    void largeScreenPlaysTheMaster()
+    {
+        QFETCH(int, game);
+        const QString master = TestEnv::builtProgramDir() + QLatin1Char('/') +
+                               ClipMasterName(QString::fromLatin1(AssetList::Animations[game - 1].name));
+        QVERIFY2(QFile::exists(master), qPrintable(master));
+        struct Ratio {
+            Ratio() { ApplyGlobalScaleFactor(ClipMasterFromRatio); }
+            ~Ratio() { ApplyGlobalScaleFactor(1); }
+        } ratio;
+        AnimateControl control;
+        QVERIFY(control.open(builtClip(game)));
+        QCOMPARE(control.frameSize(), AssetList::AnimationSize);
+        QCOMPARE(control.frameCount(), AssetList::Animations[game - 1].frames);
+        QCOMPARE(control.currentImage().devicePixelRatio(), qreal(ClipMasterScale));
+        QCOMPARE(control.currentImage().size(), AssetList::AnimationSize * ClipMasterScale);
+
+        control.resize(AssetList::AnimationSize);
+        const QImage shot = control.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shot.size(), AssetList::AnimationSize * ClipMasterFromRatio);
+        const AviClip clip = AviClip::decode(master);
+        QVERIFY(!clip.frames.empty());
+        const QImage expected = clip.frames.front()
+                                    .scaled(shot.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .convertToFormat(QImage::Format_RGB32);
+        int off = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QRgb a = shot.pixel(x, y), b = expected.pixel(x, y);
+                off += qAbs(qRed(a) - qRed(b)) > 32 || qAbs(qGreen(a) - qGreen(b)) > 32 ||
+                       qAbs(qBlue(a) - qBlue(b)) > 32;
+            }
+        QVERIFY2(off < shot.width() * shot.height() / 50, qPrintable(QString::number(off)));
     }
 
     // Playing reads the clip a frame at a time: round after round, each tick shows the same

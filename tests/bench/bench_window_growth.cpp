@@ -26,6 +26,7 @@
 #include "platform/Modal.h"
 #include "writing/handwriting/HandwritingPad.h"
 #include "support/TestEnv.h"
+#include "support/WindowWalk.h"
 #include "writing/Furigana.h"
 
 #include <QApplication>
@@ -84,13 +85,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     const int openings = argc > 1 ? std::max(10, std::atoi(argv[1])) : 100;
-    RegisterGameWindow(1, [] { return new TF_Game1(); });
-    RegisterGameWindow(2, [] { return new TF_Game2(); });
-    RegisterGameWindow(3, [] { return new TF_Game3(); });
-    RegisterGameWindow(4, [] { return new TF_Game4(); });
-    RegisterGameWindow(5, [] { return new TF_Game5(); });
-    RegisterGameWindow(6, [] { return new TF_Game6(); });
-    RegisterGameWindow(7, [] { return new TF_Game7(); });
+    RegisterSevenGameWindows();
     TestEnv env(true);
     // As the program runs: furigana over the windows' own texts.
     InstallFuriganaReader();

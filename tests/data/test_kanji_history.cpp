@@ -7,6 +7,7 @@
 #include "data/Tables.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
+#include "support/HistorySetUp.h"
 #include "support/TestEnv.h"
 
 #include "data/MainMenu.h"
@@ -18,18 +19,10 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sys/mount.h>
-#include <unistd.h>
 
 Q_DECLARE_METATYPE(NoteMark)
 
 namespace {
-void addPlayer(int index, const char* name, int gakunen = 2) {
-    Player_Tbl[index].No = static_cast<std::int16_t>(index);
-    Player_Tbl[index].Name.setSjis(QByteArray(name));
-    Player_Tbl[index].Gakunen = static_cast<std::int16_t>(gakunen);
-    Player_Count = std::max<std::int16_t>(Player_Count, static_cast<std::int16_t>(index));
-}
 
 HistoryAnswer answer(qint64 id, int kanji, bool right) {
     HistoryAnswer a;
@@ -110,40 +103,6 @@ QStringList setAside(const QString& dir) {
                                QDir::Name);
 }
 
-// A small tmpfs of our own (root only): a full disk and a read-only file system, for real.
-struct SmallDisk {
-    QTemporaryDir where;
-    bool mounted = false;
-    explicit SmallDisk(const char* size) {
-        if (geteuid() != 0)
-            return;
-        const QByteArray opts = QByteArray("size=") + size;
-        mounted = mount("tmpfs", QFile::encodeName(where.path()).constData(), "tmpfs", 0,
-                        opts.constData()) == 0;
-    }
-    ~SmallDisk() {
-        if (mounted)
-            umount2(QFile::encodeName(where.path()).constData(), MNT_DETACH);
-    }
-    // Through mount(8): it sets the file system and its mount point alike.
-    bool remount(bool readOnly) {
-        return QProcess::execute(QStringLiteral("mount"),
-                                 {QStringLiteral("-o"),
-                                  readOnly ? QStringLiteral("remount,ro")
-                                           : QStringLiteral("remount,rw"),
-                                  where.path()}) == 0;
-    }
-    QString path() const { return where.path(); }
-};
-
-// Fills the folder's filesystem with one file until the kernel refuses more.
-void fillUp(const QString& dir) {
-    QFile filler(dir + QStringLiteral("/filler"));
-    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    const QByteArray block(512, 'x');
-    while (filler.write(block) == block.size()) {
-    }
-}
 } // namespace
 
 class TestKanjiHistory : public QObject {
@@ -223,8 +182,8 @@ class TestKanjiHistory : public QObject {
     // What is written comes back per player (name and number), in order, with its time.
     void roundTrip() {
         TestEnv env;
-        addPlayer(1, "taro");
-        addPlayer(2, "hana");
+        AddHistoryPlayer(1, "taro", 2);
+        AddHistoryPlayer(2, "hana", 2);
         QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Created);
         Cur_Player = 1;
         Cur_Game = 2;
@@ -254,7 +213,7 @@ class TestKanjiHistory : public QObject {
         QCOMPARE(KanjiHistory::answersOf(2).size(), 1);
 
         // A player registered later under the same name is somebody else.
-        addPlayer(3, "taro");
+        AddHistoryPlayer(3, "taro", 2);
         QCOMPARE(KanjiHistory::answersOf(3).size(), 0);
         // Reopening finds everything again.
         KanjiHistory::close();
@@ -274,7 +233,7 @@ class TestKanjiHistory : public QObject {
     void damaged() {
         QFETCH(QByteArray, bytes);
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         env.writeFile(KanjiHistory::FileName, bytes);
         OpenKanjiHistory(nullptr);
         QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Rebuilt);
@@ -291,7 +250,7 @@ class TestKanjiHistory : public QObject {
     // A file of ours cut short is one SQLite itself calls damaged: set aside, the history anew.
     void cutShort() {
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         Cur_Player = 1;
         QList<HistoryAnswer> many;
         for (int i = 0; i < 3000; ++i)
@@ -316,7 +275,7 @@ class TestKanjiHistory : public QObject {
     // damaged: it is left exactly as it is and the history is off, said once.
     void otherShapeLeftAlone() {
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         {
             OtherProgram other(env.path(KanjiHistory::FileName));
             QVERIFY(other.exec(QStringLiteral("CREATE TABLE answers (id INTEGER, what TEXT)")));
@@ -336,7 +295,7 @@ class TestKanjiHistory : public QObject {
     // A newer program's file with more columns and tables is read and written, not discarded.
     void newerFileRead() {
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         {
             OtherProgram newer(env.path(KanjiHistory::FileName));
             QVERIFY(newer.exec(QStringLiteral(
@@ -373,7 +332,7 @@ class TestKanjiHistory : public QObject {
     void lockedByAnotherProgram() {
         QFETCH(QString, lock);
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         KanjiHistory::setBusyWait(0);
         earlierAnswers(50);
         const QString path = env.path(KanjiHistory::FileName);
@@ -407,7 +366,7 @@ class TestKanjiHistory : public QObject {
     // memory, no transaction is left open, and they are written later, not rolled back at exit.
     void failedCommit() {
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         KanjiHistory::setBusyWait(0);
         earlierAnswers(10);
         const QString path = env.path(KanjiHistory::FileName);
@@ -440,7 +399,7 @@ class TestKanjiHistory : public QObject {
     void refusedWrites() {
         QFETCH(QString, refusal);
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         KanjiHistory::setBusyWait(0);
         SmallDisk disk("256k");
         if (!disk.mounted) {
@@ -454,7 +413,7 @@ class TestKanjiHistory : public QObject {
         earlierAnswers(40);
         QCOMPARE(OtherProgram(path).count(), 40);
         if (refusal == QLatin1String("full")) {
-            fillUp(dir);
+            FillUp(dir);
         } else if (disk.mounted) {
             QVERIFY(disk.remount(true));
         } else {
@@ -490,7 +449,7 @@ class TestKanjiHistory : public QObject {
     // Each damaged file is set aside under a name of its own: an earlier one is never replaced.
     void setAsideKeepsEarlier() {
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         env.writeFile(QStringLiteral("KanjiNote.db.damaged"), "the first one");
         env.writeFile(KanjiHistory::FileName, "the second one, not a database at all");
         OpenKanjiHistory(nullptr);
@@ -522,7 +481,7 @@ class TestKanjiHistory : public QObject {
     // (the notebook shows them), the program says so once.
     void unwritable() {
         TestEnv env;
-        addPlayer(1, "taro");
+        AddHistoryPlayer(1, "taro", 2);
         SetRecordsDir(env.path(QStringLiteral("no/such/folder")));
         OpenKanjiHistory(nullptr);
         QCOMPARE(KanjiHistory::open(), KanjiHistory::OpenResult::Unavailable);

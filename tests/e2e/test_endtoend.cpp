@@ -34,6 +34,7 @@
 #include "platform/Modal.h"
 #include "platform/ProgramEnd.h"
 #include "support/TestEnv.h"
+#include "support/WindowWalk.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -550,16 +551,6 @@ struct Run {
     }
 };
 
-void registerGameWindows() {
-    RegisterGameWindow(1, [] { return new TF_Game1(); });
-    RegisterGameWindow(2, [] { return new TF_Game2(); });
-    RegisterGameWindow(3, [] { return new TF_Game3(); });
-    RegisterGameWindow(4, [] { return new TF_Game4(); });
-    RegisterGameWindow(5, [] { return new TF_Game5(); });
-    RegisterGameWindow(6, [] { return new TF_Game6(); });
-    RegisterGameWindow(7, [] { return new TF_Game7(); });
-}
-
 // An earlier family's files: one player with some progress and a game-5 ranking entry.
 void writeEarlierRun(TestEnv& env) {
     InitTables();
@@ -599,7 +590,7 @@ class TestEndToEnd : public QObject {
         qApp->setQuitOnLastWindowClosed(false);
         InstallHandCursor();
         InstallFontSubstitutions();
-        registerGameWindows();
+        RegisterSevenGameWindows();
         QVERIFY2(QFileInfo::exists(TestEnv::builtProgramDir() + QStringLiteral("/Kanji.dat")),
                  "build the kanjidata and assets targets first");
     }

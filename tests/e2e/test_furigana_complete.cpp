@@ -7,21 +7,15 @@
 #include "aftergame/TF_Game_Seiseki.h"
 #include "aftergame/TF_Game_Shutsudai.h"
 #include "aftergame/TF_Kanji_Note.h"
-#include "data/FuriganaReader.h"
+#include "data/KanjiHistory.h"
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
-#include "games/action/TF_Game5.h"
-#include "games/action/TF_Game6.h"
-#include "games/action/TF_Game7.h"
 #include "games/guess/TF_Game2.h"
 #include "games/guess/TF_Game3.h"
 #include "games/guess/TF_Kanji_Sel.h"
-#include "games/puzzle/TF_Game1.h"
-#include "games/puzzle/TF_Game4.h"
-#include "menu/GameWindows.h"
-#include "menu/MenuTestSupport.h"
 #include "platform/Fonts.h"
 #include "support/TestEnv.h"
+#include "support/WindowWalk.h"
 #include "writing/Furigana.h"
 #include "writing/RubyText.h"
 #include "writing/handwriting/HandwritingPad.h"
@@ -92,14 +86,6 @@ QStringList furiganaFaults(QWidget* window) {
     return faults;
 }
 
-QWidget* openGameWindow() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && !qobject_cast<TF_Main*>(w) && !qobject_cast<TF_Pop*>(w) &&
-            w->width() >= 600)
-            return w;
-    return nullptr;
-}
-
 } // namespace
 
 class TestFuriganaComplete : public QObject {
@@ -135,18 +121,7 @@ class TestFuriganaComplete : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        InstallFontSubstitutions();
-        InstallFuriganaReader();
-        InstallFurigana(*qApp);
-        RegisterGameWindow(1, [] { return new TF_Game1(); });
-        RegisterGameWindow(2, [] { return new TF_Game2(); });
-        RegisterGameWindow(3, [] { return new TF_Game3(); });
-        RegisterGameWindow(4, [] { return new TF_Game4(); });
-        RegisterGameWindow(5, [] { return new TF_Game5(); });
-        RegisterGameWindow(6, [] { return new TF_Game6(); });
-        RegisterGameWindow(7, [] { return new TF_Game7(); });
-    }
+    void initTestCase() { PrepareWindowWalk(); }
 
     void everyWindow_data() {
         QTest::addColumn<int>("year");
@@ -159,10 +134,8 @@ class TestFuriganaComplete : public QObject {
         faults_.clear();
         looked_ = 0;
         TestEnv env(true);
-        WritePlayers(env, {QStringLiteral("たろう"), QStringLiteral("はなこ")}, {year, 2});
-        MenuPtr menu = MakeMenu();
+        MenuPtr menu = MenuOfTwoChildren(env, year);
         QVERIFY(menu->created());
-        menu->show();
         look(menu.get(), QStringLiteral("menu before a child is picked"));
         menu->Lst_Player->setCurrentRow(0);
         menu->Lst_PlayerClick();
@@ -179,7 +152,7 @@ class TestFuriganaComplete : public QObject {
 
         for (int game = 1; game <= 7; ++game) {
             menu->Btn_GameClick(game);
-            QWidget* w = openGameWindow();
+            QWidget* w = OpenGameWindow();
             QVERIFY2(w, "no game window");
             const QString name = QStringLiteral("game %1").arg(game);
             look(w, name);
@@ -237,6 +210,9 @@ class TestFuriganaComplete : public QObject {
             look(&grades, QStringLiteral("grades"));
         }
         {
+            // Recent answers from games whose names hold kanji, one asking the stroke count.
+            KanjiHistory::add(1, k, 2, KanjiAsked::Kakusuu, false);
+            KanjiHistory::add(1, k, 5, KanjiAsked::Reading, true);
             TF_Kanji_Note note(1);
             note.show();
             look(&note, QStringLiteral("notebook"));

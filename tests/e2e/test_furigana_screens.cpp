@@ -7,19 +7,11 @@
 #include "aftergame/TF_Game_Kotae.h"
 #include "aftergame/TF_Game_Seiseki.h"
 #include "aftergame/TF_Game_Shutsudai.h"
-#include "data/FuriganaReader.h"
 #include "data/KanjiFiles.h"
 #include "data/Tables.h"
-#include "games/action/TF_Game5.h"
-#include "games/action/TF_Game6.h"
-#include "games/action/TF_Game7.h"
 #include "games/guess/TF_Game2.h"
 #include "games/guess/TF_Game3.h"
 #include "games/guess/TF_Kanji_Sel.h"
-#include "games/puzzle/TF_Game1.h"
-#include "games/puzzle/TF_Game4.h"
-#include "menu/GameWindows.h"
-#include "menu/MenuTestSupport.h"
 #include "platform/DisplayModes.h"
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
@@ -27,6 +19,7 @@
 #include "platform/MessageDialog.h"
 #include "writing/RubyText.h"
 #include "support/TestEnv.h"
+#include "support/WindowWalk.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -121,28 +114,11 @@ class TestFuriganaScreens : public QObject {
             w->grab().save(QStringLiteral("%1/y%2-%3.png").arg(dir).arg(year_).arg(name));
     }
 
-    static QWidget* openWindow() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && !qobject_cast<TF_Main*>(w) && !qobject_cast<TF_Pop*>(w) &&
-                w->width() >= 600)
-                return w;
-        return nullptr;
-    }
-
   private slots:
     void initTestCase() {
         if (const double scale = qEnvironmentVariable("MOJI_SHOT_SCALE").toDouble(); scale > 0)
             ApplyGlobalScaleFactor(scale);
-        InstallFontSubstitutions();
-        InstallFuriganaReader();
-        InstallFurigana(*qApp);
-        RegisterGameWindow(1, [] { return new TF_Game1(); });
-        RegisterGameWindow(2, [] { return new TF_Game2(); });
-        RegisterGameWindow(3, [] { return new TF_Game3(); });
-        RegisterGameWindow(4, [] { return new TF_Game4(); });
-        RegisterGameWindow(5, [] { return new TF_Game5(); });
-        RegisterGameWindow(6, [] { return new TF_Game6(); });
-        RegisterGameWindow(7, [] { return new TF_Game7(); });
+        PrepareWindowWalk();
     }
 
     void everyWindow_data() {
@@ -156,10 +132,8 @@ class TestFuriganaScreens : public QObject {
         problems_.clear();
         annotated_ = 0;
         TestEnv env(true);
-        WritePlayers(env, {QStringLiteral("たろう"), QStringLiteral("はなこ")}, {year, 2});
-        MenuPtr menu = MakeMenu();
+        MenuPtr menu = MenuOfTwoChildren(env, year);
         QVERIFY(menu->created());
-        menu->show();
         look(menu.get(), QStringLiteral("menu-noplayer"));
         menu->Lst_Player->setCurrentRow(0);
         menu->Lst_PlayerClick();
@@ -171,7 +145,7 @@ class TestFuriganaScreens : public QObject {
 
         for (int game = 1; game <= 7; ++game) {
             menu->Btn_GameClick(game);
-            QWidget* w = openWindow();
+            QWidget* w = OpenGameWindow();
             QVERIFY2(w, "no game window");
             look(w, QStringLiteral("game%1").arg(game));
             if (auto* g = qobject_cast<TPictureGameFrame*>(w)) {

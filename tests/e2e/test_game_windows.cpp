@@ -19,6 +19,7 @@
 #include "platform/Modal.h"
 #include "platform/StartEndGuard.h"
 #include "support/TestEnv.h"
+#include "support/WindowWalk.h"
 
 #include <QListWidget>
 #include <QPointer>
@@ -27,16 +28,6 @@
 
 namespace {
 const QString End = QStringLiteral("ゲームおわり");
-
-void registerGameWindows() {
-    RegisterGameWindow(1, [] { return new TF_Game1(); });
-    RegisterGameWindow(2, [] { return new TF_Game2(); });
-    RegisterGameWindow(3, [] { return new TF_Game3(); });
-    RegisterGameWindow(4, [] { return new TF_Game4(); });
-    RegisterGameWindow(5, [] { return new TF_Game5(); });
-    RegisterGameWindow(6, [] { return new TF_Game6(); });
-    RegisterGameWindow(7, [] { return new TF_Game7(); });
-}
 
 void settle() {
     QCoreApplication::processEvents();
@@ -85,7 +76,7 @@ class TestGameWindows : public QObject {
   private slots:
     void initTestCase() {
         qApp->setQuitOnLastWindowClosed(false);
-        registerGameWindows();
+        RegisterSevenGameWindows();
         QVERIFY2(QFileInfo::exists(TestEnv::builtProgramDir() + QStringLiteral("/Kanji.dat")),
                  "build the kanjidata and assets targets first");
     }

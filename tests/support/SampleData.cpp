@@ -3,6 +3,8 @@
 
 #include "data/BinaryRecords.h"
 #include "data/KanjiFiles.h"
+#include "data/Rules.h"
+#include "data/Tables.h"
 #include "platform/Cp932.h"
 #include "support/TestEnv.h"
 
@@ -70,4 +72,18 @@ void WriteSampleKanjiData(const TestEnv& env)
     env.writeFile(MondaiFileName, sentences);
     LoadKanjiTable();
     LoadMondaiIndex();
+}
+
+bool StartSampleGame(const TestEnv& env, int game)
+{
+    WriteSampleKanjiData(env);
+    if (!LoadKanjiTable())
+        return false;
+    SetConstantTables();
+    Player_Count = 1;
+    Player_Tbl[1].Gakunen = 2;
+    Player_Tbl[1].Level.fill(1);
+    Cur_Player = 1;
+    StartGame(game);
+    return true;
 }

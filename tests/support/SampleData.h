@@ -25,3 +25,7 @@ void WriteSampleKanjiData(const TestEnv& env);
 // The reading part of sentence i (1-based) of kanji k as the sample data writes it.
 QString SampleReading(int k, int i);
 int SampleSentenceCount(int k);
+
+// The sample data loaded and game `game` started for one year-2 child at level 1, as a game's
+// window would start it. False when the kanji table did not load.
+bool StartSampleGame(const TestEnv& env, int game);

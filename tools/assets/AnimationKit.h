@@ -81,16 +81,34 @@ inline void burst(QPainter& p, QPointF c, double size, double t)
     p.restore();
 }
 
+// Device pixels per clip pixel of the frames being drawn: 1 for the clips, more for their
+// masters. Every picture below is made at this scale and drawn in clip pixels.
+inline int& frameScale()
+{
+    static int scale = 1;
+    return scale;
+}
+
+// A picture of w x h clip pixels at the frame scale.
+inline QImage layer(int w, int h, QImage::Format format)
+{
+    QImage img(w * frameScale(), h * frameScale(), format);
+    img.setDevicePixelRatio(frameScale());
+    return img;
+}
+
 inline QImage popPicture(int n, int side)
 {
     WmfPicture pic;
     pic.loadFromData(Pictures::popMetafile(n));
-    return pic.render(QSize(side, side));
+    QImage img = pic.render(QSize(side, side) * frameScale());
+    img.setDevicePixelRatio(frameScale());
+    return img;
 }
 
 inline QImage canvas(const QColor& background)
 {
-    QImage img(W, H, QImage::Format_RGB32);
+    QImage img = layer(W, H, QImage::Format_RGB32);
     img.fill(background);
     return img;
 }

@@ -2,7 +2,10 @@
 #include "Animations.h"
 
 #include "AssetList.h"
+#include "AnimationKit.h"
 #include "AviWriter.h"
+
+#include "platform/PictureMasters.h"
 
 #include <QDir>
 
@@ -30,6 +33,15 @@ QStringList Animations::writeAll(const QString& dir)
         if (!AviWriter::save(QDir(dir).filePath(name), frames(game), AssetList::AnimationRate))
             return {};
         written << name;
+        // The same clip drawn larger, which a screen of more device pixels shows instead.
+        AnimationKit::frameScale() = ClipMasterScale;
+        const std::vector<QImage> large = frames(game);
+        AnimationKit::frameScale() = 1;
+        const QString master = ClipMasterName(name);
+        if (!AviWriter::save(QDir(dir).filePath(master), large, AssetList::AnimationRate,
+                             AviWriter::Coding::Png))
+            return {};
+        written << master;
     }
     const QString practice = QString::fromLatin1(AssetList::PracticeAnimation.name);
     if (!AviWriter::save(QDir(dir).filePath(practice), writing(AssetList::PracticeAnimation.frames),

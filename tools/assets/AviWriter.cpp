@@ -3,7 +3,10 @@
 
 #include "Bytes.h"
 
+#include <QBuffer>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,13 +29,54 @@ QByteArray list(const char* type, const QByteArray& data)
 
 }  // namespace
 
-QByteArray AviWriter::encode(const std::vector<QImage>& frames, int fps)
+namespace {
+
+// One frame as the stream stores it: bottom-up BGR rows, or a PNG file.
+QByteArray frameData(const QImage& frame, AviWriter::Coding coding, int stride)
+{
+    const int w = frame.width(), h = frame.height();
+    const QImage rgb = frame.convertToFormat(QImage::Format_RGB888);
+    if (coding == AviWriter::Coding::Png) {
+        QByteArray png;
+        QBuffer out(&png);
+        out.open(QIODevice::WriteOnly);
+        QImage plain = rgb;
+        plain.setDevicePixelRatio(1);
+        plain.save(&out, "PNG");
+        return png;
+    }
+    QByteArray pixels(stride * h, '\0');
+    for (int y = 0; y < h; ++y) {
+        const uchar* src = rgb.constScanLine(h - 1 - y);
+        char* dst = pixels.data() + y * stride;
+        for (int x = 0; x < w; ++x) {
+            dst[3 * x] = char(src[3 * x + 2]);  // DIB order: blue, green, red
+            dst[3 * x + 1] = char(src[3 * x + 1]);
+            dst[3 * x + 2] = char(src[3 * x]);
+        }
+    }
+    return pixels;
+}
+
+}  // namespace
+
+QByteArray AviWriter::encode(const std::vector<QImage>& frames, int fps, Coding coding)
 {
     if (frames.empty() || fps <= 0)
         return {};
     const int w = frames.front().width(), h = frames.front().height();
     const int stride = (w * 3 + 3) & ~3;
-    const quint32 frameBytes = quint32(stride * h);
+    std::vector<QByteArray> data;
+    quint32 frameBytes = coding == Coding::Raw ? quint32(stride * h) : 0;
+    for (const QImage& frame : frames) {
+        if (frame.size() != QSize(w, h))
+            return {};
+        data.push_back(frameData(frame, coding, stride));
+        if (data.back().isEmpty())
+            return {};
+        frameBytes = std::max(frameBytes, quint32(data.back().size()));
+    }
+    const bool png = coding == Coding::Png;
 
     QByteArray avih;
     Bytes::put32(avih, quint32(1000000 / fps));      // microseconds per frame
@@ -49,7 +93,7 @@ QByteArray AviWriter::encode(const std::vector<QImage>& frames, int fps)
         Bytes::put32(avih, 0);
 
     QByteArray strh("vids", 4);
-    strh += QByteArray("DIB ", 4);
+    strh += QByteArray(png ? "MPNG" : "DIB ", 4);
     Bytes::put32(strh, 0);   // flags
     Bytes::put16(strh, 0);   // priority
     Bytes::put16(strh, 0);   // language
@@ -72,7 +116,10 @@ QByteArray AviWriter::encode(const std::vector<QImage>& frames, int fps)
     Bytes::put32(strf, quint32(h));  // positive: rows stored bottom-up
     Bytes::put16(strf, 1);
     Bytes::put16(strf, 24);
-    Bytes::put32(strf, 0);  // BI_RGB
+    if (png)
+        strf += QByteArray("MPNG", 4);
+    else
+        Bytes::put32(strf, 0);  // BI_RGB
     Bytes::put32(strf, frameBytes);
     Bytes::put32(strf, 2835);
     Bytes::put32(strf, 2835);
@@ -83,26 +130,14 @@ QByteArray AviWriter::encode(const std::vector<QImage>& frames, int fps)
 
     QByteArray movi;
     QByteArray idx;
-    for (const QImage& frame : frames) {
-        if (frame.size() != QSize(w, h))
-            return {};
-        const QImage rgb = frame.convertToFormat(QImage::Format_RGB888);
-        QByteArray pixels(int(frameBytes), '\0');
-        for (int y = 0; y < h; ++y) {
-            const uchar* src = rgb.constScanLine(h - 1 - y);
-            char* dst = pixels.data() + y * stride;
-            for (int x = 0; x < w; ++x) {
-                dst[3 * x] = char(src[3 * x + 2]);  // DIB order: blue, green, red
-                dst[3 * x + 1] = char(src[3 * x + 1]);
-                dst[3 * x + 2] = char(src[3 * x]);
-            }
-        }
+    const char* const id = png ? "00dc" : "00db";
+    for (const QByteArray& frame : data) {
         // Index offsets count from the "movi" type word.
-        idx += QByteArray("00db", 4);
+        idx += QByteArray(id, 4);
         Bytes::put32(idx, 0x10);  // key frame
         Bytes::put32(idx, quint32(4 + movi.size()));
-        Bytes::put32(idx, frameBytes);
-        movi += chunk("00db", pixels);
+        Bytes::put32(idx, quint32(frame.size()));
+        movi += chunk(id, frame);
     }
     QByteArray body("AVI ", 4);
     body += hdrl;
@@ -111,9 +146,9 @@ QByteArray AviWriter::encode(const std::vector<QImage>& frames, int fps)
     return chunk("RIFF", body);
 }
 
-bool AviWriter::save(const QString& path, const std::vector<QImage>& frames, int fps)
+bool AviWriter::save(const QString& path, const std::vector<QImage>& frames, int fps, Coding coding)
 {
-    const QByteArray bytes = encode(frames, fps);
+    const QByteArray bytes = encode(frames, fps, coding);
     if (bytes.isEmpty())
         return false;
     QSaveFile f(path);

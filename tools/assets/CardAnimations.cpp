@@ -155,7 +155,7 @@ std::vector<QImage> Animations::shuffle(int count)
 {
     const QRectF board(SafeLeft, 15, 90, 90);
     const double tile = 30;
-    QImage picture(90, 90, QImage::Format_RGB32);
+    QImage picture = layer(90, 90, QImage::Format_RGB32);
     {
         picture.fill(QColor(255, 250, 230));
         QPainter p(&picture);
@@ -203,7 +203,8 @@ std::vector<QImage> Animations::shuffle(int count)
             const QPointF a(board.left() + (now[size_t(t)] % 3) * tile, board.top() + (now[size_t(t)] / 3) * tile);
             const QPointF b(board.left() + (next[size_t(t)] % 3) * tile, board.top() + (next[size_t(t)] / 3) * tile);
             const QPointF at = f / 3 >= steps - 1 ? a : lerp(a, b, slide);
-            const QRectF src((t % 3) * tile, (t / 3) * tile, tile, tile);
+            const qreal px = picture.devicePixelRatio(); // the source counts the picture's pixels
+            const QRectF src((t % 3) * tile * px, (t / 3) * tile * px, tile * px, tile * px);
             p.drawImage(QRectF(at, QSizeF(tile, tile)), picture, src);
             const bool settled = t < step;
             p.setPen(QPen(settled ? QColor(255, 210, 0) : QColor(120, 70, 30), settled ? 1.5 : 1));
@@ -263,7 +264,7 @@ std::vector<QImage> Animations::jigsaw(int count)
 {
     const double side = 40;
     const QPointF board(SafeLeft + 2, 20);
-    QImage picture(80, 80, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = layer(80, 80, QImage::Format_ARGB32_Premultiplied);
     {
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing);

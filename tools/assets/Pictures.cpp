@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Pictures.h"
 
+#include "platform/PictureMasters.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -36,6 +38,16 @@ QStringList Pictures::writeAll(const QString& dir)
         if (!image.save(QDir(dir).filePath(QString::fromLatin1(name)), "BMP"))
             return {};
         written << QString::fromLatin1(name);
+    }
+    const std::pair<QString, QImage> masters[] = {
+        {MasterName(QStringLiteral("Tama.bmp")), tamaMaster(MasterScale)},
+        {MasterName(QStringLiteral("Mogura.bmp")), moguraMaster(MasterScale)},
+        {MasterName(QStringLiteral("Atari.bmp")), atariMaster(MasterScale)},
+    };
+    for (const auto& [name, image] : masters) {
+        if (!image.save(QDir(dir).filePath(name), "PNG"))
+            return {};
+        written << name;
     }
     return written;
 }

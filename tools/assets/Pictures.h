@@ -21,5 +21,10 @@ QImage bangBitmap();    // 8x8 bomb on white
 QImage moguraBitmap();  // 64x64 hole on black
 QImage atariBitmap();   // 64x64 hit on black
 QImage starsBitmap();   // 48x24 two stars on white
+// The screen's masters of the shell, hole and hit pictures: the same drawing `scale` times
+// larger, smooth, the background transparent (what the games make transparent or fill navy).
+QImage moguraMaster(int scale);
+QImage tamaMaster(int scale);
+QImage atariMaster(int scale);
 
 }  // namespace Pictures

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 #include <QtMath>
 #include <cmath>
 
@@ -62,6 +63,59 @@ QImage Pictures::tamaBitmap()
                      {'b', QColor(60, 110, 200)}, {'F', QColor(255, 140, 30)}, {'f', QColor(255, 230, 80)}});
 }
 
+QImage Pictures::tamaMaster(int scale)
+{
+    // The same shell drawn in outline, `scale` device pixels a unit of the 16 x 32 picture.
+    QImage img(16 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    const QColor edge(170, 110, 20);
+    const QPen outline(edge, 0.6);
+    // The flame trail first, under the nozzle.
+    QPainterPath flame;
+    flame.moveTo(5, 18.5);
+    flame.cubicTo(5, 23, 7, 25, 8, 28.5);
+    flame.cubicTo(9, 25, 11, 23, 11, 18.5);
+    flame.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 140, 30));
+    p.drawPath(flame);
+    QPainterPath core;
+    core.moveTo(6.5, 18.5);
+    core.cubicTo(6.5, 21, 7.5, 22.5, 8, 24.5);
+    core.cubicTo(8.5, 22.5, 9.5, 21, 9.5, 18.5);
+    core.closeSubpath();
+    p.setBrush(QColor(255, 230, 80));
+    p.drawPath(core);
+    // Fins.
+    p.setPen(outline);
+    p.setBrush(QColor(60, 110, 200));
+    p.drawPolygon(QPolygonF({QPointF(5.5, 13), QPointF(3.2, 16.5), QPointF(3.2, 19), QPointF(5.5, 17.5)}));
+    p.drawPolygon(QPolygonF({QPointF(10.5, 13), QPointF(12.8, 16.5), QPointF(12.8, 19), QPointF(10.5, 17.5)}));
+    // Body with its shade and window.
+    p.setBrush(QColor(255, 210, 60));
+    p.drawRect(QRectF(5.3, 6, 5.4, 12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 170, 40));
+    p.drawRect(QRectF(9.3, 6.3, 1.1, 11.4));
+    p.setBrush(QColor(255, 245, 190));
+    p.drawEllipse(QRectF(7, 7, 1.4, 3));
+    p.setBrush(edge);
+    p.drawRect(QRectF(5.3, 17, 5.4, 1));
+    // Nose.
+    QPainterPath nose;
+    nose.moveTo(8, 1);
+    nose.cubicTo(9.5, 2, 10.7, 4, 10.7, 6);
+    nose.lineTo(5.3, 6);
+    nose.cubicTo(5.3, 4, 6.5, 2, 8, 1);
+    p.setPen(QPen(QColor(150, 20, 30), 0.6));
+    p.setBrush(QColor(230, 40, 50));
+    p.drawPath(nose);
+    return img;
+}
+
 QImage Pictures::bangBitmap()
 {
     // A round bomb with a burning fuse.
@@ -81,11 +135,12 @@ QImage Pictures::bangBitmap()
 
 namespace {
 
-// The mound around a hole, shared by the hole and the hit pictures. The background stays pure
-// black and connected to (1, 1); no edge pixel is blended with it.
-void drawMound(QPainter& p)
+// The mound around a hole, shared by the hole and the hit pictures. Unsmoothed for the game's
+// files: their background stays pure black and connected to (1, 1), no edge pixel blended with
+// it. Smooth for the screen's masters, which have no background.
+void drawMound(QPainter& p, bool smooth)
 {
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::Antialiasing, smooth);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(140, 90, 45));
     p.drawEllipse(QRect(2, 34, 60, 28));
@@ -108,22 +163,11 @@ void drawMound(QPainter& p)
 
 }  // namespace
 
-QImage Pictures::moguraBitmap()
-{
-    QImage img(64, 64, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    QPainter p(&img);
-    drawMound(p);
-    return img;
-}
+namespace {
 
-QImage Pictures::atariBitmap()
+// The dizzy mole over the mound.
+void drawAtari(QPainter& p)
 {
-    // A mole knocked dizzy, with a bump and stars.
-    QImage img(64, 64, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    QPainter p(&img);
-    drawMound(p);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 80, 50));
     p.drawChord(QRect(14, 14, 36, 44), 0, 180 * 16);
@@ -152,7 +196,54 @@ QImage Pictures::atariBitmap()
     }
     p.setPen(QPen(QColor(255, 255, 120), 1));
     p.drawArc(QRect(8, 2, 48, 16), 20 * 16, 140 * 16);
+}
+
+// A picture of 64 x 64 units drawn `scale` device pixels a unit, smooth, on transparency.
+template <typename Draw>
+QImage master(int scale, Draw draw)
+{
+    QImage img(64 * scale, 64 * scale, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.scale(scale, scale);
+    draw(p);
     return img;
+}
+
+}  // namespace
+
+QImage Pictures::moguraBitmap()
+{
+    QImage img(64, 64, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    QPainter p(&img);
+    drawMound(p, false);
+    return img;
+}
+
+QImage Pictures::atariBitmap()
+{
+    // A mole knocked dizzy, with a bump and stars.
+    QImage img(64, 64, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    QPainter p(&img);
+    drawMound(p, false);
+    drawAtari(p);
+    return img;
+}
+
+QImage Pictures::moguraMaster(int scale)
+{
+    return master(scale, [](QPainter& p) { drawMound(p, true); });
+}
+
+QImage Pictures::atariMaster(int scale)
+{
+    return master(scale, [](QPainter& p) {
+        drawMound(p, true);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        drawAtari(p);
+    });
 }
 
 QImage Pictures::starsBitmap()
