@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke checker's verdicts on whole characters: strokes entered by hand and strokes made
 // from the model as a child writes them, right, backwards, out of order, misplaced, misshapen,
-// one too many; strokes of other characters; both school orders of 上; strokes given after
-// misses.
+// one too many; strokes of other characters; both school orders where the guide gives two;
+// strokes given after misses.
 #include "support/ChildHand.h"
 #include "support/HandStrokes.h"
 #include "support/TestEnv.h"
@@ -246,6 +246,42 @@ class TestStrokeChecker : public QObject {
         QCOMPARE(placed.size(), neat.size());
         for (qsizetype i = 0; i < placed.size(); ++i)
             QVERIFY2(QLineF(placed[i], neat[i]).length() < 2.5, qPrintable(QString::number(i)));
+    }
+
+    // Where the school guide accepts two orders, a child writing either is right all through;
+    // a third order is not.
+    void schoolOrders_data() {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<QList<int>>("order"); // KanjiVG's stroke numbers
+        QTest::addColumn<bool>("accepted");
+        auto both = [](const char* ch, const QList<int>& second, const QList<int>& third) {
+            QList<int> first;
+            for (int i = 1; i <= second.size(); ++i)
+                first << i;
+            const QString c = QString::fromUtf8(ch);
+            QTest::addRow("%s in KanjiVG's order", ch) << c << first << true;
+            QTest::addRow("%s in its second order", ch) << c << second << true;
+            QTest::addRow("%s in a third order", ch) << c << third << false;
+        };
+        both("上", {2, 1, 3}, {1, 3, 2});
+        both("点", {2, 1, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 4, 3, 5, 6, 7, 8, 9});
+        both("店", {1, 2, 3, 5, 4, 6, 7, 8}, {2, 1, 3, 4, 5, 6, 7, 8});
+        both("感", {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13},
+             {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12, 13});
+    }
+    void schoolOrders() {
+        QFETCH(QString, ch);
+        QFETCH(QList<int>, order);
+        QFETCH(bool, accepted);
+        StrokeChecker checker(Model(ch));
+        QString oks;
+        for (qsizetype i = 0; i < order.size(); ++i)
+            oks += i ? QStringLiteral(" ok") : QStringLiteral("ok");
+        const QString verdicts = Verdicts(checker, Written(ch, order));
+        if (accepted)
+            QCOMPARE(verdicts, oks);
+        else
+            QVERIFY2(verdicts != oks, qPrintable(verdicts));
     }
 
     // Both orders of 上 stay open until a stroke decides; after the short horizontal the
