@@ -276,6 +276,22 @@ class TestPracticeWindow : public QObject {
         }
     }
 
+    // The sentence to write from memory, at every width the box may have: no line starts with a
+    // closing mark, no character stands alone on the last line, nothing is lost.
+    void sentenceBreaksKeepMarksWithTheirWords() {
+        SentenceBox box;
+        box.setSentence({QStringLiteral("図画"), QStringLiteral("こう"),
+                         QStringLiteral("作の時間がすきだ。")});
+        for (int width = 120; width <= 300; width += 2) {
+            box.resize(width, 250);
+            const QStringList lines = box.lines();
+            QCOMPARE(lines.join(QString()), QStringLiteral("図画□作の時間がすきだ。"));
+            for (const QString& line : lines)
+                QVERIFY2(!line.startsWith(QChar(0x3002)), qPrintable(lines.join(QLatin1Char('|'))));
+            QVERIFY2(lines.last().size() >= 2, qPrintable(lines.join(QLatin1Char('|'))));
+        }
+    }
+
     // Two misses at one stroke: the stroke is drawn for the child to trace, and the kanji counts
     // as not written from memory; a third miss writes the stroke in, so the child always gets on.
     void twoMissesShowTheStroke_data() {
