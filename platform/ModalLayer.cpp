@@ -209,7 +209,9 @@ int RunModal(QDialog* dialog) {
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     layer->open();
     if (!full && !placed && !dialog->testAttribute(Qt::WA_Moved)) {
-        dialog->adjustSize();
+        // A dialog given its size keeps it: its children need not reach its edges.
+        if (!dialog->testAttribute(Qt::WA_Resized))
+            dialog->adjustSize();
         dialog->move(layer->rect().center() - dialog->rect().center());
     }
     if (dialog->isVisible())

@@ -9,6 +9,12 @@ namespace {
 constexpr int TextPixels = 24;
 constexpr int ReadingPixels = 15;
 const QColor Reading(255, 110, 110);
+
+// Marks that close what stands before them: never the first on a line.
+bool closes(const QString& piece) {
+    static const QString marks = QStringLiteral("。、！？」』）ー・ぁぃぅぇぉっゃゅょァィゥェォッャュョ");
+    return piece.size() == 1 && marks.contains(piece);
+}
 } // namespace
 
 SentenceBox::SentenceBox(QWidget* parent) : QWidget(parent) {}
@@ -29,20 +35,52 @@ QList<SentenceBox::Piece> SentenceBox::layout() const {
     pieces << Piece{QString(), {}};
     for (const QChar c : sentence_.after)
         pieces << Piece{QString(c), {}};
+    QList<int> widths;
+    for (const Piece& piece : pieces)
+        widths << (piece.text.isEmpty() ? boxSide + 6 : fm.horizontalAdvance(piece.text));
+    // Where each line starts: as full as it fits, then a closing mark, or one character alone
+    // on the last line, takes the character before it along.
+    QList<int> starts{0};
     int x = 0;
-    int line = 0;
-    for (Piece& piece : pieces) {
-        const int w = piece.text.isEmpty() ? boxSide + 6 : fm.horizontalAdvance(piece.text);
-        if (x + w > width() && x > 0) {
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (x + widths[i] > width() && x > 0) {
+            starts << int(i);
             x = 0;
+        }
+        x += widths[i];
+    }
+    for (qsizetype k = 1; k < starts.size(); ++k) {
+        const int at = starts[k];
+        const bool alone = k + 1 == starts.size() && at + 1 == pieces.size();
+        if ((closes(pieces[at].text) || alone) && at - 1 > starts[k - 1])
+            starts[k] = at - 1;
+    }
+    int line = -1;
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (line + 1 < starts.size() && starts[line + 1] == i) {
             ++line;
+            x = 0;
         }
         const int top = line * lineHeight + readingHeight;
+        Piece& piece = pieces[i];
         piece.at = piece.text.isEmpty() ? QRect(x + 3, top, boxSide, boxSide)
-                                        : QRect(x, top + 2, w, fm.height());
-        x += w;
+                                        : QRect(x, top + 2, widths[i], fm.height());
+        x += widths[i];
     }
     return pieces;
+}
+
+QStringList SentenceBox::lines() const {
+    QStringList out;
+    int top = -1;
+    for (const Piece& piece : layout()) {
+        const int at = piece.text.isEmpty() ? piece.at.top() : piece.at.top() - 2;
+        if (out.isEmpty() || at != top)
+            out << QString();
+        top = at;
+        out.last() += piece.text.isEmpty() ? QStringLiteral("□") : piece.text;
+    }
+    return out;
 }
 
 QRect SentenceBox::boxRect() const {

@@ -5,6 +5,7 @@
 
 #include "aftergame/NoteDetail.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class SentenceBox : public QWidget {
@@ -14,6 +15,8 @@ class SentenceBox : public QWidget {
     const NoteSentence& sentence() const { return sentence_; }
     // Where the empty square stands (tests, and the screenshot check).
     QRect boxRect() const;
+    // The sentence as it is broken into lines, the square as "□".
+    QStringList lines() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

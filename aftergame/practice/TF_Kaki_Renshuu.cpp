@@ -17,6 +17,7 @@
 #include "platform/ProgramWindow.h"
 #include "platform/Random.h"
 #include "writing/Furigana.h"
+#include "writing/WordWrap.h"
 #include "writing/strokes/StrokeStore.h"
 
 #include <QLabel>
@@ -170,7 +171,8 @@ void TF_Kaki_Renshuu::startWriting() {
 }
 
 void TF_Kaki_Renshuu::say(const QString& text) {
-    Lbl_Message->setText(text);
+    Lbl_Message->setText(
+        WrapBetweenWords(text, Lbl_Message->fontMetrics(), Lbl_Message->contentsRect().width()));
 }
 
 void TF_Kaki_Renshuu::Btn_StepClick(PracticeStep step) {

@@ -263,8 +263,13 @@ void TPictureGameFrame::FormCreate(const QString& title, bool withPicker,
     MP_Bang = new SoundEffect(this, QStringLiteral("Bang.wav"), {}, false);
     MP_Hazure = new SoundEffect(this, QStringLiteral("Hazure.wav"), {}, false);
 
-    if (withPicker)
+    if (withPicker) {
         F_Kanji_Sel = new TF_Kanji_Sel(Edt_Kotae);
+        connect(F_Kanji_Sel, &TF_Kanji_Sel::practiceOpened, this,
+                &TPictureGameFrame::HoldForPractice);
+        connect(F_Kanji_Sel, &TF_Kanji_Sel::practiceClosed, this,
+                &TPictureGameFrame::GoOnAfterPractice);
+    }
     if (!picturesLoaded_)
         Btn_Start->setEnabled(false);
 }
@@ -408,6 +413,26 @@ void TPictureGameFrame::Btn_KouhoClick()
     if (!F_Kanji_Sel)
         return;
     ShowOnLayer(F_Kanji_Sel);
+}
+
+void TPictureGameFrame::HoldForPractice()
+{
+    heldTimer_ = Timer1->isActive();
+    Timer1->stop();
+    heldMusic_ = MP_Ate->isOn() ? MP_Ate->currentFile() : QString();
+    MP_Ate->stop();
+}
+
+void TPictureGameFrame::GoOnAfterPractice()
+{
+    if (leaving_)
+        return;
+    if (heldTimer_)
+        Timer1->start();
+    if (!heldMusic_.isEmpty())
+        MP_Ate->start(heldMusic_);
+    heldTimer_ = false;
+    heldMusic_.clear();
 }
 
 void TPictureGameFrame::Btn_TegakiClick()

@@ -90,6 +90,9 @@ public:
     SoundEffect* MP_Bang;
     QTimer* Timer1;
     QPointer<TF_Kanji_Sel> F_Kanji_Sel;
+    // While the child practises writing from the picker: the game holds, and goes on after.
+    void HoldForPractice();
+    void GoOnAfterPractice();
 
     // Pictures.
     TwinPicture Board_Bmp;
@@ -159,5 +162,7 @@ private:
     void leave(bool showMenu = true);
     bool started_ = false;
     bool leaving_ = false;
+    bool heldTimer_ = false;  // what was going when the practice began
+    QString heldMusic_;
     bool picturesLoaded_ = false;
 };

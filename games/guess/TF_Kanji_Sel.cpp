@@ -141,7 +141,9 @@ void TF_Kanji_Sel::Btn_KaiteClick()
     if (chosen_ < 1)
         return;
     TF_Kaki_Renshuu practice(Cur_Player, {chosen_}, 0, this);
+    emit practiceOpened();
     ExecModal(&practice);
+    emit practiceClosed();
 }
 
 void TF_Kanji_Sel::Btn_EndClick()

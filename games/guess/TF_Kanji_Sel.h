@@ -34,6 +34,11 @@ public:
     StrokeOrderView* Img_Kakijun;
     QPushButton* Btn_Kaite; // under the stroke order, while it shows
 
+signals:
+    // Around the writing practice: the game behind holds still while the child writes.
+    void practiceOpened();
+    void practiceClosed();
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -108,6 +108,17 @@ void writeStroke(QWidget* pad, const Stroke& s, Input input) {
     }
 }
 
+// The message as one line: the window breaks it between words, dropping the space there.
+QString said(const TF_Kaki_Renshuu& w) {
+    QString out;
+    for (const QString& line : w.Lbl_Message->text().split(QLatin1Char('\n'))) {
+        if (!out.isEmpty() && !out.endsWith(QChar(0x3002)) && !out.endsWith(QChar(0xFF01)))
+            out += QLatin1Char(' ');
+        out += line;
+    }
+    return out;
+}
+
 QList<HistoryAnswer> history() {
     return KanjiHistory::answersOf(1);
 }
@@ -177,13 +188,13 @@ class TestPracticeWindow : public QObject {
             writeStroke(w.Pad_Kaku, childStroke(model[i]), input);
             QVERIFY2(w.run().isWritten(i), qPrintable(QStringLiteral("stroke %1: %2")
                                                               .arg(i + 1)
-                                                              .arg(w.Lbl_Message->text())));
+                                                              .arg(said(w))));
             QVERIFY(w.Pad_Kaku->ink().isEmpty()); // the raw ink gave way to the clean stroke
             QCOMPARE(w.Pad_Kaku->cleanCount(), i + 1);
         }
         QVERIFY(w.run().finished());
         QVERIFY(!w.run().helped());
-        QCOMPARE(w.Lbl_Message->text(), KanjiDoneMessage(false));
+        QCOMPARE(said(w), KanjiDoneMessage(false));
         QCOMPARE(MediaPlayers::log().count(QStringLiteral("play Kaku.wav")), model.size());
         const QList<HistoryAnswer> rows = history();
         QCOMPARE(rows.size(), 1);
@@ -221,7 +232,7 @@ class TestPracticeWindow : public QObject {
                                                             : childStroke(model[0], 6.0, true);
         writeStroke(w.Pad_Kaku, wrong, input);
         QCOMPARE(w.run().writtenCount(), 0);
-        QCOMPARE(w.Lbl_Message->text(),
+        QCOMPARE(said(w),
                  StrokeMessage(PracticeRun::Result::Missed, StrokeVerdict(verdict)));
         QCOMPARE(w.run().expected(), 0);
         QVERIFY(w.Pad_Kaku->flashShown());
@@ -235,6 +246,50 @@ class TestPracticeWindow : public QObject {
         QVERIFY(!w.Pad_Kaku->flashShown());
         writeStroke(w.Pad_Kaku, childStroke(model[0]), input);
         QVERIFY(w.run().isWritten(0));
+    }
+
+    // The longest feedback, shown where the child writes: broken only between words, every line
+    // within the label, no letter alone on a line.
+    void feedbackWrapsBetweenWords() {
+        PracticeEnv pe;
+        TF_Kaki_Renshuu w(1, {numberOf(QStringLiteral("十"))});
+        openStep(w, PracticeStep::Utsusu);
+        writeStroke(w.Pad_Kaku, childStroke(modelOf(QStringLiteral("十"))[1]), Input::Mouse);
+        const QString message = StrokeMessage(PracticeRun::Result::Missed, StrokeVerdict::Order);
+        QCOMPARE(said(w), message);
+        const QFontMetrics metrics(w.Lbl_Message->font());
+        const QStringList lines = w.Lbl_Message->text().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 2);
+        QVERIFY(lines.size() * metrics.lineSpacing() <= w.Lbl_Message->height());
+        for (const QString& line : lines) {
+            QVERIFY2(metrics.horizontalAdvance(line) <= w.Lbl_Message->width(), qPrintable(line));
+            QVERIFY2(line.size() >= 2, qPrintable(line));
+        }
+        // Every break falls where the message has a space or a full stop.
+        qsizetype at = 0;
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            at += lines[i].size();
+            QVERIFY2(message[at - 1] == QChar(0x3002) || message[at] == QLatin1Char(' '),
+                     qPrintable(lines[i]));
+            if (message[at] == QLatin1Char(' '))
+                ++at;
+        }
+    }
+
+    // The sentence to write from memory, at every width the box may have: no line starts with a
+    // closing mark, no character stands alone on the last line, nothing is lost.
+    void sentenceBreaksKeepMarksWithTheirWords() {
+        SentenceBox box;
+        box.setSentence({QStringLiteral("図画"), QStringLiteral("こう"),
+                         QStringLiteral("作の時間がすきだ。")});
+        for (int width = 120; width <= 300; width += 2) {
+            box.resize(width, 250);
+            const QStringList lines = box.lines();
+            QCOMPARE(lines.join(QString()), QStringLiteral("図画□作の時間がすきだ。"));
+            for (const QString& line : lines)
+                QVERIFY2(!line.startsWith(QChar(0x3002)), qPrintable(lines.join(QLatin1Char('|'))));
+            QVERIFY2(lines.last().size() >= 2, qPrintable(lines.join(QLatin1Char('|'))));
+        }
     }
 
     // Two misses at one stroke: the stroke is drawn for the child to trace, and the kanji counts
@@ -260,7 +315,7 @@ class TestPracticeWindow : public QObject {
         if (missesAtFirst == 2) {
             QCOMPARE(w.run().helpStroke(), 0);
             QVERIFY(w.Pad_Kaku->helpShown());
-            QCOMPARE(w.Lbl_Message->text(),
+            QCOMPARE(said(w),
                      StrokeMessage(PracticeRun::Result::HelpShown, StrokeVerdict::Direction));
         }
         if (missesAtFirst < 3)
@@ -274,7 +329,7 @@ class TestPracticeWindow : public QObject {
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].asked, KanjiAsked::FromMemory);
         QCOMPARE(rows[0].right, right);
-        QCOMPARE(w.Lbl_Message->text(), KanjiDoneMessage(!right));
+        QCOMPARE(said(w), KanjiDoneMessage(!right));
         // Only a kanji written from memory without help colours the notebook.
         const NoteSummary s = Summarise(rows);
         QCOMPARE(s.kanji[k].answers, 1);
@@ -378,14 +433,14 @@ class TestPracticeWindow : public QObject {
         TF_Kaki_Renshuu w(1, {numberOf(QStringLiteral("山")), numberOf(QStringLiteral("川"))});
         openStep(w, PracticeStep::Nazoru);
         QVERIFY(!w.hasModel());
-        QCOMPARE(w.Lbl_Message->text(), MsgNoModel);
+        QCOMPARE(said(w), MsgNoModel);
         writeStroke(w.Pad_Kaku, Stroke{{100, 100}, {800, 100}}, Input::Mouse);
         QVERIFY(history().isEmpty());
         QTest::mouseClick(w.Btn_Tsugi, Qt::LeftButton);
         QTest::mouseClick(w.Btn_Tsugi, Qt::LeftButton);
         QTest::mouseClick(w.Btn_Tsugi, Qt::LeftButton);
         QCOMPARE(w.kanjiIndex(), 1);
-        QCOMPARE(w.Lbl_Message->text(), MsgNoModel);
+        QCOMPARE(said(w), MsgNoModel);
         QTest::mouseClick(w.Btn_Modoru, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(MessageBoxes::shown(), QStringList{FileErrorText(QStringLiteral("Kakijun.dat"))});

@@ -2,6 +2,7 @@
 // Game 3, kanji shuffle: piece settling and shuffling, the timing for N = 3 and 15, the score,
 // the progress clock, pausing for the answer, settling on after a decided answer, the endings.
 #include "aftergame/TF_Game_Shutsudai.h"
+#include "aftergame/practice/TF_Kaki_Renshuu.h"
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "games/guess/BoardView.h"
@@ -406,6 +407,57 @@ private slots:
         g->F_Kanji_Sel->Btn_EndClick();
         QCOMPARE(g->Edt_Kotae->text(), kanjiOf(1));
         g->Btn_CancelClick();
+    }
+
+    // Writing practice opened from the picker holds the game: no shuffling, no music while the
+    // child writes; afterwards the game goes on as it was. The picker is reached with the answer
+    // box open, where the shuffle already waits; a shuffle started by then (the test starts it)
+    // waits too.
+    void practiceFromPickerHoldsTheGame_data()
+    {
+        QTest::addColumn<bool>("shuffling");
+        QTest::newRow("answer box open") << false;
+        QTest::newRow("shuffle running") << true;
+    }
+    void practiceFromPickerHoldsTheGame()
+    {
+        QFETCH(bool, shuffling);
+        TestEnv env;
+        prepare(env, 3, 1, 1);
+        env.writeFile(QStringLiteral("Kaku.wav"), QByteArray("RIFF"));
+        Midi_Count = 1;
+        QPointer<TF_Game3> g = new TF_Game3;
+        g->show();
+        g->Btn_StartClick();
+        QVERIFY(g->MP_Ate->isOn());
+        QTest::mouseClick(g->Btn_kotae, Qt::LeftButton);
+        QTest::mouseClick(g->Btn_Kouho, Qt::LeftButton);
+        if (shuffling)
+            g->Timer1->start();
+        const QString music = g->MP_Ate->currentFile();
+        TF_Kanji_Sel* sel = g->F_Kanji_Sel;
+        sel->Grd_KanjiSelectCell(0, 0);
+        QVERIFY(sel->Btn_Kaite->isVisible());
+        bool opened = false, timerDuring = true, musicDuring = true;
+        const int fixed = g->Pieces.Fixed_Count;
+        Modal::setHook([&](QDialog* d) {
+            opened = qobject_cast<TF_Kaki_Renshuu*>(d) != nullptr;
+            timerDuring = g->Timer1->isActive();
+            musicDuring = g->MP_Ate->isOn();
+            return 0;
+        });
+        QTest::mouseClick(sel->Btn_Kaite, Qt::LeftButton);
+        Modal::setHook({});
+        QVERIFY(opened);
+        QVERIFY(!timerDuring);
+        QVERIFY(!musicDuring);
+        QCOMPARE(g->Pieces.Fixed_Count, fixed);
+        // Back in the game: the music again, the shuffle as it was.
+        QVERIFY(g->MP_Ate->isOn());
+        QCOMPARE(g->MP_Ate->currentFile(), music);
+        QCOMPARE(g->Timer1->isActive(), shuffling);
+        g->Btn_CancelClick();
+        delete g.data();
     }
 };
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The stroke checker's verdicts on whole characters: strokes entered by hand and strokes made
 // from the model as a child writes them, right, backwards, out of order, misplaced, misshapen,
-// one too many; both school orders of 上; strokes given after misses.
+// one too many; strokes of other characters; both school orders where the guide gives two;
+// strokes given after misses.
 #include "support/ChildHand.h"
 #include "support/HandStrokes.h"
 #include "support/TestEnv.h"
@@ -163,6 +164,52 @@ class TestStrokeChecker : public QObject {
         QCOMPARE(Numbers(checker.missing()), missing);
     }
 
+    // A stroke of another character, written at some turn by the same hand as the strokes
+    // before it, is never taken for the stroke due; the right stroke after it still is.
+    void foreignStroke_data() {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<int>("turn"); // from 1
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<int>("stroke"); // from 1
+        QTest::addColumn<quint32>("seed");
+        // A corner stroke written without its leg, or a line where a bend is due.
+        QTest::addRow("%s %d at %s %d", "一", 1, "中", 2)
+            << QStringLiteral("中") << 2 << QStringLiteral("一") << 1 << 7u;
+        // A stroke with a part too many, or running another way along the line.
+        QTest::addRow("%s %d at %s %d", "ェ", 1, "店", 5)
+            << QStringLiteral("店") << 5 << QStringLiteral("ェ") << 1 << 7u;
+        QTest::addRow("%s %d at %s %d", "坂", 2, "比", 2)
+            << QStringLiteral("比") << 2 << QStringLiteral("坂") << 2 << 7u;
+        QTest::addRow("%s %d at %s %d", "保", 2, "愛", 7)
+            << QStringLiteral("愛") << 7 << QStringLiteral("保") << 2 << 7u;
+        QTest::addRow("%s %d at %s %d", "生", 3, "税", 8)
+            << QStringLiteral("税") << 8 << QStringLiteral("生") << 3 << 7u;
+        QTest::addRow("%s %d at %s %d", "外", 2, "旅", 3)
+            << QStringLiteral("旅") << 3 << QStringLiteral("外") << 2 << 7u;
+        // A first stroke that fits only a character far smaller than a child writes.
+        QTest::addRow("%s %d at %s %d", "境", 11, "本", 1)
+            << QStringLiteral("本") << 1 << QStringLiteral("境") << 11 << 7u;
+        QTest::addRow("%s %d at %s %d", "式", 2, "大", 1)
+            << QStringLiteral("大") << 1 << QStringLiteral("式") << 2 << 7u;
+    }
+    void foreignStroke() {
+        QFETCH(QString, ch);
+        QFETCH(int, turn);
+        QFETCH(QString, other);
+        QFETCH(int, stroke);
+        QFETCH(quint32, seed);
+        StrokeChecker checker(Model(ch));
+        QList<int> all;
+        for (int i = 1; i <= Model(ch).count(); ++i)
+            all << i;
+        const Strokes right = Written(ch, all, seed);
+        for (int i = 0; i + 1 < turn; ++i)
+            QCOMPARE(checker.judge(right[i]).verdict, StrokeVerdict::Ok);
+        const StrokeJudgement j = checker.judge(Written(other, {stroke}, seed).first());
+        QVERIFY2(j.verdict != StrokeVerdict::Ok, qPrintable(VerdictName(j.verdict)));
+        QCOMPARE(checker.judge(right[turn - 1]).verdict, StrokeVerdict::Ok);
+    }
+
     // A stroke given after misses counts as done; the child goes on with the next one.
     void givenStroke() {
         StrokeChecker checker(Model(QStringLiteral("二")));
@@ -199,6 +246,42 @@ class TestStrokeChecker : public QObject {
         QCOMPARE(placed.size(), neat.size());
         for (qsizetype i = 0; i < placed.size(); ++i)
             QVERIFY2(QLineF(placed[i], neat[i]).length() < 2.5, qPrintable(QString::number(i)));
+    }
+
+    // Where the school guide accepts two orders, a child writing either is right all through;
+    // a third order is not.
+    void schoolOrders_data() {
+        QTest::addColumn<QString>("ch");
+        QTest::addColumn<QList<int>>("order"); // KanjiVG's stroke numbers
+        QTest::addColumn<bool>("accepted");
+        auto both = [](const char* ch, const QList<int>& second, const QList<int>& third) {
+            QList<int> first;
+            for (int i = 1; i <= second.size(); ++i)
+                first << i;
+            const QString c = QString::fromUtf8(ch);
+            QTest::addRow("%s in KanjiVG's order", ch) << c << first << true;
+            QTest::addRow("%s in its second order", ch) << c << second << true;
+            QTest::addRow("%s in a third order", ch) << c << third << false;
+        };
+        both("上", {2, 1, 3}, {1, 3, 2});
+        both("点", {2, 1, 3, 4, 5, 6, 7, 8, 9}, {1, 2, 4, 3, 5, 6, 7, 8, 9});
+        both("店", {1, 2, 3, 5, 4, 6, 7, 8}, {2, 1, 3, 4, 5, 6, 7, 8});
+        both("感", {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13},
+             {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 10, 12, 13});
+    }
+    void schoolOrders() {
+        QFETCH(QString, ch);
+        QFETCH(QList<int>, order);
+        QFETCH(bool, accepted);
+        StrokeChecker checker(Model(ch));
+        QString oks;
+        for (qsizetype i = 0; i < order.size(); ++i)
+            oks += i ? QStringLiteral(" ok") : QStringLiteral("ok");
+        const QString verdicts = Verdicts(checker, Written(ch, order));
+        if (accepted)
+            QCOMPARE(verdicts, oks);
+        else
+            QVERIFY2(verdicts != oks, qPrintable(verdicts));
     }
 
     // Both orders of 上 stay open until a stroke decides; after the short horizontal the

@@ -8,6 +8,9 @@ namespace {
 // Mean distances in model units (the box is 109 wide) a child's stroke may stray.
 constexpr double FitTolerance = 6.0;
 constexpr double KeptTolerance = 6.0;
+// No part of the stroke but its ends (hooks and sweeps) may stray farther than this: a stroke
+// of another shape that lies close on average, with a leg missing or one too many, is not it.
+constexpr double WorstTolerance = 11.0;
 // A stroke that fits another stroke of the character this much better is that stroke.
 constexpr double ElsewhereShare = 0.5;
 constexpr double ElsewhereGap = 1.0;
@@ -88,7 +91,8 @@ StrokeFit StrokeChecker::tryStroke(const StrokePath& drawn, int stroke) const {
 
 bool StrokeChecker::fits(const StrokeFit& f) const {
     // The strokes before must still sit well in the frame this stroke pulls towards.
-    return f.plausible && f.error <= FitTolerance && frame_.keptError(f.frame) <= KeptTolerance;
+    return f.plausible && f.error <= FitTolerance && f.worst <= WorstTolerance &&
+           frame_.keptError(f.frame) <= KeptTolerance;
 }
 
 void StrokeChecker::accept(int stroke, const StrokePath& drawn) {

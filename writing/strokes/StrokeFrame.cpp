@@ -20,6 +20,9 @@ constexpr double SizePull = 0.05;      // both scales towards a child's usual si
 constexpr double UsualSize = 0.8;
 constexpr double BoxMargin = 16;       // how far past the box a child's writing may reach
 constexpr int MatchRounds = 3;
+// Smaller than this a child does not write in the big square: a stroke that fits only a tiny
+// character is another stroke.
+constexpr double MinScale = 0.45;
 
 double meanDistance(const StrokePath& a, const StrokePath& b) {
     double sum = 0;
@@ -41,6 +44,21 @@ double nearest(const QPointF& p, const StrokePath& line) {
     if (line.size() == 1)
         best = QPointF::dotProduct(line[0] - p, line[0] - p);
     return std::sqrt(best);
+}
+
+// The farthest any point of either line lies from the other line, leaving out each line's
+// first and last few points: a hook or sweep drawn short or long is not judged, a missing or
+// extra part of the stroke is.
+constexpr qsizetype EndsLeftOut = 3;
+
+double farthest(const StrokePath& a, const StrokePath& b) {
+    double worst = 0;
+    for (const StrokePath* from : {&a, &b}) {
+        const StrokePath& to = from == &a ? b : a;
+        for (qsizetype i = EndsLeftOut; i + EndsLeftOut < from->size(); ++i)
+            worst = std::max(worst, nearest((*from)[i], to));
+    }
+    return worst;
 }
 
 // Each line's points against the other line, averaged both ways.
@@ -75,7 +93,7 @@ double FrameTransform::scale() const {
 }
 
 bool FrameTransform::plausible() const {
-    if (sx < 0.3 || sy < 0.3 || sx > 1.45 || sy > 1.45)
+    if (sx < MinScale || sy < MinScale || sx > 1.45 || sy > 1.45)
         return false;
     const double ratio = sx / sy;
     if (ratio < 0.55 || ratio > 1.8 || std::abs(shear) > 0.5 * scale())
@@ -223,6 +241,9 @@ StrokeFit StrokeFrame::fit(const StrokePath& drawn, const StrokePath& model) con
     const StrokePath placed = f.frame.map(model);
     f.error = lineDistance(drawn, placed) / s;
     f.pathError = meanDistance(drawn, placed) / s;
+    f.worst = farthest(drawn, placed) / s;
+    const double placedLength = PathLength(placed);
+    f.lengthRatio = placedLength > 0 ? PathLength(drawn) / placedLength : 0;
     // The shape alone: the drawn stroke moved so that its centre lies on the model stroke's,
     // placed in the frame of the strokes before it.
     const FrameTransform before = transform();

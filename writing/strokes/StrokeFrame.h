@@ -33,6 +33,8 @@ struct StrokeFit {
     double error = 1e9;      // the drawn line against the placed model
     double pathError = 1e9;  // mean distance of point to point, start to end: tells direction
     double shapeError = 1e9; // the drawn line moved onto the model placed as before it
+    double worst = 1e9;      // the farthest point of either line from the other
+    double lengthRatio = 0;  // the drawn line's length against the placed model's
 };
 
 class StrokeFrame {
