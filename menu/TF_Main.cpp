@@ -2,6 +2,7 @@
 #include "menu/TF_Main.h"
 
 #include "aftergame/TF_Game_Seiseki.h"
+#include "aftergame/plan/TF_Kyou_Renshuu.h"
 #include "aftergame/practice/TF_Kaki_Sel.h"
 #include "data/ErrorReports.h"
 #include "data/HandwritingPads.h"
@@ -402,6 +403,15 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
     Pnl_Kaku->caption()->move(S(70), (S(40) - Pnl_Kaku->caption()->height()) / 2);
     Pnl_Kaku->setVisible(Pnl_Game->isVisibleTo(Client));
     connect(Pnl_Kaku, &PracticeEntry::clicked, this, &TF_Main::Btn_KakuClick);
+    // Today's practice, under the writing practice.
+    Pnl_Kyou = new PracticeEntry(QString(), PointFont(S(12), true, FacePGothic), Pnl_Game, Client);
+    Pnl_Kyou->caption()->setText(QStringLiteral("きょうのれんしゅう"));
+    Pnl_Kyou->caption()->setToolTip(QStringLiteral("きょうの ふくしゅうと あたらしい かんじ"));
+    Pnl_Kyou->caption()->adjustSize();
+    Pnl_Kyou->setGeometry(S(411), S(146), S(206), S(40));
+    Pnl_Kyou->caption()->move(S(70), (S(40) - Pnl_Kyou->caption()->height()) / 2);
+    Pnl_Kyou->setVisible(Pnl_Game->isVisibleTo(Client));
+    connect(Pnl_Kyou, &PracticeEntry::clicked, this, &TF_Main::Btn_KyouClick);
     return true;
 }
 
@@ -573,6 +583,19 @@ void TF_Main::Btn_KakuClick() {
     if (opened_ && opened_->isVisible())
         return;
     auto* window = new TF_Kaki_Sel(Cur_Player);
+    opened_ = window;
+    ShowProgramWindow(window);
+    hide();
+}
+
+void TF_Main::Btn_KyouClick() {
+    if (Cur_Player == 0) {
+        ShowMessage(this, MsgChoosePlayer);
+        return;
+    }
+    if (opened_ && opened_->isVisible())
+        return;
+    auto* window = new TF_Kyou_Renshuu(Cur_Player);
     opened_ = window;
     ShowProgramWindow(window);
     hide();
