@@ -403,13 +403,13 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
     Pnl_Kaku->caption()->move(S(70), (S(40) - Pnl_Kaku->caption()->height()) / 2);
     Pnl_Kaku->setVisible(Pnl_Game->isVisibleTo(Client));
     connect(Pnl_Kaku, &PracticeEntry::clicked, this, &TF_Main::Btn_KakuClick);
-    // Today's practice, under the writing practice.
+    // Today's practice, in the free room right of the title.
     Pnl_Kyou = new PracticeEntry(QString(), PointFont(S(12), true, FacePGothic), Pnl_Game, Client);
     Pnl_Kyou->caption()->setText(QStringLiteral("きょうのれんしゅう"));
     Pnl_Kyou->caption()->setToolTip(QStringLiteral("きょうの ふくしゅうと あたらしい かんじ"));
     Pnl_Kyou->caption()->adjustSize();
-    Pnl_Kyou->setGeometry(S(411), S(146), S(206), S(40));
-    Pnl_Kyou->caption()->move(S(70), (S(40) - Pnl_Kyou->caption()->height()) / 2);
+    Pnl_Kyou->setGeometry(S(304), S(18), S(206), S(40));
+    Pnl_Kyou->caption()->move(0, (S(40) - Pnl_Kyou->caption()->height()) / 2);
     Pnl_Kyou->setVisible(Pnl_Game->isVisibleTo(Client));
     connect(Pnl_Kyou, &PracticeEntry::clicked, this, &TF_Main::Btn_KyouClick);
     return true;

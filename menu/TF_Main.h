@@ -91,7 +91,7 @@ class TF_Main : public QWidget {
     QPushButton* Btn_Help = nullptr;
     TrackingPanel* Pnl_Game = nullptr;
     PracticeEntry* Pnl_Kaku = nullptr; // beside the game panel, shown with it
-    PracticeEntry* Pnl_Kyou = nullptr; // today's practice, under it
+    PracticeEntry* Pnl_Kyou = nullptr; // today's practice, right of the title
     QToolButton* Spdbtn_Game = nullptr;
     QToolButton* Spdbtn_Kiroku = nullptr;
     QLabel* Lbl_Status = nullptr;
