@@ -32,6 +32,7 @@ class TF_Kyou_Renshuu : public QWidget {
 
     const QList<int>& plan() const { return plan_; }
     int index() const { return index_; }
+    const NoteSentence& sentence() const { return sentence_; } // the one asked now
     bool summaryShown() const { return summary_; }
     int readRight() const { return readRight_; }
     int written() const { return written_; }
