@@ -54,3 +54,13 @@ void FoldAnswer(KanjiSchedule& schedule, int kanji, KanjiAsked asked, bool right
         return;
     schedule[kanji] = NextSchedule(schedule.value(kanji), right, day);
 }
+
+QString NextReviewText(const ScheduleEntry& e, QDate today) {
+    if (!e.due.isValid())
+        return {};
+    if (IsDue(e, today))
+        return QStringLiteral("つぎは きょう");
+    if (e.due.year() == today.year() && e.due.month() == today.month())
+        return QStringLiteral("つぎは %1日").arg(e.due.day());
+    return QStringLiteral("つぎは %1がつ%2日").arg(e.due.month()).arg(e.due.day());
+}

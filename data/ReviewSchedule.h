@@ -38,6 +38,10 @@ bool IsDue(const ScheduleEntry& e, QDate today);
 // Whole days until the kanji is due (0: today or overdue).
 int DaysUntilDue(const ScheduleEntry& e, QDate today);
 
+// The notebook's line: "つぎは 12日" (another month: "つぎは 5がつ3日"), "つぎは きょう" when
+// due, empty for a kanji never read or written.
+QString NextReviewText(const ScheduleEntry& e, QDate today);
+
 // A child's schedule: kanji number to entry.
 using KanjiSchedule = QHash<int, ScheduleEntry>;
 

@@ -102,6 +102,24 @@ class TestReviewSchedule : public QObject {
         QVERIFY(!IsDue(ScheduleEntry{}, D0)); // never asked: not due, new
     }
 
+    // The notebook's "つぎは" line.
+    void nextText_data() {
+        QTest::addColumn<QDate>("due");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("never asked") << QDate() << "";
+        QTest::newRow("due today") << D0 << "つぎは きょう";
+        QTest::newRow("overdue") << D0.addDays(-4) << "つぎは きょう";
+        QTest::newRow("later this month") << D0.addDays(3) << "つぎは 9日";
+        QTest::newRow("next month") << D0.addDays(30) << "つぎは 5がつ6日";
+    }
+    void nextText() {
+        QFETCH(QDate, due);
+        QFETCH(QString, text);
+        ScheduleEntry e;
+        e.due = due;
+        QCOMPARE(NextReviewText(e, D0), text);
+    }
+
     // Which answers move a kanji's schedule.
     void kinds_data() {
         QTest::addColumn<int>("asked");
