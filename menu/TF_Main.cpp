@@ -408,8 +408,9 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
     Pnl_Kyou->caption()->setText(QStringLiteral("きょうのれんしゅう"));
     Pnl_Kyou->caption()->setToolTip(QStringLiteral("きょうの ふくしゅうと あたらしい かんじ"));
     Pnl_Kyou->caption()->adjustSize();
-    Pnl_Kyou->setGeometry(S(304), S(18), S(206), S(40));
-    Pnl_Kyou->caption()->move(0, (S(40) - Pnl_Kyou->caption()->height()) / 2);
+    const int kyouX = std::max(S(304), Lbl_Version->geometry().right() + 1 + S(16));
+    Pnl_Kyou->setGeometry(kyouX, S(16), Btn_Help->x() - S(8) - kyouX, S(28));
+    Pnl_Kyou->caption()->move(0, (S(28) - Pnl_Kyou->caption()->height()) / 2);
     Pnl_Kyou->setVisible(Pnl_Game->isVisibleTo(Client));
     connect(Pnl_Kyou, &PracticeEntry::clicked, this, &TF_Main::Btn_KyouClick);
     return true;
