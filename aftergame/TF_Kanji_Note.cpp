@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "aftergame/TF_Kanji_Note.h"
 
+#include "aftergame/plan/TF_Renshuu_Kiroku.h"
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
 
 #include "aftergame/NoteDetail.h"
@@ -8,6 +9,8 @@
 #include "aftergame/NotePainting.h"
 #include "aftergame/NotePrint.h"
 #include "data/KanjiHistory.h"
+#include "data/ReviewSchedule.h"
+#include "platform/Clock.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
 #include "platform/ColourLabel.h"
@@ -72,7 +75,7 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     setWindowTitle(QStringLiteral("かんじノート"));
     resize(640, 480);
 
-    Lbl_Title = makeLabel(this, 24, Qt::yellow, QRect(8, 10, 330, 34));
+    Lbl_Title = makeLabel(this, 24, Qt::yellow, QRect(8, 10, 244, 34));
     Lbl_Title->setText(Player_Tbl[player_].Name.text().trimmed() +
                        QStringLiteral("のかんじノート"));
     Btn_Nigate = makeButton(this, QStringLiteral("にがてなかんじ"),
@@ -82,6 +85,10 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
                    QRect(476, 10, 76, 32));
     Btn_End = makeButton(this, QStringLiteral("もどる"), QStringLiteral("もどります"),
                          QRect(558, 10, 74, 32));
+    Btn_Calendar = makeButton(this, QStringLiteral("カレンダー"),
+                              QStringLiteral("れんしゅうした日と まとめを見ます"),
+                              QRect(256, 10, 80, 32));
+    connect(Btn_Calendar, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_CalendarClick);
     connect(Btn_Nigate, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_NigateClick);
     connect(Btn_Insatsu, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_InsatsuClick);
     connect(Btn_End, &QPushButton::clicked, this, &QDialog::accept);
@@ -107,6 +114,7 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     Lbl_Kanji = makeLabel(this, 80, Qt::white, QRect(420, 52, 100, 96));
     Lbl_Kanji->setAlignment(Qt::AlignCenter);
     Lbl_Kakusuu = makeLabel(this, 16, Qt::white, QRect(526, 100, 106, 24));
+    Lbl_Tsugi = makeLabel(this, 14, QColor(0xb0, 0xf0, 0xb0), QRect(526, 126, 106, 22));
     Btn_Kaite = makeButton(this, QStringLiteral("かいてみよう"),
                            QStringLiteral("このかんじをかくれんしゅうをします"), QRect(526, 56, 106, 36));
     connect(Btn_Kaite, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_KaiteClick);
@@ -142,6 +150,7 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
 
     // One read of the history serves both views and the pages.
     summary_ = std::make_unique<NoteSummary>(Summarise(KanjiHistory::answersOf(player_)));
+    schedule_ = KanjiHistory::scheduleOf(player_);
     Grd_Note->setSummary(summary_.get());
     showNotebook();
     showDetail(0);
@@ -210,6 +219,7 @@ void TF_Kanji_Note::showDetail(int kanji) {
     if (kanji < 1 || kanji > MaxKanji) {
         Lbl_Kanji->clear();
         Lbl_Kakusuu->clear();
+        Lbl_Tsugi->clear();
         // Plain text, as one of our texts: it shows its furigana.
         Lbl_Bun->setTextFormat(Qt::PlainText);
         Lbl_Bun->setText(QStringLiteral("かんじをおすと、ここに文と読みが出ます。"));
@@ -218,6 +228,7 @@ void TF_Kanji_Note::showDetail(int kanji) {
     }
     Lbl_Kanji->setText(Kanji_Tbl[kanji].text());
     Lbl_Kakusuu->setText(QStringLiteral("画数 ") + QString::number(Kanji_Tbl[kanji].Kakusuu));
+    Lbl_Tsugi->setText(NextReviewText(schedule_.value(kanji), Clock::today()));
 
     const QString k = html(Kanji_Tbl[kanji].text());
     QString bun;
@@ -260,7 +271,13 @@ void TF_Kanji_Note::practise(const QList<int>& kanji) {
     summary_ = std::make_unique<NoteSummary>(Summarise(KanjiHistory::answersOf(player_)));
     Grd_Note->setSummary(summary_.get());
     Grd_Note->update();
+    schedule_ = KanjiHistory::scheduleOf(player_);
     showDetail(chosen_);
+}
+
+void TF_Kanji_Note::Btn_CalendarClick() {
+    TF_Renshuu_Kiroku kiroku(player_, this);
+    ExecModal(&kiroku);
 }
 
 void TF_Kanji_Note::Btn_KaiteClick() {

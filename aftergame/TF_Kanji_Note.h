@@ -7,6 +7,7 @@
 #pragma once
 
 #include "data/KanjiNoteRules.h"
+#include "data/ReviewSchedule.h"
 
 #include <QDialog>
 #include <QList>
@@ -26,12 +27,14 @@ class TF_Kanji_Note : public QDialog {
     QLabel* Lbl_Title = nullptr;
     QPushButton* Btn_Nigate = nullptr; // switches between the notebook and the weak list
     QPushButton* Btn_Insatsu = nullptr;
+    QPushButton* Btn_Calendar = nullptr; // the days practised and the figures for a parent
     QPushButton* Btn_End = nullptr;
     QScrollArea* Scr_Note = nullptr;
     KanjiNoteGrid* Grd_Note = nullptr;
     QLabel* Lbl_Legend = nullptr;
     QLabel* Lbl_Kanji = nullptr;
     QLabel* Lbl_Kakusuu = nullptr;
+    QLabel* Lbl_Tsugi = nullptr; // when the kanji comes back for review
     QLabel* Lbl_Bun = nullptr;
     QLabel* Lbl_Kotae_Midashi = nullptr; // "さいきんの答" over the answers
     QLabel* Lbl_Kotae = nullptr;          // "まだ答えていません。" before any answer
@@ -49,6 +52,7 @@ class TF_Kanji_Note : public QDialog {
     void Btn_InsatsuClick();
     void Grd_NoteClick(int kanji);
     void Btn_KaiteClick();
+    void Btn_CalendarClick();
     void Btn_NigateKaiteClick();
 
   protected:
@@ -63,6 +67,7 @@ class TF_Kanji_Note : public QDialog {
 
     const int player_;
     std::unique_ptr<NoteSummary> summary_;
+    KanjiSchedule schedule_;
     bool weakShown_ = false;
     int chosen_ = 0;
     QString lastPdf_;

@@ -2,6 +2,7 @@
 #include "data/KanjiHistory.h"
 
 #include "data/RecordsDir.h"
+#include "data/ScheduleStore.h"
 #include "data/Tables.h"
 #include "platform/Clock.h"
 #include "platform/MessageBoxes.h"
@@ -203,6 +204,8 @@ bool ensureOpen() {
     result = openNow();
     if (*result == KanjiHistory::OpenResult::Unavailable)
         tellRefused = true;
+    else
+        ScheduleStore::update(db()); // an older file gets its schedule; tried again when it fails
     return connected;
 }
 
@@ -347,8 +350,10 @@ bool flush() {
         if (!ensureOpen())
             return false;
         const Failure f = writeKept();
-        if (f == Failure::None)
+        if (f == Failure::None) {
+            ScheduleStore::update(db());
             return true;
+        }
         failed(f);
         if (f != Failure::Damaged && (f != Failure::ReadOnly || fresh))
             return false;
@@ -422,6 +427,54 @@ QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit) {
             out << rowOf(q);
         return failureOf(q.lastError());
     });
+    return out;
+}
+
+KanjiSchedule scheduleOf(int player) {
+    KanjiSchedule out;
+    if (!validPlayer(player))
+        return out;
+    flush();
+    if (ensureOpen()) {
+        const QSqlDatabase d = db();
+        ScheduleStore::update(d);
+        bool damaged = false;
+        out = ScheduleStore::read(d, Player_Tbl[player].No, playerName(player), &damaged);
+        if (damaged && ScheduleStore::rebuild(d))
+            out = ScheduleStore::read(d, Player_Tbl[player].No, playerName(player), &damaged);
+    }
+    // Answers that could not be written yet are newer than every stored one.
+    for (const Kept& k : kept)
+        if (keptFor(k, player))
+            FoldAnswer(out, k.answer.kanji, k.answer.asked, k.answer.right, LocalDay(k.answer.at));
+    return out;
+}
+
+QList<HistoryAnswer> answersSince(int player, const QDate& since) {
+    QList<HistoryAnswer> out;
+    if (!validPlayer(player))
+        return out;
+    flush();
+    read([&](QSqlQuery& q) {
+        q.prepare(QStringLiteral("SELECT id, kanji, game, asked, correct, answered_at FROM "
+                                 "answers WHERE player_no = ? AND player_name = ? AND "
+                                 "answered_at >= ? ORDER BY id"));
+        q.bindValue(0, Player_Tbl[player].No);
+        q.bindValue(1, playerName(player));
+        // Stored times begin with their date: one day earlier also finds those with an offset.
+        q.bindValue(2, since.addDays(-1).toString(Qt::ISODate));
+        if (!q.exec())
+            return failureOf(q.lastError());
+        while (q.next()) {
+            HistoryAnswer a = rowOf(q);
+            if (LocalDay(a.at) >= since)
+                out << a;
+        }
+        return failureOf(q.lastError());
+    });
+    for (const Kept& k : kept)
+        if (keptFor(k, player) && LocalDay(k.answer.at) >= since)
+            out << k.answer;
     return out;
 }
 

@@ -8,10 +8,12 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 class QWidget;
+struct ScheduleEntry;
 
 // What the child was asked about the kanji; the last three are the writing practice's steps.
 enum class KanjiAsked { Reading = 1, Kakusuu = 2, Kanji = 3, Traced = 4, Copied = 5, FromMemory = 6 };
@@ -47,6 +49,10 @@ void addMany(int player, const QList<HistoryAnswer>& answers);
 QList<HistoryAnswer> answersOf(int player);
 // The newest `limit` answers of player p about kanji k, newest first.
 QList<HistoryAnswer> recentAnswers(int player, int kanji, int limit);
+// Player p's review schedule (see data/ReviewSchedule.h), kept beside the answers.
+QHash<int, ScheduleEntry> scheduleOf(int player);
+// Player p's answers with their times, from the local day `since` on, oldest first.
+QList<HistoryAnswer> answersSince(int player, const QDate& since);
 } // namespace KanjiHistory
 
 // Opens the history at start-up (or when the notebook opens, or the menu is back after a game)

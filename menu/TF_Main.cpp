@@ -2,6 +2,7 @@
 #include "menu/TF_Main.h"
 
 #include "aftergame/TF_Game_Seiseki.h"
+#include "aftergame/plan/TF_Kyou_Renshuu.h"
 #include "aftergame/practice/TF_Kaki_Sel.h"
 #include "data/ErrorReports.h"
 #include "data/HandwritingPads.h"
@@ -402,6 +403,16 @@ bool TF_Main::buildMenuEntries(QString* failedFile) {
     Pnl_Kaku->caption()->move(S(70), (S(40) - Pnl_Kaku->caption()->height()) / 2);
     Pnl_Kaku->setVisible(Pnl_Game->isVisibleTo(Client));
     connect(Pnl_Kaku, &PracticeEntry::clicked, this, &TF_Main::Btn_KakuClick);
+    // Today's practice, in the free room right of the title.
+    Pnl_Kyou = new PracticeEntry(QString(), PointFont(S(12), true, FacePGothic), Pnl_Game, Client);
+    Pnl_Kyou->caption()->setText(QStringLiteral("きょうのれんしゅう"));
+    Pnl_Kyou->caption()->setToolTip(QStringLiteral("きょうの ふくしゅうと あたらしい かんじ"));
+    Pnl_Kyou->caption()->adjustSize();
+    const int kyouX = std::max(S(304), Lbl_Version->geometry().right() + 1 + S(16));
+    Pnl_Kyou->setGeometry(kyouX, S(16), Btn_Help->x() - S(8) - kyouX, S(28));
+    Pnl_Kyou->caption()->move(0, (S(28) - Pnl_Kyou->caption()->height()) / 2);
+    Pnl_Kyou->setVisible(Pnl_Game->isVisibleTo(Client));
+    connect(Pnl_Kyou, &PracticeEntry::clicked, this, &TF_Main::Btn_KyouClick);
     return true;
 }
 
@@ -573,6 +584,19 @@ void TF_Main::Btn_KakuClick() {
     if (opened_ && opened_->isVisible())
         return;
     auto* window = new TF_Kaki_Sel(Cur_Player);
+    opened_ = window;
+    ShowProgramWindow(window);
+    hide();
+}
+
+void TF_Main::Btn_KyouClick() {
+    if (Cur_Player == 0) {
+        ShowMessage(this, MsgChoosePlayer);
+        return;
+    }
+    if (opened_ && opened_->isVisible())
+        return;
+    auto* window = new TF_Kyou_Renshuu(Cur_Player);
     opened_ = window;
     ShowProgramWindow(window);
     hide();

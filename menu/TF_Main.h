@@ -58,6 +58,7 @@ class TF_Main : public QWidget {
     void CaptionClick(int game);
     void Btn_GameClick(int game);
     void Btn_KakuClick(); // writing practice for the chosen child
+    void Btn_KyouClick(); // today's practice for the chosen child
     void Btn_GameseisekiClick(int game);
     void Btn_SeisekiClick();
     void Btn_HelpClick();
@@ -90,6 +91,7 @@ class TF_Main : public QWidget {
     QPushButton* Btn_Help = nullptr;
     TrackingPanel* Pnl_Game = nullptr;
     PracticeEntry* Pnl_Kaku = nullptr; // beside the game panel, shown with it
+    PracticeEntry* Pnl_Kyou = nullptr; // today's practice, right of the title
     QToolButton* Spdbtn_Game = nullptr;
     QToolButton* Spdbtn_Kiroku = nullptr;
     QLabel* Lbl_Status = nullptr;

@@ -17,6 +17,7 @@
 #include "menu/RecordsSaving.h"
 #include "menu/TF_Main.h"
 #include "menu/TF_Pop.h"
+#include "menu/TestClock.h"
 #include "platform/DisplayPlugin.h"
 #include "platform/Fonts.h"
 #include "writing/Furigana.h"
@@ -96,6 +97,7 @@ int main(int argc, char* argv[])
         return 1;
     QApplication app(argc, argv);
     SetProgramDirFromApplication();
+    TestClockFromEnvironment(ProgramIsInstalled());
     InstallHandCursor();
     QApplication::setApplicationDisplayName(QStringLiteral("もじまる（ゲーム）"));
     // The desktop entry's name: task bars and docks show the installed icon for our windows.

@@ -7,6 +7,7 @@
 namespace {
 std::optional<QDateTime> frozenAt;
 qint64 frozenElapsed = 0;
+qint64 shiftMs = 0; // of the running clock, set by runFrom
 
 QElapsedTimer& steady()
 {
@@ -21,7 +22,9 @@ QElapsedTimer& steady()
 
 namespace Clock {
 
-QDateTime now() { return frozenAt ? *frozenAt : QDateTime::currentDateTime(); }
+QDateTime now() {
+    return frozenAt ? *frozenAt : QDateTime::currentDateTime().addMSecs(shiftMs);
+}
 
 QDate today() { return now().date(); }
 
@@ -43,5 +46,11 @@ void advanceMs(qint64 ms)
 }
 
 void unfreeze() { frozenAt.reset(); }
+
+void runFrom(const QDateTime& at)
+{
+    frozenAt.reset();
+    shiftMs = at.isValid() ? QDateTime::currentDateTime().msecsTo(at) : 0;
+}
 
 }  // namespace Clock

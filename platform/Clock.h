@@ -15,6 +15,8 @@ qint64 elapsedMs();
 void freeze(const QDateTime& at);
 void advanceMs(qint64 ms);
 void unfreeze();
+// The running program's developer hook: the clock runs on from `at` (see TestClockFromEnvironment).
+void runFrom(const QDateTime& at);
 }  // namespace Clock
 
 inline QDateTime Now() { return Clock::now(); }

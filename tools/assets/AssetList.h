@@ -27,7 +27,7 @@ struct Sound {
 inline constexpr Sound Sounds[] = {
     {"Seikai.wav", 3.0}, {"Select.wav", 1.5}, {"Atari.wav", 1.5}, {"Hazure.wav", 1.5}, {"Bang.wav", 1.5},
     {"gacha.wav", 1.5}, {"Hassha1.wav", 1.5}, {"Hassha2.wav", 1.5}, {"Mondai.wav", 1.5},
-    {"Kaku.wav", 0.5},
+    {"Kaku.wav", 0.5}, {"Yokudekita.wav", 2.0},
 };
 
 inline QStringList metafiles()

@@ -235,6 +235,19 @@ Buffer kaku()
     return out;
 }
 
+// Today's practice done: a gentle rising run of bells ending on a soft chord, no fanfare.
+Buffer yokudekita()
+{
+    Buffer out = silence(1.6);
+    const int run[] = {72, 76, 79, 84};
+    for (int i = 0; i < 4; ++i)
+        mix(out, bell(0.7, midiHz(run[i]), 0.3), 0.11 * i, 0.3);
+    for (int n : {72, 76, 79})
+        mix(out, tone(1.1, [n](double) { return midiHz(n); }, {1.0, 0.3, 0.1}, 0.03, 0.45), 0.46, 0.18);
+    mix(out, bell(0.9, midiHz(88), 0.4), 0.5, 0.15);
+    return out;
+}
+
 }  // namespace
 
 QByteArray Sounds::wavFile(const std::vector<double>& samples)
@@ -270,7 +283,7 @@ QStringList Sounds::writeAll(const QString& dir)
         {"Seikai.wav", seikai}, {"Select.wav", select}, {"Atari.wav", atari},
         {"Hazure.wav", hazure}, {"Bang.wav", bang},     {"gacha.wav", gacha},
         {"Hassha1.wav", hassha1}, {"Hassha2.wav", hassha2}, {"Mondai.wav", mondai},
-        {"Kaku.wav", kaku},
+        {"Kaku.wav", kaku}, {"Yokudekita.wav", yokudekita},
     };
     QStringList written;
     for (const auto& [name, make] : effects) {
