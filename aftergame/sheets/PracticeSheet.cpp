@@ -22,6 +22,7 @@ constexpr double StepSide = 12.5;
 constexpr int StepsPerRow = 12;
 constexpr double CellPitch = Width / PracticeCells;
 constexpr double CellSide = CellPitch - 1.5;
+constexpr double NumberScale = 1.7; // readable stroke numbers on paper
 
 double blockTop(int slot) {
     return SheetTopMm + slot * BlockHeight;
@@ -65,7 +66,7 @@ void paintModel(QPainter& p, const QRectF& square, int kanji, const CharStrokes*
     paintStrokes(p, square, *c, c->count(), PracticeColours::Ink, PracticeColours::Ink);
     p.setFont(PixelFont(10, true));
     for (int i = 0; i < c->count(); ++i)
-        PaintStrokeNumber(p, square, polygon(c->strokes[i]), i + 1);
+        PaintStrokeNumber(p, square, polygon(c->strokes[i]), i + 1, NumberScale);
 }
 
 QString joined(const QStringList& list) {

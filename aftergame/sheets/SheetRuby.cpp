@@ -8,7 +8,7 @@
 #include <QPainter>
 
 namespace {
-constexpr double RubyShare = 0.5; // furigana size against the text's
+constexpr double RubyShare = 0.55; // furigana size against the text's
 constexpr double BoxShare = 1.45; // the answer box against the text's size
 const QColor AnswerRed(215, 30, 30);
 } // namespace

@@ -41,7 +41,7 @@ void PaintTestPage(QPainter& p, const QList<TestQuestion>& questions, int first,
     const double columnWidth = (width - (columns - 1) * columnGap) / columns;
     const double rowHeight = (SheetHeightMm - 18 - SheetTopMm) / RowsPerColumn;
     const double textSize = columns == 1 ? 8 : 6;
-    const double numberWidth = columns == 1 ? 14 : 11;
+    const double numberWidth = columns == 1 ? 17 : 12;
     for (int i = 0; i < perPage && first + i < questions.size(); ++i) {
         const TestQuestion& q = questions[first + i];
         const double x = SheetMarginMm + (i / RowsPerColumn) * (columnWidth + columnGap);

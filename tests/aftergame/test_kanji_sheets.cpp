@@ -236,7 +236,7 @@ class TestKanjiSheets : public QObject {
             for (const StrokePath& st : c->strokes)
                 starts << QPointF(px(mm.x() + st.front().x() * k, dpi),
                                   px(mm.y() + st.front().y() * k, dpi));
-            const int near = px(4.5, dpi);
+            const int near = px(7.5, dpi);
             for (int i = 0; i < starts.size(); ++i) {
                 const QRect around(starts[i].toPoint() - QPoint(near, near), QSize(2 * near, 2 * near));
                 QVERIFY2(countIn(page, around, 0, numberRed) > 6,
