@@ -9,6 +9,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,6 +56,10 @@ TF_Print_Sel::TF_Print_Sel(int player, const QList<int>& weak, const QList<int>&
     PrepareProgramWindow(this, Navy);
     setWindowTitle(QStringLiteral("プリント"));
     setFixedSize(440, 340);
+    // A light frame sets the choice apart from the navy notebook beneath it.
+    auto* frame = new QFrame(this);
+    frame->setGeometry(rect());
+    frame->setStyleSheet(QStringLiteral("QFrame { border: 3px solid #ffff80; }"));
 
     Lbl_Title = label(this, QStringLiteral("プリントをつくります"), 20, Qt::yellow,
                       QRect(16, 10, 400, 30));
