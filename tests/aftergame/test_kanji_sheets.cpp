@@ -24,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/mount.h>
@@ -353,6 +354,53 @@ class TestKanjiSheets : public QObject {
                  QStringList{QStringLiteral("プリントのPDFを書きこめませんでした。ディスクが"
                                             "いっぱいか、書きこめないところです。\n") +
                              pdf + QStringLiteral("\nまえに作ったPDFは、そのままのこっています。")});
+    }
+
+    // With a printer the print dialog follows the PDF; nothing to print is said, and nothing is
+    // written.
+    void printerAndNothingToPrint_data() {
+        QTest::addColumn<int>("which"); // 0: a level, 1: no kanji, 2: kanji without sentences
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<bool>("dialog");
+        QTest::newRow("practice, printer") << 0 << int(SheetKind::Practice)
+                                           << QStringLiteral("プリントをPDFにしました。") << true;
+        QTest::newRow("test, printer") << 0 << int(SheetKind::Test20)
+                                       << QStringLiteral("プリントをPDFにしました。") << true;
+        QTest::newRow("no kanji") << 1 << int(SheetKind::Practice)
+                                  << QStringLiteral("プリントするかんじがありません。") << false;
+        QTest::newRow("no sentences")
+            << 2 << int(SheetKind::Test10)
+            << QStringLiteral("このかんじには、テストにする文がありません。") << false;
+    }
+    void printerAndNothingToPrint() {
+        QFETCH(int, which);
+        QFETCH(int, kind);
+        QFETCH(QString, said);
+        QFETCH(bool, dialog);
+        SheetEnv s(2);
+        NotePrinting::setPrinterCheck([] { return true; });
+        QStringList opened;
+        Modal::setHook([&](QDialog* d) {
+            opened << QString::fromLatin1(d->metaObject()->className());
+            return int(QDialog::Rejected);
+        });
+        QList<int> kanji;
+        if (which == 0)
+            kanji = YearLevels(2).first().mid(0, 2);
+        if (which == 2) // a slot of the table past the sample data: a kanji with no sentences
+            kanji = {MaxKanji};
+        const QString path = PrintKanjiSheets(1, kanji, SheetKind(kind));
+        Modal::setHook({});
+        QCOMPARE(path.isEmpty(), !dialog);
+        QCOMPARE(MessageBoxes::shown().size(), 1);
+        QVERIFY2(MessageBoxes::shown().first().startsWith(said),
+                 qPrintable(MessageBoxes::shown().first()));
+        QCOMPARE(opened.contains(QStringLiteral("QPrintDialog")), dialog);
+        QCOMPARE(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                     .entryList(QDir::Files)
+                     .size(),
+                 dialog ? 1 : 0);
     }
 
     // In the notebook: "プリント", "ノートでえらぶ", two kanji clicked in the grid, "プリント"
