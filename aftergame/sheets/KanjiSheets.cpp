@@ -28,9 +28,8 @@ QString childName(int player) {
 }
 
 QString title(int player, SheetKind kind) {
-    return childName(player) + (kind == SheetKind::Practice
-                                    ? QStringLiteral("のかんじれんしゅう")
-                                    : QStringLiteral("の書き取りテスト"));
+    return childName(player) + (kind == SheetKind::Practice ? QStringLiteral("のかんじれんしゅう")
+                                                            : QStringLiteral("の書き取りテスト"));
 }
 
 // QPdfWriter and QPrinter scale differently: the pages are laid out at the sheet's resolution
@@ -72,10 +71,8 @@ bool paintTest(QPagedPaintDevice& device, QPainter& p, int player, const QList<i
             const int page = 2 * t + answers;
             if (page > 0 && !device.newPage())
                 return false;
-            PaintSheetHeading(p,
-                              answers ? QStringLiteral("書き取りテスト　こたえ")
-                                      : title(player, kind),
-                              date);
+            PaintSheetHeading(
+                p, answers ? QStringLiteral("書き取りテスト　こたえ") : title(player, kind), date);
             PaintTestPage(p, questions, t * n, n, answers != 0);
             PaintSheetFoot(p, page + 1, pages);
         }
@@ -137,10 +134,9 @@ QString KanjiSheetPath(int player, SheetKind kind) {
 
 bool WriteKanjiSheetPdf(const QString& path, int player, const QList<int>& kanji, SheetKind kind,
                         const StrokeStore* strokes) {
-    return WriteA4Pdf(path, title(player, kind), SheetResolution,
-                      [&](QPagedPaintDevice& device) {
-                          return PaintKanjiSheets(device, player, kanji, kind, strokes);
-                      });
+    return WriteA4Pdf(path, title(player, kind), SheetResolution, [&](QPagedPaintDevice& device) {
+        return PaintKanjiSheets(device, player, kanji, kind, strokes);
+    });
 }
 
 QString PrintKanjiSheets(int player, const QList<int>& kanji, SheetKind kind, QWidget* host) {

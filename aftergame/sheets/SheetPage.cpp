@@ -5,8 +5,8 @@
 
 #include <QPainter>
 
-void PaintSheetText(QPainter& p, const QRectF& box, double sizeMm, const QString& text,
-                    int align, bool bold) {
+void PaintSheetText(QPainter& p, const QRectF& box, double sizeMm, const QString& text, int align,
+                    bool bold) {
     p.setFont(PixelFont(std::max(1, int(SheetMm(sizeMm))), bold));
     p.drawText(box, align, text);
 }

@@ -24,5 +24,5 @@ inline QRectF SheetRect(double x, double y, double w, double h) {
 void PaintSheetHeading(QPainter& p, const QString& title, const QString& right);
 void PaintSheetFoot(QPainter& p, int page, int pages);
 // Text in a box (millimetres for the size), black unless told.
-void PaintSheetText(QPainter& p, const QRectF& box, double sizeMm, const QString& text,
-                    int align, bool bold = false);
+void PaintSheetText(QPainter& p, const QRectF& box, double sizeMm, const QString& text, int align,
+                    bool bold = false);

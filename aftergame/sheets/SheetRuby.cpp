@@ -9,7 +9,7 @@
 
 namespace {
 constexpr double RubyShare = 0.55; // furigana size against the text's
-constexpr double BoxShare = 1.45; // the answer box against the text's size
+constexpr double BoxShare = 1.45;  // the answer box against the text's size
 const QColor AnswerRed(215, 30, 30);
 } // namespace
 
@@ -23,8 +23,8 @@ QRectF PaintSheetSentence(QPainter& p, double x, double y, double width, double 
     const auto widthAt = [&](double px, double* box) {
         const QFontMetricsF fm(PixelFont(int(px)), p.device());
         *box = px * BoxShare;
-        const double middle = how == SentenceKanji::Written ? fm.horizontalAdvance(kanji)
-                                                             : *box + px * 0.3;
+        const double middle =
+            how == SentenceKanji::Written ? fm.horizontalAdvance(kanji) : *box + px * 0.3;
         return fm.horizontalAdvance(s.before) + middle + fm.horizontalAdvance(s.after);
     };
     double box = 0;
@@ -53,8 +53,8 @@ QRectF PaintSheetSentence(QPainter& p, double x, double y, double width, double 
         middle = QRectF(left + beforeWidth, lineTop, fm.horizontalAdvance(kanji), lineHeight);
         p.drawText(middle, Qt::AlignCenter, kanji);
     } else {
-        middle = QRectF(left + beforeWidth + size * 0.15, lineTop + (lineHeight - box) / 2, box,
-                        box);
+        middle =
+            QRectF(left + beforeWidth + size * 0.15, lineTop + (lineHeight - box) / 2, box, box);
         p.setPen(QPen(Qt::black, SheetMm(0.35)));
         p.setBrush(Qt::NoBrush);
         p.drawRect(middle);
@@ -66,17 +66,16 @@ QRectF PaintSheetSentence(QPainter& p, double x, double y, double width, double 
         }
         p.setPen(Qt::black);
     }
-    const double afterLeft = how == SentenceKanji::Written ? middle.right()
-                                                           : middle.right() + size * 0.15;
+    const double afterLeft =
+        how == SentenceKanji::Written ? middle.right() : middle.right() + size * 0.15;
     p.drawText(QRectF(afterLeft, lineTop, fm.horizontalAdvance(s.after) + size, lineHeight),
                Qt::AlignLeft | Qt::AlignVCenter, s.after);
     p.setFont(ruby);
-    const double rubyBottom = how == SentenceKanji::Written
-                                  ? lineTop + (lineHeight - size) / 2
-                                  : middle.top();
-    p.drawText(QRectF(middle.center().x() - size * 3, rubyBottom - rubyHeight, size * 6,
-                      rubyHeight),
-               Qt::AlignHCenter | Qt::AlignBottom, s.reading);
+    const double rubyBottom =
+        how == SentenceKanji::Written ? lineTop + (lineHeight - size) / 2 : middle.top();
+    p.drawText(
+        QRectF(middle.center().x() - size * 3, rubyBottom - rubyHeight, size * 6, rubyHeight),
+        Qt::AlignHCenter | Qt::AlignBottom, s.reading);
     p.restore();
     return middle;
 }

@@ -61,9 +61,10 @@ TF_Print_Sel::TF_Print_Sel(int player, const QList<int>& weak, const QList<int>&
     frame->setGeometry(rect());
     frame->setStyleSheet(QStringLiteral("QFrame { border: 3px solid #ffff80; }"));
 
-    Lbl_Title = label(this, QStringLiteral("プリントをつくります"), 20, Qt::yellow,
-                      QRect(16, 10, 400, 30));
-    label(this, QStringLiteral("どのかんじ？"), 14, QColor(0xff, 0xff, 0x80), QRect(16, 46, 200, 20));
+    Lbl_Title =
+        label(this, QStringLiteral("プリントをつくります"), 20, Qt::yellow, QRect(16, 10, 400, 30));
+    label(this, QStringLiteral("どのかんじ？"), 14, QColor(0xff, 0xff, 0x80),
+          QRect(16, 46, 200, 20));
     Rad_Level = radio(this, QStringLiteral("%1年の").arg(year_), QRect(24, 70, 90, 26));
     Cmb_Level = new QComboBox(this);
     Cmb_Level->setFont(PixelFont(14, true));

@@ -9,10 +9,10 @@
 #include "aftergame/sheets/KanjiSheets.h"
 #include "aftergame/sheets/PracticeSheet.h"
 #include "aftergame/sheets/TF_Print_Sel.h"
-#include "platform/Cp932.h"
 #include "data/StrokeData.h"
 #include "data/Tables.h"
 #include "platform/Clock.h"
+#include "platform/Cp932.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "support/SampleData.h"
@@ -58,9 +58,9 @@ struct SheetEnv {
 
 QList<QImage> renderPages(const QString& pdf, const QTemporaryDir& out, int dpi) {
     QProcess pdftoppm;
-    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi),
-                                                QStringLiteral("-png"), pdf,
-                                                out.filePath(QStringLiteral("page"))});
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf,
+                    out.filePath(QStringLiteral("page"))});
     pdftoppm.waitForFinished(60000);
     QList<QImage> pages;
     for (const QString& name :
@@ -71,9 +71,9 @@ QList<QImage> renderPages(const QString& pdf, const QTemporaryDir& out, int dpi)
 
 QString pageText(const QString& pdf, int page) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(page),
-                                          QStringLiteral("-l"), QString::number(page), pdf,
-                                          QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+             QString::number(page), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -101,7 +101,8 @@ QList<QRect> findSquares(const QImage& img, int minSide, int maxSide, int fromY 
                 const auto column = [&](int cx) {
                     int n = 0;
                     for (int yy = y; yy < y + side - 1; ++yy)
-                        n += dark(img.pixel(cx, yy)) || dark(img.pixel(std::min(cx + 1, img.width() - 1), yy));
+                        n += dark(img.pixel(cx, yy)) ||
+                             dark(img.pixel(std::min(cx + 1, img.width() - 1), yy));
                     return n >= (side - 1) * 9 / 10;
                 };
                 const auto rowDark = [&](int ry) {
@@ -140,8 +141,7 @@ bool numberRed(QRgb c) {
 }
 
 // How many pixels of `img` inside r (shrunk by `inset`) satisfy `is`.
-template <typename F>
-int countIn(const QImage& img, const QRect& r, int inset, F is) {
+template <typename F> int countIn(const QImage& img, const QRect& r, int inset, F is) {
     int n = 0;
     for (int y = r.top() + inset; y <= r.bottom() - inset; ++y)
         for (int x = r.left() + inset; x <= r.right() - inset; ++x)
@@ -196,7 +196,7 @@ class TestKanjiSheets : public QObject {
         QTemporaryDir out;
         const int dpi = 100;
         const QList<QImage> pages = renderPages(path, out, dpi);
-        QCOMPARE(pages.size(), 2); // two kanji a page
+        QCOMPARE(pages.size(), 2);  // two kanji a page
         const int writingCells = 8; // a row across the page: two to trace, six empty
         const int cell = px(210.0 - 30.0, dpi) / writingCells - px(1.5, dpi);
         for (int page = 0; page < 2; ++page) {
@@ -245,9 +245,11 @@ class TestKanjiSheets : public QObject {
                                   px(mm.y() + st.front().y() * k, dpi));
             const int near = px(7.5, dpi);
             for (int i = 0; i < starts.size(); ++i) {
-                const QRect around(starts[i].toPoint() - QPoint(near, near), QSize(2 * near, 2 * near));
-                QVERIFY2(countIn(page, around, 0, numberRed) > 6,
-                         qPrintable(QStringLiteral("kanji %1 stroke %2").arg(kanji[slot]).arg(i + 1)));
+                const QRect around(starts[i].toPoint() - QPoint(near, near),
+                                   QSize(2 * near, 2 * near));
+                QVERIFY2(
+                    countIn(page, around, 0, numberRed) > 6,
+                    qPrintable(QStringLiteral("kanji %1 stroke %2").arg(kanji[slot]).arg(i + 1)));
             }
             const QRect square(px(mm.x(), dpi), px(mm.y(), dpi), px(mm.width(), dpi),
                                px(mm.height(), dpi));
@@ -354,7 +356,8 @@ class TestKanjiSheets : public QObject {
         QCOMPARE(MessageBoxes::shown(),
                  QStringList{QStringLiteral("プリントのPDFを書きこめませんでした。ディスクが"
                                             "いっぱいか、書きこめないところです。\n") +
-                             pdf + QStringLiteral("\nまえに作ったPDFは、そのままのこっています。")});
+                             pdf +
+                             QStringLiteral("\nまえに作ったPDFは、そのままのこっています。")});
     }
 
     // With a printer the print dialog follows the PDF; nothing to print is said, and nothing is
@@ -364,10 +367,10 @@ class TestKanjiSheets : public QObject {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("dialog");
-        QTest::newRow("practice, printer") << 0 << int(SheetKind::Practice)
-                                           << QStringLiteral("プリントをPDFにしました。") << true;
-        QTest::newRow("test, printer") << 0 << int(SheetKind::Test20)
-                                       << QStringLiteral("プリントをPDFにしました。") << true;
+        QTest::newRow("practice, printer")
+            << 0 << int(SheetKind::Practice) << QStringLiteral("プリントをPDFにしました。") << true;
+        QTest::newRow("test, printer")
+            << 0 << int(SheetKind::Test20) << QStringLiteral("プリントをPDFにしました。") << true;
         QTest::newRow("no kanji") << 1 << int(SheetKind::Practice)
                                   << QStringLiteral("プリントするかんじがありません。") << false;
         QTest::newRow("no sentences")
@@ -432,7 +435,8 @@ class TestKanjiSheets : public QObject {
         QTest::mouseClick(note.Btn_Print, Qt::LeftButton);
         QVERIFY(note.picking());
         for (int k : want)
-            QTest::mouseClick(note.Grd_Note, Qt::LeftButton, {}, note.Grd_Note->cellRect(k).center());
+            QTest::mouseClick(note.Grd_Note, Qt::LeftButton, {},
+                              note.Grd_Note->cellRect(k).center());
         QCOMPARE(note.picked(), want);
         QTest::mouseClick(note.Btn_Print, Qt::LeftButton);
         Modal::setHook({});
@@ -441,7 +445,8 @@ class TestKanjiSheets : public QObject {
         QVERIFY(erabuChosen);
         const QString pdf = note.lastSheets();
         QVERIFY(!pdf.isEmpty());
-        QVERIFY(QFileInfo(pdf).fileName().startsWith(QStringLiteral("はなこの書き取りテスト10もん_")));
+        QVERIFY(
+            QFileInfo(pdf).fileName().startsWith(QStringLiteral("はなこの書き取りテスト10もん_")));
         const QString answers = pageText(pdf, 2);
         for (int k : want)
             QVERIFY2(answers.contains(Kanji_Tbl[k].text()), qPrintable(Kanji_Tbl[k].text()));

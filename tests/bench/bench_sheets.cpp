@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
         Player_Tbl[1].Gakunen = static_cast<std::int16_t>(year);
         const QList<int> kanji = YearKanji(year);
         for (SheetKind kind : {SheetKind::Practice, SheetKind::Test10, SheetKind::Test20}) {
-            const QString path = QDir(args[1]).filePath(
-                QStringLiteral("year%1-%2.pdf").arg(year).arg(int(kind)));
+            const QString path =
+                QDir(args[1]).filePath(QStringLiteral("year%1-%2.pdf").arg(year).arg(int(kind)));
             QElapsedTimer t;
             t.start();
             const bool ok = WriteKanjiSheetPdf(path, 1, kanji, kind, strokes);
