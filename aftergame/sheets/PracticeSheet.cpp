@@ -17,7 +17,7 @@ namespace {
 constexpr double BlockHeight = (SheetHeightMm - 16 - SheetTopMm) / PracticeKanjiPerPage;
 constexpr double Width = SheetWidthMm - 2 * SheetMarginMm;
 constexpr double ModelSide = 48;
-constexpr double StepRowHeight = 17;
+constexpr double StepRowHeight = 18; // room for the label's furigana
 constexpr double StepSide = 12.5;
 constexpr int StepsPerRow = 12;
 constexpr double CellPitch = Width / PracticeCells;
@@ -104,9 +104,9 @@ void paintSteps(QPainter& p, double x, double y, const CharStrokes& c) {
         const double sx = x + (i % perRow) * pitch;
         const double sy = y + (i / perRow) * StepRowHeight;
         p.setPen(Qt::black);
-        PaintSheetText(p, SheetRect(sx - 1, sy, side + 2, 4), 2.8,
+        PaintSheetText(p, SheetRect(sx - 1, sy + 1.5, side + 2, 4), 2.8,
                        QStringLiteral("%1画目").arg(i + 1), Qt::AlignCenter);
-        const QRectF square = SheetRect(sx, sy + 4, side, side);
+        const QRectF square = SheetRect(sx, sy + 5.5, side, side);
         paintSquare(p, square);
         paintStrokes(p, square, c, i + 1, QColor(150, 150, 150), PracticeColours::Ink);
     }
@@ -135,7 +135,7 @@ void PaintPracticeBlock(QPainter& p, int slot, int kanji, const CharStrokes* str
     if (strokes)
         paintSteps(p, x, y + ModelSide + 5, *strokes);
 
-    const double cellsY = y + ModelSide + 5 + 2 * StepRowHeight + 3;
+    const double cellsY = y + ModelSide + 4 + 2 * StepRowHeight + 2;
     for (int i = 0; i < PracticeCells; ++i) {
         const QRectF cell = SheetRect(x + i * CellPitch, cellsY, CellSide, CellSide);
         paintSquare(p, cell);
@@ -147,7 +147,7 @@ void PaintPracticeBlock(QPainter& p, int slot, int kanji, const CharStrokes* str
         else
             paintFontKanji(p, cell, kanji, PracticeColours::Model);
     }
-    paintSentence(p, x, cellsY + CellSide + 2, Width, kanji);
+    paintSentence(p, x, cellsY + CellSide + 1.5, Width, kanji);
 
     if (slot + 1 < PracticeKanjiPerPage) { // a light line between the two kanji
         p.save();

@@ -2,6 +2,7 @@
 #include "aftergame/sheets/SheetPage.h"
 
 #include "platform/Fonts.h"
+#include "writing/RubyText.h"
 
 #include <QPainter>
 
@@ -9,6 +10,11 @@ void PaintSheetText(QPainter& p, const QRectF& box, double sizeMm, const QString
                     bool bold) {
     p.setFont(PixelFont(std::max(1, int(SheetMm(sizeMm))), bold));
     p.drawText(box, align, text);
+    // Our own words keep their furigana on paper, for the kanji the child has not learned yet.
+    const QList<RubyLine> ruby = FuriganaLines(text);
+    if (ruby.size() == 1 && HasRuby(ruby.first()))
+        PaintRubyLine(p, p.boundingRect(box, align, text).topLeft(), p.font(), ruby.first(), false,
+                      p.pen().color());
 }
 
 void PaintSheetHeading(QPainter& p, const QString& title, const QString& right) {

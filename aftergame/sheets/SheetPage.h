@@ -23,6 +23,7 @@ inline QRectF SheetRect(double x, double y, double w, double h) {
 
 void PaintSheetHeading(QPainter& p, const QString& title, const QString& right);
 void PaintSheetFoot(QPainter& p, int page, int pages);
-// Text in a box (millimetres for the size), black unless told.
+// Text in a box (millimetres for the size) in the pen's colour, with its furigana above when it
+// is one of the program's own texts.
 void PaintSheetText(QPainter& p, const QRectF& box, double sizeMm, const QString& text, int align,
                     bool bold = false);
