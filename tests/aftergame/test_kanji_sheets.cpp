@@ -17,6 +17,7 @@
 #include "platform/Modal.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
+#include "writing/RubyText.h"
 #include "writing/strokes/StrokeStore.h"
 
 #include <QDir>
@@ -405,6 +406,35 @@ class TestKanjiSheets : public QObject {
                      .entryList(QDir::Files)
                      .size(),
                  dialog ? 1 : 0);
+    }
+
+    // The sheet's own words carry furigana while the child has not learned their kanji: the
+    // heading of a test changes with the reader's kanji, the questions (with their readings
+    // already) do not.
+    void furiganaOnOwnWords() {
+        SheetEnv s(1);
+        const QList<int> kanji = YearLevels(1).first();
+        QList<QImage> pages;
+        QList<QTemporaryDir*> dirs;
+        for (bool learned : {false, true}) {
+            SetKanjiLearnedRule([learned](QChar) { return learned; });
+            const QString path = PrintKanjiSheets(1, kanji, SheetKind::Test10);
+            QVERIFY(!path.isEmpty());
+            dirs << new QTemporaryDir;
+            pages << renderPages(path, *dirs.back(), 100).first();
+            QFile::remove(path);
+        }
+        SetKanjiLearnedRule({});
+        qDeleteAll(dirs);
+        const int headingBottom = px(22, 100);
+        int headingDiffers = 0;
+        int bodyDiffers = 0;
+        for (int y = 0; y < pages[0].height(); ++y)
+            for (int x = 0; x < pages[0].width(); ++x)
+                (y < headingBottom ? headingDiffers : bodyDiffers) +=
+                    pages[0].pixel(x, y) != pages[1].pixel(x, y);
+        QVERIFY2(headingDiffers > 20, qPrintable(QString::number(headingDiffers)));
+        QCOMPARE(bodyDiffers, 0);
     }
 
     // In the notebook: "プリント", "ノートでえらぶ", two kanji clicked in the grid, "プリント"
