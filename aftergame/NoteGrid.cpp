@@ -9,7 +9,22 @@
 
 namespace {
 constexpr int HeadingHeight = 26;
+
+// An orange disc with a white tick in the cell's top-right corner.
+void paintTick(QPainter& p, const QRect& cell) {
+    const double r = std::max(5.0, cell.width() / 5.0);
+    const QPointF c(cell.right() - r, cell.top() + r);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 140, 0));
+    p.drawEllipse(c, r, r);
+    p.setPen(QPen(Qt::white, std::max(1.5, r / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF{c + QPointF(-r * 0.5, 0), c + QPointF(-r * 0.1, r * 0.4),
+                             c + QPointF(r * 0.5, -r * 0.4)});
+    p.restore();
 }
+} // namespace
 
 KanjiNoteGrid::KanjiNoteGrid(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,6 +79,11 @@ QRect KanjiNoteGrid::headingRect(int n) const {
     return QRect();
 }
 
+void KanjiNoteGrid::setPicked(const QList<int>& kanji) {
+    picked_ = kanji;
+    update();
+}
+
 int KanjiNoteGrid::kanjiAt(const QPoint& pos) const {
     for (int i = 0; i < rects_.size(); ++i)
         if (cells_[i].kanji != 0 && rects_[i].contains(pos))
@@ -103,6 +123,8 @@ void KanjiNoteGrid::paintEvent(QPaintEvent* event) {
         }
         const NoteMark mark = summary_ ? summary_->kanji[c.kanji].mark() : NoteMark::NotMet;
         PaintNoteCell(p, r, c.kanji, mark, c.kanji == selected_);
+        if (picked_.contains(c.kanji))
+            paintTick(p, r);
     }
 }
 

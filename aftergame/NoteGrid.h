@@ -25,6 +25,7 @@ class KanjiNoteGrid : public QWidget {
     void setCells(const QList<NoteCell>& cells, int columns, int side);
     void setSummary(const NoteSummary* summary);
     void setSelected(int kanji);
+    void setPicked(const QList<int>& kanji); // marked with a tick (kanji picked for printing)
 
     int kanjiAt(const QPoint& pos) const; // 0 outside any kanji
     QRect cellRect(int kanji) const;      // empty when the kanji is not on the page
@@ -43,5 +44,6 @@ class KanjiNoteGrid : public QWidget {
     QVector<QRect> rects_;
     const NoteSummary* summary_ = nullptr;
     int selected_ = 0;
+    QList<int> picked_;
     int side_ = 36;
 };

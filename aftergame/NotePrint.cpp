@@ -4,18 +4,14 @@
 #include "aftergame/NoteDetail.h"
 #include "aftergame/NoteGrid.h"
 #include "aftergame/NotePainting.h"
+#include "aftergame/PdfFile.h"
 #include "data/Tables.h"
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinterInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
 std::function<bool()> printerCheck;
@@ -25,14 +21,6 @@ constexpr int Columns = 12;
 
 int mm(double v) {
     return int(v * Resolution / 25.4);
-}
-
-QString safeFileName(QString name) {
-    for (QChar& c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
-            c.category() == QChar::Other_Control)
-            c = QLatin1Char('_');
-    return name.trimmed().isEmpty() ? QStringLiteral("_") : name.trimmed();
 }
 
 // Lays the pages out top to bottom, turning to a new page when the next block would not fit. A
@@ -209,38 +197,16 @@ bool PaintNotePages(QPagedPaintDevice& device, int player, const NoteSummary& su
 }
 
 QString NotePdfPath(int player) {
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (docs.isEmpty() || !QDir().mkpath(docs))
-        return QString();
-    const QString name = safeFileName(Player_Tbl[player].Name.text());
-    return QDir(docs).filePath(name + QStringLiteral("のかんじノート.pdf"));
+    return DocumentsFilePath(SafeFileName(Player_Tbl[player].Name.text()) +
+                             QStringLiteral("のかんじノート.pdf"));
 }
 
-// The new PDF goes into a file of its own beside the old one and replaces it only when every
-// byte was written and the file on disk has them all; otherwise the old one stays as it was.
 bool WriteNotePdf(const QString& path, int player, const NoteSummary& summary) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(Resolution);
-        writer.setTitle(Player_Tbl[player].Name.text().trimmed() +
-                        QStringLiteral("のかんじノート"));
-        writer.setCreator(QStringLiteral("もじまる"));
-        painted = PaintNotePages(writer, player, summary);
-    }
-    const qint64 written = file.pos();
-    if (!painted || written <= 0 || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        return false;
-    return QFileInfo(path).size() == written;
+    return WriteA4Pdf(path,
+                      Player_Tbl[player].Name.text().trimmed() + QStringLiteral("のかんじノート"),
+                      Resolution, [&](QPagedPaintDevice& device) {
+                          return PaintNotePages(device, player, summary);
+                      });
 }
 
 QString NotePdfFailedText(const QString& path, bool earlierKept) {

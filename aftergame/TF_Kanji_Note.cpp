@@ -8,6 +8,7 @@
 #include "aftergame/NoteGrid.h"
 #include "aftergame/NotePainting.h"
 #include "aftergame/NotePrint.h"
+#include "aftergame/sheets/TF_Print_Sel.h"
 #include "data/KanjiHistory.h"
 #include "data/ReviewSchedule.h"
 #include "platform/Clock.h"
@@ -129,7 +130,7 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
     // The heading is a label of its own so that it keeps its furigana beside the answers.
     Lbl_Kotae_Midashi = makeLabel(this, 13, QColor(0xff, 0xff, 0x80), QRect(420, 322, 212, 18));
     Lbl_Kotae_Midashi->setText(QStringLiteral("さいきんの答"));
-    Lbl_Kotae = makeLabel(this, 13, Qt::white, QRect(420, 342, 212, 130));
+    Lbl_Kotae = makeLabel(this, 13, Qt::white, QRect(420, 342, 212, 100));
     Lbl_Kotae->setWordWrap(true);
     Lbl_Kotae->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // One plain label a line, so that the game names and 画数 get their furigana like every
@@ -144,6 +145,11 @@ TF_Kanji_Note::TF_Kanji_Note(int player, QWidget* parent)
         line->hide();
         Lbl_KotaeGyou << line;
     }
+
+    Btn_Print = makeButton(this, QStringLiteral("プリント"),
+                           QStringLiteral("れんしゅうプリントや書き取りテストを作ります"),
+                           QRect(526, 446, 106, 30));
+    connect(Btn_Print, &QPushButton::clicked, this, &TF_Kanji_Note::Btn_PrintClick);
 
     CentreLayout(this, QSize(640, 480));
     setWindowState(windowState() | Qt::WindowFullScreen);
@@ -206,6 +212,14 @@ void TF_Kanji_Note::Btn_NigateClick() {
 }
 
 void TF_Kanji_Note::Grd_NoteClick(int kanji) {
+    if (picking_) {
+        if (picked_.contains(kanji))
+            picked_.removeAll(kanji);
+        else
+            picked_ << kanji;
+        Grd_Note->setPicked(picked_);
+        Btn_Print->setText(QStringLiteral("プリント（%1）").arg(picked_.size()));
+    }
     Grd_Note->setSelected(kanji);
     showDetail(kanji);
 }
@@ -304,4 +318,27 @@ void TF_Kanji_Note::Btn_InsatsuClick() {
     QPrintDialog dialog(&printer, this);
     if (ExecModal(&dialog) == QDialog::Accepted)
         PaintNotePages(printer, player_, *summary_);
+}
+
+void TF_Kanji_Note::Btn_PrintClick() {
+    picking_ = false;
+    Lbl_Title->setText(Player_Tbl[player_].Name.text().trimmed() +
+                       QStringLiteral("のかんじノート"));
+    TF_Print_Sel choice(player_, summary_->weak, picked_, this);
+    const int result = ExecModal(&choice);
+    if (result == TF_Print_Sel::PickInNote) {
+        // The grid's clicks now pick kanji; this button brings the choice back with them.
+        picking_ = true;
+        if (weakShown_)
+            showNotebook();
+        Lbl_Title->setText(QStringLiteral("プリントするかんじをおしてね"));
+        Btn_Print->setText(QStringLiteral("プリント（%1）").arg(picked_.size()));
+        return;
+    }
+    Btn_Print->setText(QStringLiteral("プリント"));
+    if (result != QDialog::Accepted)
+        return;
+    const QString path = PrintKanjiSheets(player_, choice.chosenKanji(), choice.kind(), this);
+    if (!path.isEmpty())
+        lastSheets_ = path;
 }

@@ -42,11 +42,15 @@ class TF_Kanji_Note : public QDialog {
     QLabel* Lbl_Empty = nullptr; // the weak list when nothing was missed yet
     QPushButton* Btn_Kaite = nullptr;       // writing practice of the chosen kanji
     QPushButton* Btn_NigateKaite = nullptr; // ... of the whole weak list, one after another
+    QPushButton* Btn_Print = nullptr;       // practice sheets and writing tests
 
     bool weakShown() const { return weakShown_; }
     int chosenKanji() const { return chosen_; }
     const NoteSummary& summary() const { return *summary_; }
     QString lastPdf() const { return lastPdf_; }
+    QString lastSheets() const { return lastSheets_; }
+    bool picking() const { return picking_; }
+    const QList<int>& picked() const { return picked_; }
 
     void Btn_NigateClick();
     void Btn_InsatsuClick();
@@ -54,6 +58,7 @@ class TF_Kanji_Note : public QDialog {
     void Btn_KaiteClick();
     void Btn_CalendarClick();
     void Btn_NigateKaiteClick();
+    void Btn_PrintClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -71,4 +76,8 @@ class TF_Kanji_Note : public QDialog {
     bool weakShown_ = false;
     int chosen_ = 0;
     QString lastPdf_;
+    QString lastSheets_;
+    // Kanji clicked for printing, in click order, while the notebook is picking them.
+    bool picking_ = false;
+    QList<int> picked_;
 };

@@ -76,10 +76,11 @@ void PaintStroke(QPainter& p, const QRectF& square, const QPolygonF& stroke, con
     p.restore();
 }
 
-void PaintStrokeNumber(QPainter& p, const QRectF& square, const QPolygonF& stroke, int number) {
+void PaintStrokeNumber(QPainter& p, const QRectF& square, const QPolygonF& stroke, int number,
+                       double scale) {
     if (stroke.isEmpty())
         return;
-    const double r = std::max(6.0, side(square) / 30);
+    const double r = std::max(6.0, side(square) / 30) * scale;
     // Beside the start, away from where the stroke goes.
     const QPointF start = ModelToSquare(stroke.front(), square);
     const QPointF next = ModelToSquare(stroke.size() > 1 ? stroke[1] : stroke.front(), square);

@@ -23,8 +23,9 @@ void PaintWritingSquare(QPainter& p, const QRectF& square);
 // A stroke, or its first `fraction`, as a brush line of a width fitting the square.
 void PaintStroke(QPainter& p, const QRectF& square, const QPolygonF& stroke, const QColor& colour,
                  double fraction = 1.0, double widthFactor = 1.0);
-// The stroke's number in a small circle beside its start.
-void PaintStrokeNumber(QPainter& p, const QRectF& square, const QPolygonF& stroke, int number);
+// The stroke's number in a small circle beside its start; `scale` enlarges it (paper).
+void PaintStrokeNumber(QPainter& p, const QRectF& square, const QPolygonF& stroke, int number,
+                       double scale = 1.0);
 // Where the stroke starts (a ring) and which way it goes (an arrow along its first part).
 void PaintStrokeStart(QPainter& p, const QRectF& square, const QPolygonF& stroke,
                       const QColor& colour);
