@@ -3,6 +3,7 @@
 
 #include "aftergame/plan/PlanChoice.h"
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
+#include "aftergame/sheets/KanjiSheets.h"
 #include "data/HandwritingPads.h"
 #include "data/KanjiHistory.h"
 #include "data/MainMenu.h"
@@ -97,14 +98,14 @@ TF_Kyou_Renshuu::TF_Kyou_Renshuu(int player, QWidget* parent) : QWidget(parent),
     Lbl_Kaita = makeLabel(this, 22, Qt::white, QRect(40, 222, 560, 34));
     Lbl_Kanji = makeLabel(this, 44, Qt::yellow, QRect(40, 280, 560, 70));
     NoFurigana(Lbl_Kanji);
-    // The print button of today's sheet goes here.
-    Pnl_Print = new QWidget(this);
-    Pnl_Print->setGeometry(16, 414, 200, 56);
+    Btn_Print = makeButton(this, QStringLiteral("プリント"), 20, QRect(16, 414, 160, 56));
+    Btn_Print->setToolTip(QStringLiteral("きょうの かんじの れんしゅうプリントを 作ります"));
+    connect(Btn_Print, &QPushButton::clicked, this, &TF_Kyou_Renshuu::Btn_PrintClick);
     Btn_Modoru = makeButton(this, QStringLiteral("もどる"), 20, QRect(504, 414, 128, 56));
     connect(Btn_Modoru, &QPushButton::clicked, this, &TF_Kyou_Renshuu::Btn_ModoruClick);
     for (QWidget* w : {static_cast<QWidget*>(Lbl_Matome), static_cast<QWidget*>(Lbl_Yonda),
                        static_cast<QWidget*>(Lbl_Kaita), static_cast<QWidget*>(Lbl_Kanji),
-                       Pnl_Print, static_cast<QWidget*>(Btn_Modoru)})
+                       static_cast<QWidget*>(Btn_Print), static_cast<QWidget*>(Btn_Modoru)})
         w->hide();
     MP_Yokudekita = new SoundEffect(this, QStringLiteral("Yokudekita.wav"));
 
@@ -123,10 +124,10 @@ void TF_Kyou_Renshuu::showKanji(int index) {
     const QList<NoteSentence> sentences = NoteSentencesOf(k);
     sentence_ = sentences.isEmpty() ? NoteSentence{} : sentences[Random(int(sentences.size()))];
     const bool hasSentence = !sentence_.reading.isEmpty();
-    Lbl_Bun->setText(sentence_.before.toHtmlEscaped() +
-                     QStringLiteral("<span style=\"color:%1\">%2</span>")
-                         .arg(KanjiColour, Kanji_Tbl[k].text()) +
-                     sentence_.after.toHtmlEscaped());
+    Lbl_Bun->setText(
+        sentence_.before.toHtmlEscaped() +
+        QStringLiteral("<span style=\"color:%1\">%2</span>").arg(KanjiColour, Kanji_Tbl[k].text()) +
+        sentence_.after.toHtmlEscaped());
     for (QWidget* w : {static_cast<QWidget*>(Lbl_Setsumei), static_cast<QWidget*>(Edt_Yomi),
                        static_cast<QWidget*>(Btn_Kotae), static_cast<QWidget*>(Btn_Tegaki),
                        static_cast<QWidget*>(Kana_Table)})
@@ -158,8 +159,9 @@ void TF_Kyou_Renshuu::Btn_KotaeClick() {
         done_ << k;
     Edt_Yomi->setEnabled(false);
     Btn_Kotae->setEnabled(false);
-    Lbl_Message->setText(right ? QStringLiteral("そう！ 「%1」と よむよ。").arg(sentence_.reading)
-                               : QStringLiteral("ここでは 「%1」と よむよ。").arg(sentence_.reading));
+    Lbl_Message->setText(right
+                             ? QStringLiteral("そう！ 「%1」と よむよ。").arg(sentence_.reading)
+                             : QStringLiteral("ここでは 「%1」と よむよ。").arg(sentence_.reading));
     Btn_Kaku->setFocus(Qt::OtherFocusReason);
 }
 
@@ -212,7 +214,8 @@ void TF_Kyou_Renshuu::showSummary() {
                        static_cast<QWidget*>(Btn_Owaru), static_cast<QWidget*>(Lbl_Kazu)})
         w->hide();
     if (plan_.isEmpty()) {
-        Lbl_Matome->setText(QStringLiteral("きょうの れんしゅうは もう ないよ。\nまた あした あそぼうね。"));
+        Lbl_Matome->setText(
+            QStringLiteral("きょうの れんしゅうは もう ないよ。\nまた あした あそぼうね。"));
     } else if (done_.isEmpty()) {
         Lbl_Matome->setText(QStringLiteral("また こんど やってみようね。"));
     } else {
@@ -228,9 +231,15 @@ void TF_Kyou_Renshuu::showSummary() {
         MP_Yokudekita->play();
     }
     for (QWidget* w : {static_cast<QWidget*>(Lbl_Matome), static_cast<QWidget*>(Lbl_Kanji),
-                       Pnl_Print, static_cast<QWidget*>(Btn_Modoru)})
+                       static_cast<QWidget*>(Btn_Modoru)})
         w->show();
+    Btn_Print->setVisible(!plan_.isEmpty());
     Btn_Modoru->setFocus(Qt::OtherFocusReason);
+}
+
+// Today's kanji on paper, to practise away from the screen: the whole plan, done or not.
+void TF_Kyou_Renshuu::Btn_PrintClick() {
+    PrintKanjiSheets(player_, plan_, SheetKind::Practice, this);
 }
 
 void TF_Kyou_Renshuu::Btn_ModoruClick() {

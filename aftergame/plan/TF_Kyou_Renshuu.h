@@ -28,6 +28,7 @@ class TF_Kyou_Renshuu : public QWidget {
     void Btn_TegakiClick(); // the writing pad for the reading
     void Btn_KakuClick();   // on to writing the kanji from memory, then the next kanji
     void Btn_OwaruClick();  // stop here: the summary of what was done
+    void Btn_PrintClick();  // today's kanji as a practice sheet
     void Btn_ModoruClick(); // from the summary back to the menu
 
     const QList<int>& plan() const { return plan_; }
@@ -52,7 +53,7 @@ class TF_Kyou_Renshuu : public QWidget {
     QLabel* Lbl_Yonda = nullptr; // how many read
     QLabel* Lbl_Kaita = nullptr; // how many written from memory
     QLabel* Lbl_Kanji = nullptr;
-    QWidget* Pnl_Print = nullptr; // room kept for printing today's sheet
+    QPushButton* Btn_Print = nullptr;
     QPushButton* Btn_Modoru = nullptr;
     QPointer<HandwritingPad> Pad_Tegaki;
     SoundEffect* MP_Yokudekita = nullptr;

@@ -2,27 +2,34 @@
 // Today's practice played by a child through the real event paths: which kanji it holds, each
 // read in a sentence on the kana table and written from memory on the pad, the schedule moved
 // for the next day, and stopping half-way with what was done counted.
+#include "aftergame/NotePrint.h"
 #include "aftergame/plan/PlanChoice.h"
 #include "aftergame/plan/TF_Kyou_Renshuu.h"
 #include "aftergame/practice/ModelStrokes.h"
-#include "aftergame/practice/PracticePad.h"
 #include "aftergame/practice/PracticeList.h"
+#include "aftergame/practice/PracticePad.h"
 #include "aftergame/practice/TF_Kaki_Renshuu.h"
+#include "aftergame/sheets/PracticeSheet.h"
 #include "data/KanjiHistory.h"
 #include "data/StrokeData.h"
 #include "data/Tables.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/MediaPlayer.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Modal.h"
 #include "support/SampleData.h"
 #include "support/TestEnv.h"
 #include "writing/KanaTable.h"
 #include "writing/handwriting/Ink.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -201,6 +208,39 @@ class TestTodaysPlan : public QObject {
         QCOMPARE(s.value(first).level, 0);
         Clock::freeze(Morning.addDays(1));
         QCOMPARE(TodaysPlan(1).value(0), first);
+    }
+
+    // "プリント" on the summary writes the whole day's kanji as a practice sheet, stopped
+    // half-way or not, and says where it went.
+    void printToday() {
+        PlanEnv pe;
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
+        NotePrinting::setPrinterCheck([] { return false; });
+        auto* w = new TF_Kyou_Renshuu(1);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(!w->Btn_Print->isVisible()); // not while the child practises
+        QTest::mouseClick(w->Btn_Owaru, Qt::LeftButton);
+        QVERIFY(w->Btn_Print->isVisible());
+        MessageBoxes::shown().clear();
+        QTest::mouseClick(w->Btn_Print, Qt::LeftButton);
+        NotePrinting::setPrinterCheck({});
+        const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QStringList pdfs = documents.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        QCOMPARE(pdfs.size(), 1);
+        QCOMPARE(MessageBoxes::shown().size(), 1);
+        QVERIFY2(MessageBoxes::shown().first().contains(pdfs.first()),
+                 qPrintable(MessageBoxes::shown().first()));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {documents.filePath(pdfs.first())});
+        QVERIFY(info.waitForFinished(60000));
+        const QString out = QString::fromUtf8(info.readAllStandardOutput());
+        const int pages = (int(w->plan().size()) + PracticeKanjiPerPage - 1) / PracticeKanjiPerPage;
+        QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))),
+                 qPrintable(out));
+        QTest::mouseClick(w->Btn_Modoru, Qt::LeftButton);
     }
 };
 
