@@ -7,7 +7,19 @@ set -eu
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d /tmp/mojimaru-destdir.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+# What a run from the build tree leaves in the program directory must stay out of the install:
+# its socket (a copy may be running), a history set aside as damaged, a half-written save.
+left=""
+program=$build/program
+for f in Mojimaru_G.sock KanjiNote.db.damaged Player.dat.aB3xYz; do
+    [ -e "$program/$f" ] && continue
+    case $f in
+    *.sock) python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$program/$f" ;;
+    *) : > "$program/$f" ;;
+    esac
+    left="$left $program/$f"
+done
+trap 'rm -rf "$work" $left' EXIT
 chmod 755 "$work"
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr/local > "$work/install.log"
@@ -17,7 +29,7 @@ for f in bin/mojimaru share/mojimaru/Kanji.dat share/mojimaru/Mojimaru.hlp \
     share/icons/hicolor/48x48/apps/org.mojimaru.mojimaru.png share/icons/hicolor/256x256/apps/org.mojimaru.mojimaru.png; do
     [ -e "$prefix/$f" ] || { echo "not installed: $f" >&2; exit 1; }
 done
-for f in Player.dat Game.dat Mojimaru_G.lock mojimaru; do
+for f in Player.dat Game.dat Mojimaru_G.lock Mojimaru_G.sock KanjiNote.db.damaged Player.dat.aB3xYz mojimaru; do
     [ ! -e "$prefix/share/mojimaru/$f" ] || { echo "must not be installed: share/mojimaru/$f" >&2; exit 1; }
 done
 
