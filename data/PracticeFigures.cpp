@@ -16,13 +16,22 @@ QSet<QDate> PractisedDays(const QList<HistoryAnswer>& answers) {
 
 int PracticeMinutes(QList<QDateTime> times) {
     std::sort(times.begin(), times.end());
-    qint64 seconds = 0;
-    for (int i = 1; i < times.size(); ++i) {
-        const qint64 gap = times[i - 1].secsTo(times[i]);
-        if (gap > 0 && gap <= SittingGapSeconds)
-            seconds += gap;
+    int minutes = 0;
+    qint64 sitting = 0;
+    for (int i = 0; i < times.size(); ++i) {
+        const qint64 gap = i == 0 ? SittingGapSeconds + 1 : times[i - 1].secsTo(times[i]);
+        if (gap > SittingGapSeconds) {
+            // A new sitting: the one before counts every minute it began, at least one.
+            if (i > 0)
+                minutes += int(std::max<qint64>(1, (sitting + 59) / 60));
+            sitting = 0;
+        } else {
+            sitting += gap;
+        }
     }
-    return int(seconds / 60);
+    if (!times.isEmpty())
+        minutes += int(std::max<qint64>(1, (sitting + 59) / 60));
+    return minutes;
 }
 
 ParentFigures FiguresOf(const QList<HistoryAnswer>& all, const QList<HistoryAnswer>& recent,

@@ -16,7 +16,8 @@ inline constexpr int FigureDays = 14;
 
 // The local days with at least one answer.
 QSet<QDate> PractisedDays(const QList<HistoryAnswer>& answers);
-// Whole minutes between answers of one sitting, summed (the times in any order).
+// The minutes of each sitting (answers no more than five minutes apart), every minute begun and
+// at least one a sitting, summed (the times in any order).
 int PracticeMinutes(QList<QDateTime> times);
 
 struct ParentFigures {

@@ -17,17 +17,19 @@ class TestPracticeFigures : public QObject {
     Q_OBJECT
   private slots:
     // Minutes are the time between answers of one sitting; a long pause starts a new sitting.
+    // A sitting counts its minutes begun: a child who answered once did practise.
     void minutes_data() {
         QTest::addColumn<QList<int>>("seconds");
         QTest::addColumn<int>("minutes");
         QTest::newRow("nothing") << QList<int>{} << 0;
-        QTest::newRow("one answer") << QList<int>{0} << 0;
+        QTest::newRow("one answer") << QList<int>{0} << 1;
         QTest::newRow("two minutes of answers") << QList<int>{0, 60, 120} << 2;
         QTest::newRow("in any order") << QList<int>{120, 0, 60} << 2;
         QTest::newRow("a pause of five minutes still counts") << QList<int>{0, 300} << 5;
-        QTest::newRow("a longer pause does not") << QList<int>{0, 301, 361} << 1;
+        QTest::newRow("a longer pause does not") << QList<int>{0, 301, 361} << 2;
         QTest::newRow("two sittings") << QList<int>{0, 240, 3600, 3840} << 8;
-        QTest::newRow("fractions dropped") << QList<int>{0, 59, 118} << 1;
+        QTest::newRow("a minute begun counts") << QList<int>{0, 59, 118} << 2;
+        QTest::newRow("two sittings of one answer") << QList<int>{0, 3600} << 2;
     }
     void minutes() {
         QFETCH(QList<int>, seconds);
