@@ -13,12 +13,24 @@
 #include "platform/Random.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QFileInfo>
 
 #ifndef MOJI_PROGRAM_DIR
 #define MOJI_PROGRAM_DIR ""
 #endif
+
+namespace {
+// What a run of the program from the build tree leaves beside it: the children's records and
+// history (and their half-written or set-aside copies), the lock and the running copy's socket.
+// A test starts without them, whatever a developer played before.
+bool leftByARun(const QString& name) {
+    static const QRegularExpression left(QStringLiteral(
+        R"(^(Player\.dat|Game\.dat)(\..*)?$|\.db($|[.-])|\.lock$|\.sock$)"));
+    return left.match(name).hasMatch();
+}
+} // namespace
 
 TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>())
 {
@@ -35,9 +47,8 @@ TestEnv::TestEnv(bool copyProgramFiles) : tmp_(std::make_unique<QTemporaryDir>()
     InitTables();
     if (copyProgramFiles) {
         const QDir src(builtProgramDir());
-        for (const QFileInfo& fi : src.entryInfoList(QDir::Files)) {
-            if (fi.isExecutable() || fi.fileName() == QLatin1String("Player.dat") ||
-                fi.fileName() == QLatin1String("Game.dat"))
+        for (const QFileInfo& fi : src.entryInfoList(QDir::Files | QDir::System)) {
+            if (!fi.isFile() || fi.isExecutable() || leftByARun(fi.fileName()))
                 continue;
             QFile::copy(fi.absoluteFilePath(), tmp_->filePath(fi.fileName()));
         }
