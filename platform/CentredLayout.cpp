@@ -48,9 +48,13 @@ QWidget* MessagePicture(const QWidget* window) {
     return window ? window->property(PictureProperty).value<QWidget*>() : nullptr;
 }
 
+void SetMessagePicture(QWidget* window, QWidget* picture) {
+    window->setProperty(PictureProperty, QVariant::fromValue(picture));
+}
+
 QWidget* CentreLayout(QWidget* window, QSize layout, QWidget* picture) {
     if (picture)
-        window->setProperty(PictureProperty, QVariant::fromValue(picture));
+        SetMessagePicture(window, picture);
     if (QWidget* existing = LayoutBox(window))
         return existing;
     if (layout.isEmpty())

@@ -24,3 +24,5 @@ QWidget* CentreLayout(QWidget* window, QSize layout = {}, QWidget* picture = nul
 QWidget* LayoutBox(const QWidget* window);
 // The picture message boxes over `window` stand over, or null.
 QWidget* MessagePicture(const QWidget* window);
+// From now on message boxes over `window` stand over `picture`.
+void SetMessagePicture(QWidget* window, QWidget* picture);

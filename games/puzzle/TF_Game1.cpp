@@ -11,6 +11,7 @@
 #include "data/Tables.h"
 #include "games/puzzle/CardPicture.h"
 #include "games/puzzle/ComputerMemory.h"
+#include "games/puzzle/EndMessagePlace.h"
 #include "games/puzzle/MatchingPoints.h"
 #include "platform/BackBeforeStart.h"
 #include "platform/CentredLayout.h"
@@ -374,7 +375,7 @@ void TF_Game1::Btn_EClick(int c)
     }
 
     if (Board.Nokori_Count == 0) {
-        endOfGame(false);
+        endOfGame(false, a, b);
         return;
     }
     Flip_Count = 0;
@@ -433,7 +434,7 @@ void TF_Game1::Timer1Timer()
             if (Board.Nokori_Count - 2 == 0) {
                 Board.removePair(a, b);
                 MP_Eawase->stop();
-                endOfGame(true);
+                endOfGame(true, a, b);
                 return;
             }
             Board.removePair(a, b);
@@ -458,13 +459,22 @@ void TF_Game1::Timer1Timer()
     }
 }
 
-void TF_Game1::endOfGame(bool lastPairByComputer)
+void TF_Game1::endOfGame(bool lastPairByComputer, int lastA, int lastB)
 {
     Ended = true;
     Man_Turn = false;
     Timer1->stop();  // no tick may run while the end messages and the ranking are open
     Lbl_Junban->clear();  // nobody's turn any more
     MP_Eawase->stop();
+
+    // The messages stand clear of the last pair, still shown on the board.
+    auto* place = new QWidget(Grp_E);
+    place->setAttribute(Qt::WA_TransparentForMouseEvents);
+    place->setGeometry(EndMessagePlace(Grp_E->rect(), Cards[lastA]->geometry(),
+                                       Cards[lastB]->geometry()));
+    place->lower();
+    place->show();
+    SetMessagePicture(this, place);
 
     if (Com_Score > Man_Score)
         ShowMessage(this, QStringLiteral("コンピュータのかち"));

@@ -86,7 +86,7 @@ private:
     void showCardKanji(int card, int label);
     void setBoardHint(bool on);
     int pairPoints(int a, int b, float timeFactor);
-    void endOfGame(bool lastPairByComputer);
+    void endOfGame(bool lastPairByComputer, int lastA, int lastB);
     void clearWordLabels();
     void hideKanjiLabels();
     QString playerName() const;

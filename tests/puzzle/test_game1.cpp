@@ -7,6 +7,7 @@
 #include "games/puzzle/CardPicture.h"
 #include "games/puzzle/MatchingPoints.h"
 #include "games/puzzle/TF_Game1.h"
+#include "platform/CentredLayout.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
 #include "platform/MediaPlayer.h"
@@ -433,6 +434,20 @@ private slots:
         w->Com_Score = comBefore;
         MessageBoxes::shown().clear();
         MediaPlayers::log().clear();
+        // While an end message is up, the last pair stays in sight: the box stands over the
+        // board's free band above or below it.
+        int coveredPairs = -1;
+        MessageBoxes::setWhileShown([&] {
+            const QWidget* picture = MessagePicture(w);
+            if (!picture || !picture->isVisible())
+                return;
+            const QRect target(picture->mapToGlobal(QPoint(0, 0)), picture->size());
+            int covered = 0;
+            for (int c : {a, b})
+                covered += target.intersects(
+                    QRect(w->Cards[c]->mapToGlobal(QPoint(0, 0)), w->Cards[c]->size()));
+            coveredPairs = std::max(coveredPairs, covered);
+        });
         if (computerLast) {
             w->Man_Turn = false;
             w->Flip_Count = 0;
@@ -444,6 +459,8 @@ private slots:
             click(*w, a);
             click(*w, b);
         }
+        MessageBoxes::setWhileShown({});
+        QCOMPARE(coveredPairs, 0);
         QCOMPARE(MessageBoxes::shown(), messages);
         QCOMPARE(messagesAtRanking, messages);
         QCOMPARE(turnAtRanking, QString()); // nobody's turn once the game is over
