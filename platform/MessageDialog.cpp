@@ -3,12 +3,11 @@
 
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
+#include "platform/MessageIcon.h"
 #include "writing/RubyTextView.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,11 +24,7 @@ MessageDialog::MessageDialog(Kind kind, const QString& title, const QString& tex
     pal.setColor(QPalette::Window, Paper);
     setPalette(pal);
 
-    auto* icon = new QLabel(this);
-    const auto which =
-        kind == Question ? QStyle::SP_MessageBoxQuestion : QStyle::SP_MessageBoxInformation;
-    icon->setPixmap(style()->standardIcon(which).pixmap(48, 48));
-    icon->setAlignment(Qt::AlignTop);
+    auto* icon = new MessageIcon(kind == Question, this);
     text_ = new RubyTextView(this);
     text_->setObjectName(QStringLiteral("MessageText"));
     text_->setFont(PixelFont(TextPixels, true));

@@ -18,6 +18,9 @@
 #include <QtTest>
 
 namespace {
+// Share of an icon's device pixels that differ clearly from the small icon enlarged.
+constexpr double SharpIconShare = 0.02;
+
 // The help window's text: its ruby blocks, in order.
 QString helpText(const QWidget& parent)
 {
@@ -64,6 +67,46 @@ private slots:
         });
         QCOMPARE(AskYesNo(nullptr, QStringLiteral("はじめますか？")), MsgAnswer::Yes);
         QCOMPARE(seen, QStringLiteral("はじめますか？"));
+    }
+
+    // The boxes' icon is drawn at the screen's own resolution: at 4.5 device pixels a layout
+    // pixel (3840 x 2160) it has edges a small picture enlarged does not.
+    void messageIconSharp()
+    {
+        for (const auto kind : {MessageDialog::Information, MessageDialog::Question}) {
+            MessageDialog box(kind, QString(), QStringLiteral("あ"), nullptr);
+            box.adjustSize();
+            auto* icon = box.findChild<QWidget*>(QStringLiteral("MessageIcon"));
+            QVERIFY(icon);
+            QCOMPARE(icon->size(), QSize(48, 48));
+            const auto render = [icon](qreal ratio) {
+                QImage img((QSizeF(icon->size()) * ratio).toSize(), QImage::Format_RGB32);
+                img.setDevicePixelRatio(ratio);
+                img.fill(QColor(0xff, 0xfb, 0xe8));
+                icon->render(&img);
+                img.setDevicePixelRatio(1);
+                return img;
+            };
+            const QImage large = render(4.5);
+            const QImage small = render(1);
+            // Against the small icon enlarged smoothly and enlarged pixel by pixel: a picture
+            // drawn large differs from both along its edges.
+            double share = 1;
+            for (const auto mode : {Qt::SmoothTransformation, Qt::FastTransformation}) {
+                const QImage enlarged = small.scaled(large.size(), Qt::IgnoreAspectRatio, mode);
+                int differ = 0;
+                for (int y = 0; y < large.height(); ++y)
+                    for (int x = 0; x < large.width(); ++x) {
+                        const QColor a = large.pixelColor(x, y);
+                        const QColor b = enlarged.pixelColor(x, y);
+                        differ += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
+                                      qAbs(a.blue() - b.blue()) >
+                                  96;
+                    }
+                share = std::min(share, double(differ) / (large.width() * large.height()));
+            }
+            QVERIFY2(share > SharpIconShare, qPrintable(QString::number(share)));
+        }
     }
 
     // The hand cursor is the program's own picture with its hot spot on the fingertip.
