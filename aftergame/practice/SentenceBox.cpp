@@ -12,7 +12,8 @@ const QColor Reading(255, 110, 110);
 
 // Marks that close what stands before them: never the first on a line.
 bool closes(const QString& piece) {
-    static const QString marks = QStringLiteral("。、！？」』）ー・ぁぃぅぇぉっゃゅょァィゥェォッャュョ");
+    static const QString marks =
+        QStringLiteral("。、！？」』）ー・ぁぃぅぇぉっゃゅょァィゥェォッャュョ");
     return piece.size() == 1 && marks.contains(piece);
 }
 } // namespace
@@ -48,6 +49,21 @@ QList<SentenceBox::Piece> SentenceBox::layout() const {
             x = 0;
         }
         x += widths[i];
+    }
+    // The last line takes from the one before until it is at least half as wide: "なっ|た。"
+    // reads badly, "ばん|になった。" does not.
+    if (starts.size() >= 2) {
+        const qsizetype k = starts.size() - 1;
+        const auto span = [&](qsizetype from, qsizetype to) {
+            int w = 0;
+            for (qsizetype i = from; i < to; ++i)
+                w += widths[i];
+            return w;
+        };
+        while (starts[k] - 1 > starts[k - 1] &&
+               2 * span(starts[k], pieces.size()) < span(starts[k - 1], starts[k]) &&
+               span(starts[k] - 1, pieces.size()) <= width())
+            --starts[k];
     }
     for (qsizetype k = 1; k < starts.size(); ++k) {
         const int at = starts[k];
@@ -110,7 +126,8 @@ void SentenceBox::paintEvent(QPaintEvent*) {
         const int rw = rfm.horizontalAdvance(sentence_.reading);
         p.setFont(reading);
         p.setPen(Reading);
-        p.drawText(QPoint(std::max(0, piece.at.center().x() - rw / 2), piece.at.top() - rfm.descent() - 1),
-                   sentence_.reading);
+        p.drawText(
+            QPoint(std::max(0, piece.at.center().x() - rw / 2), piece.at.top() - rfm.descent() - 1),
+            sentence_.reading);
     }
 }

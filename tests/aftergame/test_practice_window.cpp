@@ -290,6 +290,15 @@ class TestPracticeWindow : public QObject {
                 QVERIFY2(!line.startsWith(QChar(0x3002)), qPrintable(lines.join(QLatin1Char('|'))));
             QVERIFY2(lines.last().size() >= 2, qPrintable(lines.join(QLatin1Char('|'))));
         }
+        // At the window's own width the last line is not a stub of the one before.
+        PracticeEnv pe;
+        TF_Kaki_Renshuu w(1, {numberOf(QStringLiteral("一"))});
+        box.resize(w.Lbl_Bun->width(), 250);
+        box.setSentence({QStringLiteral("かけっこで"), QStringLiteral("いち"),
+                         QStringLiteral("ばんになった。")});
+        const QStringList lines = box.lines();
+        QCOMPARE(lines.size(), 2);
+        QVERIFY2(2 * lines[1].size() >= lines[0].size(), qPrintable(lines.join(QLatin1Char('|'))));
     }
 
     // Two misses at one stroke: the stroke is drawn for the child to trace, and the kanji counts
