@@ -168,7 +168,8 @@ void TF_Kyou_Renshuu::Btn_KotaeClick() {
 void TF_Kyou_Renshuu::Btn_TegakiClick() {
     if (!summary_ && Edt_Yomi->isEnabled())
         OpenHandwritingPad(this, Pad_Tegaki, PadFor::Hiragana, Edt_Yomi,
-                           QStringLiteral("よみかた"));
+                           QStringLiteral("よみかた"),
+                           RectIn(this, Lbl_Bun) | RectIn(this, Edt_Yomi)); // the sentence in sight
 }
 
 void TF_Kyou_Renshuu::Btn_KakuClick() {

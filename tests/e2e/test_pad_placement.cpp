@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The writing pad opens beside or below what the child answers (the board of the picture games,
-// the quiz's sentences, the name field), inside the program's window, with large candidates;
+// the quiz's sentences, today's practice sentence, the name field), inside the program's window, with large candidates;
 // opened by a click on "てがき", as a child does, at 16:9 and 5:4.
 #include "aftergame/TF_Game_Shutsudai.h"
+#include "aftergame/plan/TF_Kyou_Renshuu.h"
+#include "data/KanjiHistory.h"
+#include "data/Tables.h"
+#include "platform/Cp932.h"
+#include "support/SampleData.h"
 #include "games/guess/BoardView.h"
 #include "games/guess/TF_Game2.h"
 #include "guess/GuessTestFiles.h"
@@ -131,6 +136,26 @@ class TestPadPlacement : public QObject {
                 asked |= inHost(l);
         checkPad(quiz->Pad_Tegaki, asked, QStringLiteral("く"));
         delete quiz;
+    }
+
+    void besideTodaysSentence_data() { screens_data(); }
+    void besideTodaysSentence() {
+        QFETCH(QSize, screen);
+        TestEnv env;
+        WriteSampleKanjiData(env);
+        CopyTemplates(env);
+        Player_Count = 1;
+        Player_Tbl[1].No = 1;
+        Player_Tbl[1].Name.setSjis(Cp932::fromUnicode(QStringLiteral("はな")));
+        Player_Tbl[1].Gakunen = 1;
+        auto host = hostOf(screen);
+        auto* plan = new TF_Kyou_Renshuu(1);
+        ShowProgramWindow(plan);
+        QTest::mouseClick(plan->Btn_Tegaki, Qt::LeftButton);
+        checkPad(plan->Pad_Tegaki, inHost(plan->Lbl_Bun) | inHost(plan->Edt_Yomi),
+                 QStringLiteral("く"));
+        delete plan;
+        KanjiHistory::close();
     }
 
     void belowTheName_data() { screens_data(); }
