@@ -199,6 +199,11 @@ class TestStrokeChecker : public QObject {
             << QStringLiteral("局") << 1 << QStringLiteral("忘") << 3 << 1u;
         QTest::addRow("%s %d at %s %d", "ク", 1, "胃", 1)
             << QStringLiteral("胃") << 1 << QStringLiteral("ク") << 1 << 1u;
+        // A later stroke that fits only loosely, and only once the frame bends to it.
+        QTest::addRow("%s %d at %s %d", "様", 9, "け", 2)
+            << QStringLiteral("け") << 2 << QStringLiteral("様") << 9 << 3u;
+        QTest::addRow("%s %d at %s %d", "心", 1, "百", 3)
+            << QStringLiteral("百") << 3 << QStringLiteral("心") << 1 << 10u;
     }
     void foreignStroke() {
         QFETCH(QString, ch);

@@ -18,6 +18,11 @@ constexpr double WorstTolerance = 11.0;
 // than a child's writing does.
 constexpr double FirstBoxMargin = 4.0;
 constexpr double FirstSlant = 0.3;
+// Once strokes are written, one that fits only loosely (half the tolerance on average, a part
+// farther out) and only after the frame moved to it (it lies past the tolerance where the
+// strokes before put the character) is another stroke bending the frame.
+constexpr double LooseError = 3.0;
+constexpr double LooseWorst = 6.0;
 // A stroke that fits another stroke of the character this much better is that stroke.
 constexpr double ElsewhereShare = 0.5;
 constexpr double ElsewhereGap = 1.0;
@@ -102,6 +107,8 @@ bool StrokeChecker::fits(const StrokeFit& f) const {
     if (frame_.isEmpty())
         return f.boxOut <= FirstBoxMargin &&
                std::abs(f.frame.shear) <= FirstSlant * f.frame.scale();
+    if (f.error > LooseError && f.worst > LooseWorst && f.unmoved > FitTolerance)
+        return false;
     // The strokes before must still sit well in the frame this stroke pulls towards.
     return frame_.keptError(f.frame) <= KeptTolerance;
 }

@@ -257,6 +257,7 @@ StrokeFit StrokeFrame::fit(const StrokePath& drawn, const StrokePath& model) con
     for (const QPointF& p : drawn)
         moved << p + shift;
     f.shapeError = lineDistance(moved, placedBefore) / std::max(before.scale(), 0.05);
+    f.unmoved = lineDistance(drawn, placedBefore) / std::max(before.scale(), 0.05);
     f.boxOut = boxOut(f.frame, drawn, model);
     return f;
 }

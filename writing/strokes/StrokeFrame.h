@@ -35,6 +35,7 @@ struct StrokeFit {
     double shapeError = 1e9; // the drawn line moved onto the model placed as before it
     double worst = 1e9;      // the farthest point of either line from the other
     double lengthRatio = 0;  // the drawn line's length against the placed model's
+    double unmoved = 1e9;    // the drawn line against the model placed as before it
     // How far past the square the model's box reaches when the character is taken as small as
     // this stroke's length allows, about where the stroke was drawn.
     double boxOut = 0;
