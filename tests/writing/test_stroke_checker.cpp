@@ -191,6 +191,19 @@ class TestStrokeChecker : public QObject {
             << QStringLiteral("本") << 1 << QStringLiteral("境") << 11 << 7u;
         QTest::addRow("%s %d at %s %d", "式", 2, "大", 1)
             << QStringLiteral("大") << 1 << QStringLiteral("式") << 2 << 7u;
+        // A first stroke of the same kind as the due one, where the character it begins could
+        // not be written in the square: below it, or leaning far over.
+        QTest::addRow("%s %d at %s %d", "追", 6, "あ", 1)
+            << QStringLiteral("あ") << 1 << QStringLiteral("追") << 6 << 1u;
+        QTest::addRow("%s %d at %s %d", "忘", 3, "局", 1)
+            << QStringLiteral("局") << 1 << QStringLiteral("忘") << 3 << 1u;
+        QTest::addRow("%s %d at %s %d", "ク", 1, "胃", 1)
+            << QStringLiteral("胃") << 1 << QStringLiteral("ク") << 1 << 1u;
+        // A later stroke that fits only loosely, and only once the frame bends to it.
+        QTest::addRow("%s %d at %s %d", "様", 9, "け", 2)
+            << QStringLiteral("け") << 2 << QStringLiteral("様") << 9 << 3u;
+        QTest::addRow("%s %d at %s %d", "心", 1, "百", 3)
+            << QStringLiteral("百") << 3 << QStringLiteral("心") << 1 << 10u;
     }
     void foreignStroke() {
         QFETCH(QString, ch);

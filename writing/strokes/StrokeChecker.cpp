@@ -3,6 +3,8 @@
 
 #include "writing/strokes/StrokeSampling.h"
 
+#include <cmath>
+
 namespace {
 
 // Mean distances in model units (the box is 109 wide) a child's stroke may stray.
@@ -11,6 +13,16 @@ constexpr double KeptTolerance = 6.0;
 // No part of the stroke but its ends (hooks and sweeps) may stray farther than this: a stroke
 // of another shape that lies close on average, with a leg missing or one too many, is not it.
 constexpr double WorstTolerance = 11.0;
+// Before any stroke of the child's says where and how large they write, the character must
+// still fit the square about the stroke (the box may reach this far past it) and lean no more
+// than a child's writing does.
+constexpr double FirstBoxMargin = 4.0;
+constexpr double FirstSlant = 0.3;
+// Once strokes are written, one that fits only loosely (half the tolerance on average, a part
+// farther out) and only after the frame moved to it (it lies past the tolerance where the
+// strokes before put the character) is another stroke bending the frame.
+constexpr double LooseError = 3.0;
+constexpr double LooseWorst = 6.0;
 // A stroke that fits another stroke of the character this much better is that stroke.
 constexpr double ElsewhereShare = 0.5;
 constexpr double ElsewhereGap = 1.0;
@@ -90,9 +102,15 @@ StrokeFit StrokeChecker::tryStroke(const StrokePath& drawn, int stroke) const {
 }
 
 bool StrokeChecker::fits(const StrokeFit& f) const {
+    if (!f.plausible || f.error > FitTolerance || f.worst > WorstTolerance)
+        return false;
+    if (frame_.isEmpty())
+        return f.boxOut <= FirstBoxMargin &&
+               std::abs(f.frame.shear) <= FirstSlant * f.frame.scale();
+    if (f.error > LooseError && f.worst > LooseWorst && f.unmoved > FitTolerance)
+        return false;
     // The strokes before must still sit well in the frame this stroke pulls towards.
-    return f.plausible && f.error <= FitTolerance && f.worst <= WorstTolerance &&
-           frame_.keptError(f.frame) <= KeptTolerance;
+    return frame_.keptError(f.frame) <= KeptTolerance;
 }
 
 void StrokeChecker::accept(int stroke, const StrokePath& drawn) {

@@ -23,6 +23,9 @@ constexpr int MatchRounds = 3;
 // Smaller than this a child does not write in the big square: a stroke that fits only a tiny
 // character is another stroke.
 constexpr double MinScale = 0.45;
+// A drawn stroke may leave out this much of the model's length (a hook, a sweep drawn short)
+// and still tell how small the child writes at least.
+constexpr double LengthSlack = 10;
 
 double meanDistance(const StrokePath& a, const StrokePath& b) {
     double sum = 0;
@@ -254,7 +257,23 @@ StrokeFit StrokeFrame::fit(const StrokePath& drawn, const StrokePath& model) con
     for (const QPointF& p : drawn)
         moved << p + shift;
     f.shapeError = lineDistance(moved, placedBefore) / std::max(before.scale(), 0.05);
+    f.unmoved = lineDistance(drawn, placedBefore) / std::max(before.scale(), 0.05);
+    f.boxOut = boxOut(f.frame, drawn, model);
     return f;
+}
+
+double StrokeFrame::boxOut(const FrameTransform& t, const StrokePath& drawn,
+                           const StrokePath& model) {
+    // Smaller writing about the same stroke only draws the box in, so the smallest size the
+    // stroke allows is the kindest.
+    const double least = std::max(
+        MinScale, std::min(t.scale(), PathLength(drawn) / (PathLength(model) + LengthSlack)));
+    const QPointF at = t.map(Centroid(model));
+    const QPointF u = Centroid(model) - QPointF(Centre, Centre);
+    const double x = at.x() - t.shear * u.y() - least * u.x();
+    const double y = at.y() - least * u.y();
+    const double half = least * Centre;
+    return std::max({half - x, x + half - StrokeBoxSize, half - y, y + half - StrokeBoxSize});
 }
 
 double StrokeFrame::keptError(const FrameTransform& t) const {

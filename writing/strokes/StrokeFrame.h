@@ -35,6 +35,10 @@ struct StrokeFit {
     double shapeError = 1e9; // the drawn line moved onto the model placed as before it
     double worst = 1e9;      // the farthest point of either line from the other
     double lengthRatio = 0;  // the drawn line's length against the placed model's
+    double unmoved = 1e9;    // the drawn line against the model placed as before it
+    // How far past the square the model's box reaches when the character is taken as small as
+    // this stroke's length allows, about where the stroke was drawn.
+    double boxOut = 0;
 };
 
 class StrokeFrame {
@@ -56,6 +60,7 @@ private:
     static FrameTransform solve(Normal n);
     static StrokePath matched(const StrokePath& drawn, const StrokePath& model,
                               const FrameTransform& t);
+    static double boxOut(const FrameTransform& t, const StrokePath& drawn, const StrokePath& model);
     FrameTransform solveWith(const StrokePath& drawn, const StrokePath& model) const;
 
     QList<std::pair<StrokePath, StrokePath>> pairs_; // drawn and model strokes accepted
