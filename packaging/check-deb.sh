@@ -10,7 +10,8 @@ case "$(basename "$deb")" in
     mojimaru_*~deb"${VERSION_ID}"_*.deb) ;;
     *) echo "check-deb: $(basename "$deb") is not named for Debian ${VERSION_ID}" >&2; exit 1 ;;
 esac
-qt=$(dpkg-query -W -f='${Version}\n' 'libqt6core6*' 2>/dev/null | sed -n 's/^\([0-9.]*\).*/\1/p' | head -n 1)
+# Debian 13 names the library libqt6core6t64; the old name is still known there, with no version.
+qt=$(dpkg-query -W -f='${Version}\n' 'libqt6core6*' 2>/dev/null | sed -n 's/^\([0-9][0-9.]*\).*/\1/p' | head -n 1)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "$depends" | grep -Eq "qt6-base-(private-)?abi \(= $qt\)" ||
     { echo "check-deb: Depends does not pin Qt $qt: $depends" >&2; exit 1; }
