@@ -75,7 +75,8 @@ QString joined(const QStringList& list) {
 
 void paintReadings(QPainter& p, double x, double y, double w, int kanji) {
     QStringList on, kun;
-    for (const KanjiReading& r : SchoolReadings(Kanji_Tbl[kanji].text())) {
+    const QString text = Kanji_Tbl[kanji].text();
+    for (const KanjiReading& r : SchoolReadings(text)) {
         if (r.special || r.laterYear != 0)
             continue;
         (r.isOn() ? on : kun) << r.shown();

@@ -3,6 +3,7 @@
 // child's local day boundaries, a skipped week and a clock set back.
 #include "data/ReviewSchedule.h"
 
+#include <QTimeZone>
 #include <QtTest>
 #include <cstdlib>
 #include <ctime>
@@ -159,7 +160,7 @@ class TestReviewSchedule : public QObject {
 
     // A moment's day is its local day, whatever time zone the moment was made in.
     void localDayOfMoment() {
-        const QDateTime utc(QDate(2026, 4, 6), QTime(15, 30), Qt::UTC);
+        const QDateTime utc(QDate(2026, 4, 6), QTime(15, 30), QTimeZone::utc());
         QCOMPARE(LocalDay(utc), QDate(2026, 4, 7));
         QCOMPARE(LocalDay(utc.addSecs(-60)), QDate(2026, 4, 7)); // 0:29 local
         QCOMPARE(LocalDay(utc.addSecs(-31 * 60)), QDate(2026, 4, 6));

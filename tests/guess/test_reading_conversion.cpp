@@ -566,7 +566,7 @@ private slots:
         auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), &o.g);
         connect(shortcut, &QShortcut::activated, [&escapes] { ++escapes; });
         o.g.show();
-        QApplication::setActiveWindow(&o.g);
+        o.g.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&o.g));
         o.g.Edt_Kotae->setFocus(Qt::OtherFocusReason);
         QWindow* w = o.g.windowHandle();
