@@ -40,7 +40,11 @@ run_program() {
     pid=$!
     pids="$pids $pid"
     sleep 8
-    kill -0 "$pid" 2> /dev/null || fail "the program ended by itself under $1"
+    if ! kill -0 "$pid" 2> /dev/null; then
+        status=0
+        wait "$pid" || status=$?
+        fail "the program ended by itself under $1 (exit status $status)"
+    fi
 }
 
 # Only the screens are looked at here: the ending has tests of its own.
@@ -102,7 +106,7 @@ fi
 wpid=$!
 pids="$pids $wpid"
 for _ in $(seq 25); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.2; done
-sleep 2
+sleep 3 # its shell and panel come up after the socket
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start"
 export WAYLAND_DISPLAY="$socket"
 QT_IM_MODULE=$im QT_QPA_PLATFORM=wayland run_program wayland
