@@ -210,13 +210,7 @@ bool WriteNotePdf(const QString& path, int player, const NoteSummary& summary) {
 }
 
 QString NotePdfFailedText(const QString& path, bool earlierKept) {
-    QString text = QStringLiteral("かんじノートのPDFを書きこめませんでした。ディスクがいっぱいか、"
-                                  "書きこめないところです。");
-    if (!path.isEmpty())
-        text += QLatin1Char('\n') + path;
-    if (earlierKept)
-        text += QStringLiteral("\nまえに作ったPDFは、そのままのこっています。");
-    return text;
+    return PdfFailedText(QStringLiteral("かんじノート"), path, earlierKept);
 }
 
 namespace NotePrinting {

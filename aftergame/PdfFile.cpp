@@ -48,3 +48,13 @@ bool WriteA4Pdf(const QString& path, const QString& title, int resolution,
         return false;
     return QFileInfo(path).size() == written;
 }
+
+QString PdfFailedText(const QString& what, const QString& path, bool earlierKept) {
+    QString text = what + QStringLiteral("のPDFを書きこめませんでした。ディスクがいっぱいか、"
+                                         "書きこめないところです。");
+    if (!path.isEmpty())
+        text += QLatin1Char('\n') + path;
+    if (earlierKept)
+        text += QStringLiteral("\nまえに作ったPDFは、そのままのこっています。");
+    return text;
+}

@@ -15,3 +15,6 @@ QString DocumentsFilePath(const QString& fileName);
 // failure an earlier file at `path` stays as it was.
 bool WriteA4Pdf(const QString& path, const QString& title, int resolution,
                 const std::function<bool(QPagedPaintDevice&)>& paint);
+// "<what>のPDFを書きこめませんでした。..." with the path, and whether an earlier file is still
+// there.
+QString PdfFailedText(const QString& what, const QString& path, bool earlierKept);

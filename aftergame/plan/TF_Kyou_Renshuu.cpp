@@ -10,6 +10,7 @@
 #include "data/Music.h"
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/Modal.h"
@@ -37,16 +38,6 @@ QPushButton* makeButton(QWidget* parent, const QString& text, int px, const QRec
     GiveHandCursor(b);
     return b;
 }
-
-QLabel* makeLabel(QWidget* parent, int px, const QColor& colour, const QRect& r) {
-    auto* l = new QLabel(parent);
-    l->setFont(PixelFont(px, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(r);
-    return l;
-}
 } // namespace
 
 TF_Kyou_Renshuu::TF_Kyou_Renshuu(int player, QWidget* parent) : QWidget(parent), player_(player) {
@@ -56,16 +47,16 @@ TF_Kyou_Renshuu::TF_Kyou_Renshuu(int player, QWidget* parent) : QWidget(parent),
     resize(640, 480);
     plan_ = TodaysPlan(player_);
 
-    Lbl_Title = makeLabel(this, 28, Qt::yellow, QRect(16, 12, 300, 40));
+    Lbl_Title = MakeColourLabel(this, QString(), 28, Qt::yellow, QRect(16, 12, 300, 40));
     Lbl_Title->setText(QStringLiteral("きょうの れんしゅう"));
-    Lbl_Kazu = makeLabel(this, 20, Qt::white, QRect(330, 18, 120, 30));
+    Lbl_Kazu = MakeColourLabel(this, QString(), 20, Qt::white, QRect(330, 18, 120, 30));
     Btn_Owaru = makeButton(this, QStringLiteral("おしまい"), 20, QRect(504, 10, 128, 48));
     Btn_Owaru->setToolTip(QStringLiteral("ここで おわりに する"));
     connect(Btn_Owaru, &QPushButton::clicked, this, &TF_Kyou_Renshuu::Btn_OwaruClick);
 
-    Lbl_Setsumei = makeLabel(this, 18, Qt::white, QRect(16, 66, 608, 28));
+    Lbl_Setsumei = MakeColourLabel(this, QString(), 18, Qt::white, QRect(16, 66, 608, 28));
     Lbl_Setsumei->setText(QStringLiteral("きいろい じの よみかたを ひらがなで かこう。"));
-    Lbl_Bun = makeLabel(this, 26, Qt::white, QRect(16, 100, 608, 76));
+    Lbl_Bun = MakeColourLabel(this, QString(), 26, Qt::white, QRect(16, 100, 608, 76));
     Lbl_Bun->setWordWrap(true);
     Lbl_Bun->setTextFormat(Qt::RichText);
     NoFurigana(Lbl_Bun); // the sentence asks for a reading: it never shows one
@@ -86,17 +77,17 @@ TF_Kyou_Renshuu::TF_Kyou_Renshuu(int player, QWidget* parent) : QWidget(parent),
     Kana_Table->move((640 - Kana_Table->width()) / 2, 236);
     Kana_Table->setTarget(Edt_Yomi);
 
-    Lbl_Message = makeLabel(this, 20, Soft, QRect(16, 412, 440, 60));
+    Lbl_Message = MakeColourLabel(this, QString(), 20, Soft, QRect(16, 412, 440, 60));
     Lbl_Message->setWordWrap(true);
     NoFurigana(Lbl_Message); // a reading or a kanji the child just met
     Btn_Kaku = makeButton(this, QStringLiteral("かいてみよう"), 20, QRect(464, 414, 168, 56));
     connect(Btn_Kaku, &QPushButton::clicked, this, &TF_Kyou_Renshuu::Btn_KakuClick);
 
-    Lbl_Matome = makeLabel(this, 26, Qt::white, QRect(40, 84, 560, 72));
+    Lbl_Matome = MakeColourLabel(this, QString(), 26, Qt::white, QRect(40, 84, 560, 72));
     Lbl_Matome->setWordWrap(true);
-    Lbl_Yonda = makeLabel(this, 22, Qt::white, QRect(40, 172, 560, 34));
-    Lbl_Kaita = makeLabel(this, 22, Qt::white, QRect(40, 222, 560, 34));
-    Lbl_Kanji = makeLabel(this, 44, Qt::yellow, QRect(40, 280, 560, 70));
+    Lbl_Yonda = MakeColourLabel(this, QString(), 22, Qt::white, QRect(40, 172, 560, 34));
+    Lbl_Kaita = MakeColourLabel(this, QString(), 22, Qt::white, QRect(40, 222, 560, 34));
+    Lbl_Kanji = MakeColourLabel(this, QString(), 44, Qt::yellow, QRect(40, 280, 560, 70));
     NoFurigana(Lbl_Kanji);
     Btn_Print = makeButton(this, QStringLiteral("プリント"), 20, QRect(16, 414, 160, 56));
     Btn_Print->setToolTip(QStringLiteral("きょうの かんじの れんしゅうプリントを 作ります"));
@@ -167,8 +158,7 @@ void TF_Kyou_Renshuu::Btn_KotaeClick() {
 
 void TF_Kyou_Renshuu::Btn_TegakiClick() {
     if (!summary_ && Edt_Yomi->isEnabled())
-        OpenHandwritingPad(this, Pad_Tegaki, PadFor::Hiragana, Edt_Yomi,
-                           QStringLiteral("よみかた"),
+        OpenHandwritingPad(this, Pad_Tegaki, PadFor::Hiragana, Edt_Yomi, QStringLiteral("よみかた"),
                            RectIn(this, Lbl_Bun) | RectIn(this, Edt_Yomi)); // the sentence in sight
 }
 

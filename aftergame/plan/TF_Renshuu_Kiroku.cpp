@@ -5,6 +5,7 @@
 #include "data/Tables.h"
 #include "platform/CentredLayout.h"
 #include "platform/Clock.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
@@ -14,16 +15,6 @@
 
 namespace {
 const QColor Navy(0, 0, 128);
-
-QLabel* makeLabel(QWidget* parent, int px, const QColor& colour, const QRect& r) {
-    auto* l = new QLabel(parent);
-    l->setFont(PixelFont(px, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(r);
-    return l;
-}
 } // namespace
 
 TF_Renshuu_Kiroku::TF_Renshuu_Kiroku(int player, QWidget* parent) : QDialog(parent) {
@@ -36,7 +27,7 @@ TF_Renshuu_Kiroku::TF_Renshuu_Kiroku(int player, QWidget* parent) : QDialog(pare
     const QSet<QDate> days = PractisedDays(KanjiHistory::answersSince(p, lastMonth));
     figures_ = FiguresOfPlayer(p);
 
-    Lbl_Title = makeLabel(this, 24, Qt::yellow, QRect(12, 10, 480, 34));
+    Lbl_Title = MakeColourLabel(this, QString(), 24, Qt::yellow, QRect(12, 10, 480, 34));
     Lbl_Title->setText(Player_Tbl[p].Name.text().trimmed() + QStringLiteral("の れんしゅう"));
     Btn_Modoru = new QPushButton(QStringLiteral("もどる"), this);
     Btn_Modoru->setFont(PixelFont(16, true));
@@ -51,16 +42,19 @@ TF_Renshuu_Kiroku::TF_Renshuu_Kiroku(int player, QWidget* parent) : QDialog(pare
     Cal_Kongetsu->setGeometry(328, 54, 300, 230);
     Cal_Kongetsu->setMonth(today, days, today);
 
-    Lbl_Midashi = makeLabel(this, 18, QColor(255, 255, 160), QRect(24, 300, 400, 26));
+    Lbl_Midashi =
+        MakeColourLabel(this, QString(), 18, QColor(255, 255, 160), QRect(24, 300, 400, 26));
     Lbl_Midashi->setText(QStringLiteral("おうちの かたへ"));
-    Lbl_Deatta = makeLabel(this, 18, Qt::white, QRect(40, 334, 560, 26));
+    Lbl_Deatta = MakeColourLabel(this, QString(), 18, Qt::white, QRect(40, 334, 560, 26));
     Lbl_Deatta->setText(QStringLiteral("であった かんじ　%1こ").arg(figures_.met));
-    Lbl_Kaketa = makeLabel(this, 18, Qt::white, QRect(40, 368, 560, 26));
+    Lbl_Kaketa = MakeColourLabel(this, QString(), 18, Qt::white, QRect(40, 368, 560, 26));
     Lbl_Kaketa->setText(QStringLiteral("おぼえて 書けた かんじ　%1こ").arg(figures_.written));
-    Lbl_Fukushuu = makeLabel(this, 18, Qt::white, QRect(40, 402, 560, 26));
-    Lbl_Fukushuu->setText(QStringLiteral("きょう ふくしゅうする かんじ　%1こ").arg(figures_.dueToday));
-    Lbl_Jikan = makeLabel(this, 18, Qt::white, QRect(40, 436, 560, 26));
-    Lbl_Jikan->setText(QStringLiteral("この 2しゅうかんの れんしゅう　%1ぷん").arg(figures_.minutes));
+    Lbl_Fukushuu = MakeColourLabel(this, QString(), 18, Qt::white, QRect(40, 402, 560, 26));
+    Lbl_Fukushuu->setText(
+        QStringLiteral("きょう ふくしゅうする かんじ　%1こ").arg(figures_.dueToday));
+    Lbl_Jikan = MakeColourLabel(this, QString(), 18, Qt::white, QRect(40, 436, 560, 26));
+    Lbl_Jikan->setText(
+        QStringLiteral("この 2しゅうかんの れんしゅう　%1ぷん").arg(figures_.minutes));
 
     CentreLayout(this, QSize(640, 480));
     setWindowState(windowState() | Qt::WindowFullScreen);

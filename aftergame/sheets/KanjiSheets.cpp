@@ -80,16 +80,6 @@ bool paintTest(QPagedPaintDevice& device, QPainter& p, int player, const QList<i
     return true;
 }
 
-QString failedText(const QString& path, bool earlierKept) {
-    QString text = QStringLiteral("プリントのPDFを書きこめませんでした。ディスクがいっぱいか、"
-                                  "書きこめないところです。");
-    if (!path.isEmpty())
-        text += QLatin1Char('\n') + path;
-    if (earlierKept)
-        text += QStringLiteral("\nまえに作ったPDFは、そのままのこっています。");
-    return text;
-}
-
 bool anythingToPrint(const QList<int>& kanji, SheetKind kind) {
     if (kanji.isEmpty())
         return false;
@@ -154,7 +144,8 @@ QString PrintKanjiSheets(int player, const QList<int>& kanji, SheetKind kind, QW
     }
     const QString path = KanjiSheetPath(player, kind);
     if (path.isEmpty() || !WriteKanjiSheetPdf(path, player, kanji, kind, strokes)) {
-        ShowMessage(host, failedText(path, !path.isEmpty() && QFile::exists(path)));
+        ShowMessage(host, PdfFailedText(QStringLiteral("プリント"), path,
+                                        !path.isEmpty() && QFile::exists(path)));
         return QString();
     }
     ShowMessage(host, QStringLiteral("プリントをPDFにしました。\n") + path);

@@ -3,6 +3,7 @@
 
 #include "aftergame/practice/PracticeList.h"
 #include "data/Tables.h"
+#include "platform/ColourLabel.h"
 #include "platform/Fonts.h"
 #include "platform/HandCursor.h"
 #include "platform/ProgramWindow.h"
@@ -16,16 +17,6 @@
 
 namespace {
 const QColor Navy(0, 0, 128);
-
-QLabel* label(QWidget* parent, const QString& text, int px, const QColor& colour, QRect r) {
-    auto* l = new QLabel(text, parent);
-    l->setFont(PixelFont(px, true));
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    l->setGeometry(r);
-    return l;
-}
 
 QRadioButton* radio(QWidget* parent, const QString& text, QRect r) {
     auto* b = new QRadioButton(text, parent);
@@ -61,10 +52,10 @@ TF_Print_Sel::TF_Print_Sel(int player, const QList<int>& weak, const QList<int>&
     frame->setGeometry(rect());
     frame->setStyleSheet(QStringLiteral("QFrame { border: 3px solid #ffff80; }"));
 
-    Lbl_Title =
-        label(this, QStringLiteral("プリントをつくります"), 20, Qt::yellow, QRect(16, 10, 400, 30));
-    label(this, QStringLiteral("どのかんじ？"), 14, QColor(0xff, 0xff, 0x80),
-          QRect(16, 46, 200, 20));
+    Lbl_Title = MakeColourLabel(this, QStringLiteral("プリントをつくります"), 20, Qt::yellow,
+                                QRect(16, 10, 400, 30));
+    MakeColourLabel(this, QStringLiteral("どのかんじ？"), 14, QColor(0xff, 0xff, 0x80),
+                    QRect(16, 46, 200, 20));
     Rad_Level = radio(this, QStringLiteral("%1年の").arg(year_), QRect(24, 70, 90, 26));
     Cmb_Level = new QComboBox(this);
     Cmb_Level->setFont(PixelFont(14, true));
@@ -86,8 +77,8 @@ TF_Print_Sel::TF_Print_Sel(int player, const QList<int>& weak, const QList<int>&
     (picked_.isEmpty() ? Rad_Level : Rad_Erabu)->setChecked(true);
     connect(Cmb_Level, &QComboBox::activated, this, [this] { Rad_Level->setChecked(true); });
 
-    label(this, QStringLiteral("どのプリント？"), 14, QColor(0xff, 0xff, 0x80),
-          QRect(16, 170, 200, 20));
+    MakeColourLabel(this, QStringLiteral("どのプリント？"), 14, QColor(0xff, 0xff, 0x80),
+                    QRect(16, 170, 200, 20));
     Rad_Renshuu = radio(this, SheetKindName(SheetKind::Practice), QRect(24, 194, 380, 26));
     Rad_Test10 = radio(this, SheetKindName(SheetKind::Test10), QRect(24, 224, 380, 26));
     Rad_Test20 = radio(this, SheetKindName(SheetKind::Test20), QRect(24, 254, 380, 26));
